@@ -1,0 +1,35 @@
+#pragma once
+
+// What every command of coinest-cli works on: the device root, the clock and the opened book.
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/clock.h"
+#include "store/book_tables.h"
+
+namespace coinest::cli {
+
+struct GlobalOptions {
+  std::optional<std::string> root;   // --root
+  std::optional<std::string> today;  // --today
+};
+
+struct BookSession {
+  std::filesystem::path root;
+  std::unique_ptr<Clock> clock;
+  BookOpenResult book;
+};
+
+// Exit statuses of coinest-cli.
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+// Picks the clock, prepares the device root and opens the book as the program's start does.
+// On failure prints the message on stderr and returns the exit status to end with.
+std::optional<BookSession> openSession(const GlobalOptions& options, int* exitStatus);
+
+}  // namespace coinest::cli

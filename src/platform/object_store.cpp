@@ -1,0 +1,797 @@
+// The object store on SQLite.
+//
+// Layout of the file:
+//   store_tables(id, name, s1, f1, .. s4, f4)  one row per table: its sort orders (PropId, flags)
+//   rec_<id>(rid, k1 .. k4, props)            the records of one table
+//     rid    the record id: AUTOINCREMENT, so an id is never handed out twice
+//     k<i>   the record's value of sort order i, as an integer or a text; a record that lacks
+//            the property (or holds it with another type) stores the empty blob there, which
+//            SQLite orders after every integer and text, so such records come last
+//     props  every property of the record, encoded by encodeProps below
+//   one index (k<i>, rid) per sort order; ties keep the order of writing since rid only grows.
+//
+// Invariants:
+//   1. store_tables and the rec_ tables change only together, inside one SQLite transaction.
+//   2. tables_ mirrors store_tables; it is reloaded after any rollback.
+//   3. generation_ changes on every write, delete, create and drop; a handle's running walk is
+//      used only while the generation it started under is current, else the handle re-seeks
+//      from the (key, rid) of its current record.
+//   4. No statement stays in the middle of a walk across a write: writes reset the running walks
+//      first, so a write outside a transaction commits (and is synced) before it returns.
+//
+// Crash safety comes from SQLite: journal_mode WAL with synchronous FULL, so a commit is on disk
+// when it returns and a crash leaves the last committed state.
+
+#include "platform/object_store.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <fstream>
+#include <set>
+#include <system_error>
+#include <utility>
+
+namespace coinest {
+
+namespace {
+
+constexpr uint32_t kApplicationId = 0x434E5354;  // marks a file as this program's store
+constexpr int kLayoutVersion = 1;
+constexpr char kSqliteMagic[] = "SQLite format 3";
+
+std::string recTable(int64_t id) { return "rec_" + std::to_string(id); }
+std::string keyColumn(int slot) { return "k" + std::to_string(slot); }
+
+uint32_t readBigEndian32(const unsigned char* p) {
+  return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | uint32_t(p[3]);
+}
+
+void putU32(std::string& out, uint32_t v) {
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+}
+
+bool getU32(std::string_view in, std::size_t& at, uint32_t& v) {
+  if (in.size() - at < 4 || at > in.size()) return false;
+  v = 0;
+  for (int i = 0; i < 4; ++i) v |= uint32_t(static_cast<unsigned char>(in[at + i])) << (8 * i);
+  at += 4;
+  return true;
+}
+
+// Properties are kept in ascending property number: [PropId][int32] or [PropId][length][bytes].
+std::string encodeProps(std::span<const PropValue> props) {
+  std::vector<const PropValue*> sorted;
+  for (const PropValue& p : props) {
+    auto same = std::find_if(sorted.begin(), sorted.end(),
+                             [&](const PropValue* q) { return propNumber(q->id) == propNumber(p.id); });
+    if (same != sorted.end()) {
+      *same = &p;
+    } else {
+      sorted.push_back(&p);
+    }
+  }
+  std::sort(sorted.begin(), sorted.end(),
+            [](const PropValue* a, const PropValue* b) { return propNumber(a->id) < propNumber(b->id); });
+  std::string out;
+  for (const PropValue* p : sorted) {
+    putU32(out, p->id);
+    if (isTextProp(p->id)) {
+      putU32(out, static_cast<uint32_t>(p->text.size()));
+      out += p->text;
+    } else {
+      putU32(out, static_cast<uint32_t>(p->intValue));
+    }
+  }
+  return out;
+}
+
+// Decodes what encodeProps wrote. A damaged record yields the properties before the damage.
+std::vector<PropValue> decodeProps(std::string_view in) {
+  std::vector<PropValue> out;
+  std::size_t at = 0;
+  while (at < in.size()) {
+    uint32_t id = 0;
+    uint32_t v = 0;
+    if (!getU32(in, at, id) || !getU32(in, at, v)) break;
+    if (isTextProp(id)) {
+      if (v > in.size() - at) break;
+      out.push_back(PropValue::ofText(id, std::string(in.substr(at, v))));
+      at += v;
+    } else if (isIntProp(id)) {
+      out.push_back(PropValue::ofInt(id, static_cast<int32_t>(v)));
+    } else {
+      break;
+    }
+  }
+  return out;
+}
+
+bool asciiEqualFolded(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    unsigned char x = static_cast<unsigned char>(a[i]);
+    unsigned char y = static_cast<unsigned char>(b[i]);
+    if (x >= 'A' && x <= 'Z') x = static_cast<unsigned char>(x - 'A' + 'a');
+    if (y >= 'A' && y <= 'Z') y = static_cast<unsigned char>(y - 'A' + 'a');
+    if (x != y) return false;
+  }
+  return true;
+}
+
+
+}  // namespace
+
+// A prepared statement borrowed from the store's cache for as long as the lease lives.
+class StatementLease {
+ public:
+  StatementLease(ObjectStore& store, std::string sql)
+      : store_(store), sql_(std::move(sql)), stmt_(store.borrow(sql_)) {
+    store_.leases_.push_back(this);
+  }
+  ~StatementLease() {
+    std::erase(store_.leases_, this);
+    if (stmt_ != nullptr) store_.giveBack(sql_, stmt_);
+  }
+  StatementLease(const StatementLease&) = delete;
+  StatementLease& operator=(const StatementLease&) = delete;
+
+  sqlite3_stmt* get() const { return stmt_; }
+  explicit operator bool() const { return stmt_ != nullptr; }
+
+ private:
+  ObjectStore& store_;
+  std::string sql_;
+  sqlite3_stmt* stmt_;
+};
+
+// ---------------------------------------------------------------------------------------------
+// ObjectStore
+
+ObjectStore::ObjectStore(sqlite3* db, std::filesystem::path path) : db_(db), path_(std::move(path)) {}
+
+ObjectStore::~ObjectStore() {
+  if (depth_ > 0) rollbackOutermost();
+  for (auto& [sql, stmts] : idleStatements_) {
+    for (sqlite3_stmt* s : stmts) sqlite3_finalize(s);
+  }
+  sqlite3_close_v2(db_);
+}
+
+StoreOpenResult ObjectStore::open(const std::filesystem::path& path) {
+  StoreOpenResult result;
+  const std::string shown = path.string();
+  std::error_code ec;
+  const bool exists = std::filesystem::exists(path, ec);
+  const auto size = exists ? std::filesystem::file_size(path, ec) : 0;
+  if (exists && ec) {
+    result.error = shown + ": cannot be read (" + ec.message() + ")";
+    return result;
+  }
+  const bool fresh = !exists || size == 0;
+
+  // Look at the header ourselves first, so nothing of a foreign file is touched.
+  if (!fresh) {
+    std::array<unsigned char, 100> header{};
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+      result.error = shown + ": cannot be read (" + std::strerror(errno) + ")";
+      return result;
+    }
+    in.read(reinterpret_cast<char*>(header.data()), header.size());
+    if (in.gcount() < static_cast<std::streamsize>(header.size()) ||
+        std::memcmp(header.data(), kSqliteMagic, sizeof kSqliteMagic) != 0) {
+      result.error = shown + ": is not a Coinest book (not a database file)";
+      return result;
+    }
+    if (readBigEndian32(header.data() + 68) != kApplicationId) {
+      result.error = shown + ": is not a Coinest book (a database of another program)";
+      return result;
+    }
+    const uint32_t version = readBigEndian32(header.data() + 60);
+    if (version > kLayoutVersion) {
+      result.error = shown + ": was written by a newer version of Coinest (layout " + std::to_string(version) + ")";
+      return result;
+    }
+  }
+
+  sqlite3* db = nullptr;
+  const int rc = sqlite3_open_v2(shown.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                                 nullptr);
+  if (rc != SQLITE_OK) {
+    result.error = shown + ": cannot be opened (" + (db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)) + ")";
+    sqlite3_close_v2(db);
+    return result;
+  }
+  sqlite3_busy_timeout(db, 5000);
+  sqlite3_extended_result_codes(db, 1);
+  std::unique_ptr<ObjectStore> store(new ObjectStore(db, path));
+
+  if (fresh) {
+    const std::string setup =
+        "PRAGMA journal_mode=WAL;"
+        "PRAGMA application_id=" + std::to_string(kApplicationId) + ";"
+        "PRAGMA user_version=" + std::to_string(kLayoutVersion) + ";"
+        "CREATE TABLE IF NOT EXISTS store_tables("
+        " id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT NOT NULL UNIQUE,"
+        " s1 INTEGER, f1 INTEGER, s2 INTEGER, f2 INTEGER, s3 INTEGER, f3 INTEGER, s4 INTEGER, f4 INTEGER);";
+    if (!store->exec(setup.c_str())) {
+      result.error = shown + ": cannot be created (" + store->lastError_ + ")";
+      return result;
+    }
+  }
+  if (!store->exec("PRAGMA synchronous=FULL;")) {
+    result.error = shown + ": cannot be opened (" + store->lastError_ + ")";
+    return result;
+  }
+  std::string reason;
+  if (!store->loadCatalogue(&reason)) {
+    result.error = shown + ": is damaged (" + reason + ")";
+    return result;
+  }
+  result.store = std::move(store);
+  return result;
+}
+
+bool ObjectStore::loadCatalogue(std::string* error) {
+  tables_.clear();
+  sqlite3_stmt* stmt = nullptr;
+  if (sqlite3_prepare_v2(db_, "SELECT id, name, s1, f1, s2, f2, s3, f3, s4, f4 FROM store_tables", -1, &stmt,
+                         nullptr) != SQLITE_OK) {
+    if (error) *error = sqlite3_errmsg(db_);
+    sqlite3_finalize(stmt);
+    return false;
+  }
+  int rc;
+  while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    TableInfo info;
+    info.id = sqlite3_column_int64(stmt, 0);
+    const unsigned char* name = sqlite3_column_text(stmt, 1);
+    for (int slot = 0; slot < 4; ++slot) {
+      if (sqlite3_column_type(stmt, 2 + 2 * slot) == SQLITE_NULL) break;
+      info.sorts.push_back(SortOrder{static_cast<PropId>(sqlite3_column_int64(stmt, 2 + 2 * slot)),
+                                     static_cast<uint32_t>(sqlite3_column_int64(stmt, 3 + 2 * slot))});
+    }
+    tables_[name ? reinterpret_cast<const char*>(name) : ""] = std::move(info);
+  }
+  const bool ok = rc == SQLITE_DONE;
+  if (!ok && error) *error = sqlite3_errmsg(db_);
+  sqlite3_finalize(stmt);
+  if (!ok) return false;
+  // Each listed table must be there with its records; a missing one means a damaged file.
+  for (const auto& [name, info] : tables_) {
+    sqlite3_stmt* probe = nullptr;
+    const std::string sql = "SELECT rid, k1, k2, k3, k4, props FROM " + recTable(info.id) + " LIMIT 0";
+    const bool present = sqlite3_prepare_v2(db_, sql.c_str(), -1, &probe, nullptr) == SQLITE_OK;
+    sqlite3_finalize(probe);
+    if (!present) {
+      if (error) *error = "the records of table " + name + " are missing";
+      return false;
+    }
+  }
+  return true;
+}
+
+const ObjectStore::TableInfo* ObjectStore::findTable(std::string_view name) const {
+  auto it = tables_.find(name);
+  return it == tables_.end() ? nullptr : &it->second;
+}
+
+bool ObjectStore::exec(const char* sql) {
+  char* message = nullptr;
+  if (sqlite3_exec(db_, sql, nullptr, nullptr, &message) != SQLITE_OK) {
+    lastError_ = message ? message : sqlite3_errmsg(db_);
+    sqlite3_free(message);
+    if (depth_ > 0) doomed_ = true;
+    return false;
+  }
+  return true;
+}
+
+void ObjectStore::noteError(const char* what) {
+  lastError_ = std::string(what) + ": " + sqlite3_errmsg(db_);
+  if (depth_ > 0) doomed_ = true;
+}
+
+sqlite3_stmt* ObjectStore::borrow(const std::string& sql) {
+  auto& idle = idleStatements_[sql];
+  if (!idle.empty()) {
+    sqlite3_stmt* s = idle.back();
+    idle.pop_back();
+    return s;
+  }
+  sqlite3_stmt* s = nullptr;
+  if (sqlite3_prepare_v3(db_, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &s, nullptr) != SQLITE_OK) {
+    noteError("prepare");
+    sqlite3_finalize(s);
+    return nullptr;
+  }
+  return s;
+}
+
+void ObjectStore::giveBack(const std::string& sql, sqlite3_stmt* stmt) {
+  sqlite3_reset(stmt);
+  sqlite3_clear_bindings(stmt);
+  idleStatements_[sql].push_back(stmt);
+}
+
+int64_t ObjectStore::createTable(std::string_view name, std::span<const SortOrder> sortOrders) {
+  if (name.empty() || findTable(name) != nullptr || sortOrders.size() > kMaxSortOrders) return 0;
+  for (const SortOrder& s : sortOrders) {
+    if (!isIntProp(s.prop) && !isTextProp(s.prop)) return 0;
+  }
+  TransactionGuard tx(*this);
+  sqlite3_stmt* insert = nullptr;
+  if (sqlite3_prepare_v2(db_, "INSERT INTO store_tables(name, s1, f1, s2, f2, s3, f3, s4, f4) VALUES(?,?,?,?,?,?,?,?,?)",
+                         -1, &insert, nullptr) != SQLITE_OK) {
+    noteError("create table");
+    sqlite3_finalize(insert);
+    return 0;
+  }
+  sqlite3_bind_text(insert, 1, name.data(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
+  for (std::size_t i = 0; i < sortOrders.size(); ++i) {
+    sqlite3_bind_int64(insert, 2 + 2 * static_cast<int>(i), sortOrders[i].prop);
+    sqlite3_bind_int64(insert, 3 + 2 * static_cast<int>(i), sortOrders[i].flags);
+  }
+  const bool inserted = sqlite3_step(insert) == SQLITE_DONE;
+  sqlite3_finalize(insert);
+  if (!inserted) {
+    noteError("create table");
+    return 0;
+  }
+  const int64_t id = sqlite3_last_insert_rowid(db_);
+  const std::string table = recTable(id);
+  std::string ddl = "CREATE TABLE " + table + "(rid INTEGER PRIMARY KEY AUTOINCREMENT";
+  for (int slot = 1; slot <= 4; ++slot) {
+    const bool folded = static_cast<std::size_t>(slot) <= sortOrders.size() &&
+                        (sortOrders[slot - 1].flags & kSortCaseInsensitive) != 0;
+    ddl += ", " + keyColumn(slot) + (folded ? " COLLATE NOCASE" : "");
+  }
+  ddl += ", props BLOB NOT NULL);";
+  for (std::size_t slot = 1; slot <= sortOrders.size(); ++slot) {
+    ddl += "CREATE INDEX " + table + "_" + keyColumn(static_cast<int>(slot)) + " ON " + table + "(" +
+           keyColumn(static_cast<int>(slot)) + ", rid);";
+  }
+  if (!exec(ddl.c_str())) return 0;
+  if (!tx.commit()) return 0;
+  TableInfo info;
+  info.id = id;
+  info.sorts.assign(sortOrders.begin(), sortOrders.end());
+  tables_[std::string(name)] = std::move(info);
+  changed();
+  return id;
+}
+
+bool ObjectStore::tableExists(std::string_view name) const { return findTable(name) != nullptr; }
+
+std::vector<SortOrder> ObjectStore::sortOrdersOf(std::string_view name) const {
+  const TableInfo* info = findTable(name);
+  return info ? info->sorts : std::vector<SortOrder>{};
+}
+
+uint32_t ObjectStore::recordCount(std::string_view name) {
+  const TableInfo* info = findTable(name);
+  if (info == nullptr) return 0;
+  StatementLease count(*this, "SELECT count(*) FROM " + recTable(info->id));
+  if (!count || sqlite3_step(count.get()) != SQLITE_ROW) return 0;
+  return static_cast<uint32_t>(sqlite3_column_int64(count.get(), 0));
+}
+
+void ObjectStore::dropTable(std::string_view name) {
+  const TableInfo* info = findTable(name);
+  if (info == nullptr) return;
+  const int64_t id = info->id;
+  // Table ids are never reused, so statements naming the dropped table are of no further use.
+  const std::string table = recTable(id);
+  resetWalks();
+  for (auto& [sql, stmts] : idleStatements_) {
+    for (sqlite3_stmt* s : stmts) sqlite3_finalize(s);
+  }
+  idleStatements_.clear();
+  TransactionGuard tx(*this);
+  const std::string sql = "DROP TABLE IF EXISTS " + table + "; DELETE FROM store_tables WHERE id = " + std::to_string(id) + ";";
+  if (!exec(sql.c_str())) return;
+  if (tx.commit()) {
+    tables_.erase(tables_.find(name));
+  }
+  changed();
+}
+
+TableHandle ObjectStore::openTable(std::string_view name, PropId activeSort) {
+  TableHandle handle;
+  const TableInfo* info = findTable(name);
+  if (info == nullptr) return handle;
+  int slot = 0;
+  if (activeSort != 0) {
+    for (std::size_t i = 0; i < info->sorts.size(); ++i) {
+      if (info->sorts[i].prop == activeSort) {
+        slot = static_cast<int>(i) + 1;
+        break;
+      }
+    }
+    if (slot == 0) return handle;
+  }
+  handle.store_ = this;
+  handle.tableId_ = info->id;
+  handle.sorts_ = info->sorts;
+  handle.sortSlot_ = slot;
+  return handle;
+}
+
+void ObjectStore::resetWalks() {
+  for (StatementLease* lease : leases_) {
+    if (lease->get() != nullptr) sqlite3_reset(lease->get());
+  }
+}
+
+void ObjectStore::afterCommit(std::function<void()> action) {
+  if (depth_ == 0) {
+    action();
+  } else {
+    pendingActions_.push_back(std::move(action));
+  }
+}
+
+bool ObjectStore::begin() {
+  if (!exec("BEGIN IMMEDIATE")) return false;
+  depth_ = 1;
+  doomed_ = false;
+  pendingActions_.clear();
+  return true;
+}
+
+bool ObjectStore::commitOutermost() {
+  if (doomed_) {
+    rollbackOutermost();
+    return false;
+  }
+  if (sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+    noteError("commit");
+    rollbackOutermost();
+    return false;
+  }
+  depth_ = 0;
+  doomed_ = false;
+  std::vector<std::function<void()>> actions;
+  actions.swap(pendingActions_);
+  for (auto& action : actions) action();
+  return true;
+}
+
+void ObjectStore::rollbackOutermost() {
+  sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+  depth_ = 0;
+  doomed_ = false;
+  pendingActions_.clear();
+  changed();
+  loadCatalogue(nullptr);
+}
+
+// ---------------------------------------------------------------------------------------------
+// TransactionGuard
+
+TransactionGuard::TransactionGuard(ObjectStore& store) : store_(store) {
+  if (store_.depth_ > 0) {
+    ++store_.depth_;
+    active_ = true;
+  } else {
+    active_ = store_.begin();
+    outermost_ = true;
+    if (!active_) store_.doomed_ = false;
+  }
+}
+
+TransactionGuard::~TransactionGuard() {
+  if (!active_) return;
+  if (outermost_) {
+    store_.rollbackOutermost();
+  } else {
+    --store_.depth_;
+    store_.doomed_ = true;
+  }
+}
+
+bool TransactionGuard::commit() {
+  if (!active_) return false;
+  active_ = false;
+  if (outermost_) return store_.commitOutermost();
+  --store_.depth_;
+  return !store_.doomed_;
+}
+
+// ---------------------------------------------------------------------------------------------
+// TableHandle
+
+TableHandle::TableHandle(TableHandle&& other) noexcept { *this = std::move(other); }
+
+TableHandle& TableHandle::operator=(TableHandle&& other) noexcept {
+  if (this != &other) {
+    close();
+    store_ = std::exchange(other.store_, nullptr);
+    tableId_ = other.tableId_;
+    sorts_ = std::move(other.sorts_);
+    sortSlot_ = other.sortSlot_;
+    current_ = std::move(other.current_);
+    walk_ = std::move(other.walk_);
+    walkGeneration_ = other.walkGeneration_;
+    walkIndex_ = other.walkIndex_;
+  }
+  return *this;
+}
+
+TableHandle::~TableHandle() { close(); }
+
+void TableHandle::close() {
+  walk_.reset();
+  current_.reset();
+  store_ = nullptr;
+}
+
+void TableHandle::clearPosition() {
+  current_.reset();
+  dropWalk();
+}
+
+void TableHandle::dropWalk() {
+  walk_.reset();
+  walkIndex_ = -1;
+}
+
+// Columns of every positioning query: rid, the active key, props.
+namespace {
+std::string selectColumns(int slot) {
+  return slot == 0 ? std::string("SELECT rid, NULL, props FROM ") : "SELECT rid, " + keyColumn(slot) + ", props FROM ";
+}
+std::string orderBy(int slot, bool descending = false) {
+  const char* dir = descending ? " DESC" : "";
+  return slot == 0 ? std::string(" ORDER BY rid") + dir
+                   : " ORDER BY " + keyColumn(slot) + dir + ", rid" + dir;
+}
+void bindKey(sqlite3_stmt* stmt, int index, int type, int64_t intKey, const std::string& bytes) {
+  switch (type) {
+    case SQLITE_INTEGER: sqlite3_bind_int64(stmt, index, intKey); break;
+    case SQLITE_TEXT: sqlite3_bind_text(stmt, index, bytes.data(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT); break;
+    case SQLITE_BLOB: sqlite3_bind_zeroblob(stmt, index, 0); break;
+    default: sqlite3_bind_null(stmt, index); break;
+  }
+}
+void bindSeekValue(sqlite3_stmt* stmt, int index, const SeekValue& value) {
+  if (const auto* i = std::get_if<int32_t>(&value)) {
+    sqlite3_bind_int64(stmt, index, *i);
+  } else {
+    const std::string& s = std::get<std::string>(value);
+    sqlite3_bind_text(stmt, index, s.data(), static_cast<int>(s.size()), SQLITE_TRANSIENT);
+  }
+}
+}  // namespace
+
+// Takes the row the lease's statement stands on (after a step) as the current record.
+RecordId TableHandle::positionFromQuery(StatementLease& lease) {
+  sqlite3_stmt* stmt = lease.get();
+  Position p;
+  p.rid = sqlite3_column_int64(stmt, 0);
+  p.keyType = sqlite3_column_type(stmt, 1);
+  if (p.keyType == SQLITE_INTEGER) {
+    p.keyInt = sqlite3_column_int64(stmt, 1);
+  } else if (p.keyType == SQLITE_TEXT) {
+    const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1));
+    p.keyBlob.assign(t ? t : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, 1)));
+  }
+  const auto* blob = static_cast<const char*>(sqlite3_column_blob(stmt, 2));
+  p.props.assign(blob ? blob : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, 2)));
+  current_ = std::move(p);
+  return current_->rid;
+}
+
+RecordId TableHandle::seek(SeekMode mode, const SeekValue& value) {
+  if (!valid()) return 0;
+  const int32_t* count = std::get_if<int32_t>(&value);
+  switch (mode) {
+    case SeekMode::SeekFromFirst:
+      if (count == nullptr || *count < 0) {
+        clearPosition();
+        return 0;
+      }
+      return seekFromFirst(*count);
+    case SeekMode::SeekFromCurrent:
+      if (count == nullptr) {
+        clearPosition();
+        return 0;
+      }
+      return stepForward(*count);
+    case SeekMode::SeekFirstEqual:
+    case SeekMode::SeekNextEqual:
+    case SeekMode::SeekAtLeast:
+      return seekKey(mode, value);
+  }
+  return 0;
+}
+
+RecordId TableHandle::seekFromFirst(int32_t n) {
+  const bool walkUsable = walk_ && walkGeneration_ == store_->generation_ && walkIndex_ >= 0 && current_ &&
+                          n >= walkIndex_;
+  if (walkUsable) {
+    // A walk by position (the backup's) asks for 0, 1, 2, ...: step instead of skipping again.
+    const int64_t index = walkIndex_;
+    if (n == index) return current_->rid;
+    const RecordId rid = stepForward(static_cast<int32_t>(n - index));
+    return rid;
+  }
+  clearPosition();
+  auto lease = std::make_unique<StatementLease>(
+      *store_, selectColumns(sortSlot_) + recTable(tableId_) + orderBy(sortSlot_) + " LIMIT -1 OFFSET ?");
+  if (!*lease) return 0;
+  sqlite3_bind_int64(lease->get(), 1, n);
+  if (sqlite3_step(lease->get()) != SQLITE_ROW) return 0;
+  const RecordId rid = positionFromQuery(*lease);
+  walk_ = std::move(lease);
+  walkGeneration_ = store_->generation_;
+  walkIndex_ = n;
+  return rid;
+}
+
+RecordId TableHandle::stepForward(int32_t n) {
+  if (!current_) return 0;
+  if (n == 0) return current_->rid;
+  if (n < 0) {
+    const Position from = *current_;
+    clearPosition();
+    const std::string sql = selectColumns(sortSlot_) + recTable(tableId_) +
+                            (sortSlot_ == 0 ? " WHERE rid < ?2" : " WHERE (" + keyColumn(sortSlot_) + ", rid) < (?1, ?2)") +
+                            orderBy(sortSlot_, true) + " LIMIT 1 OFFSET ?3";
+    StatementLease back(*store_, sql);
+    if (!back) return 0;
+    if (sortSlot_ != 0) bindKey(back.get(), 1, from.keyType, from.keyInt, from.keyBlob);
+    sqlite3_bind_int64(back.get(), 2, from.rid);
+    sqlite3_bind_int64(back.get(), 3, -static_cast<int64_t>(n) - 1);
+    if (sqlite3_step(back.get()) != SQLITE_ROW) return 0;
+    return positionFromQuery(back);
+  }
+  int64_t index = walkIndex_;
+  if (!walk_ || walkGeneration_ != store_->generation_) {
+    // The table changed since the walk began (or there is none): continue after the current record.
+    const Position from = *current_;
+    walk_.reset();
+    index = -1;
+    const std::string sql = selectColumns(sortSlot_) + recTable(tableId_) +
+                            (sortSlot_ == 0 ? " WHERE rid > ?2" : " WHERE (" + keyColumn(sortSlot_) + ", rid) > (?1, ?2)") +
+                            orderBy(sortSlot_);
+    auto lease = std::make_unique<StatementLease>(*store_, sql);
+    if (!*lease) {
+      clearPosition();
+      return 0;
+    }
+    if (sortSlot_ != 0) bindKey(lease->get(), 1, from.keyType, from.keyInt, from.keyBlob);
+    sqlite3_bind_int64(lease->get(), 2, from.rid);
+    walk_ = std::move(lease);
+    walkGeneration_ = store_->generation_;
+  }
+  for (int32_t i = 0; i < n; ++i) {
+    if (sqlite3_step(walk_->get()) != SQLITE_ROW) {
+      clearPosition();
+      return 0;
+    }
+  }
+  const RecordId rid = positionFromQuery(*walk_);
+  walkIndex_ = index >= 0 ? index + n : -1;
+  return rid;
+}
+
+RecordId TableHandle::seekKey(SeekMode mode, const SeekValue& value) {
+  if (sortSlot_ == 0) {
+    clearPosition();
+    return 0;
+  }
+  auto keyEquals = [&](const Position& p) {
+    if (const auto* i = std::get_if<int32_t>(&value)) return p.keyType == SQLITE_INTEGER && p.keyInt == *i;
+    if (p.keyType != SQLITE_TEXT) return false;
+    const std::string& s = std::get<std::string>(value);
+    const bool folded = (sorts_[sortSlot_ - 1].flags & kSortCaseInsensitive) != 0;
+    return folded ? asciiEqualFolded(p.keyBlob, s) : p.keyBlob == s;
+  };
+  if (mode == SeekMode::SeekNextEqual) {
+    if (!current_) return 0;
+    if (stepForward(1) == 0) return 0;
+    if (keyEquals(*current_)) return current_->rid;
+    clearPosition();
+    return 0;
+  }
+  clearPosition();
+  // Records without the key hold the empty blob, which sorts after every value; they are never
+  // "at least" a value, so landing on one means no record qualifies.
+  const std::string sql = selectColumns(sortSlot_) + recTable(tableId_) + " WHERE " + keyColumn(sortSlot_) +
+                          " >= ?1" + orderBy(sortSlot_);
+  auto lease = std::make_unique<StatementLease>(*store_, sql);
+  if (!*lease) return 0;
+  bindSeekValue(lease->get(), 1, value);
+  if (sqlite3_step(lease->get()) != SQLITE_ROW) return 0;
+  positionFromQuery(*lease);
+  walk_ = std::move(lease);
+  walkGeneration_ = store_->generation_;
+  walkIndex_ = -1;
+  const bool ok = current_->keyType != SQLITE_BLOB && (mode == SeekMode::SeekAtLeast || keyEquals(*current_));
+  if (!ok) {
+    clearPosition();
+    return 0;
+  }
+  return current_->rid;
+}
+
+bool TableHandle::readProps(std::span<PropValue> props) const {
+  if (!current_) {
+    for (PropValue& p : props) p.found = false;
+    return false;
+  }
+  const std::vector<PropValue> stored = decodeProps(current_->props);
+  for (PropValue& p : props) {
+    auto it = std::find_if(stored.begin(), stored.end(), [&](const PropValue& s) { return s.id == p.id; });
+    if (it == stored.end()) {
+      p.found = false;
+      continue;
+    }
+    p.found = true;
+    if (isTextProp(p.id)) {
+      p.text = it->text;
+    } else {
+      p.intValue = it->intValue;
+    }
+  }
+  return true;
+}
+
+std::vector<PropValue> TableHandle::readAllProps() const {
+  if (!current_) return {};
+  return decodeProps(current_->props);
+}
+
+RecordId TableHandle::writeRecord(std::span<const PropValue> props) {
+  if (!valid()) return 0;
+  const std::vector<SortOrder>& sorts = sorts_;
+  StatementLease insert(*store_, "INSERT INTO " + recTable(tableId_) + "(k1, k2, k3, k4, props) VALUES(?,?,?,?,?)");
+  if (!insert) return 0;
+  store_->resetWalks();
+  for (int slot = 1; slot <= 4; ++slot) {
+    if (static_cast<std::size_t>(slot) > sorts.size()) {
+      sqlite3_bind_null(insert.get(), slot);
+      continue;
+    }
+    const PropId key = sorts[slot - 1].prop;
+    const PropValue* found = nullptr;
+    for (const PropValue& p : props) {
+      if (p.id == key) found = &p;
+    }
+    if (found == nullptr) {
+      sqlite3_bind_zeroblob(insert.get(), slot, 0);
+    } else if (isTextProp(key)) {
+      sqlite3_bind_text(insert.get(), slot, found->text.data(), static_cast<int>(found->text.size()), SQLITE_TRANSIENT);
+    } else {
+      sqlite3_bind_int64(insert.get(), slot, found->intValue);
+    }
+  }
+  const std::string encoded = encodeProps(props);
+  sqlite3_bind_blob(insert.get(), 5, encoded.data(), static_cast<int>(encoded.size()), SQLITE_TRANSIENT);
+  store_->changed();
+  if (sqlite3_step(insert.get()) != SQLITE_DONE) {
+    store_->noteError("write record");
+    return 0;
+  }
+  return sqlite3_last_insert_rowid(store_->db_);
+}
+
+bool TableHandle::deleteRecord(RecordId id) {
+  if (!valid() || id == 0) return false;
+  StatementLease del(*store_, "DELETE FROM " + recTable(tableId_) + " WHERE rid = ?");
+  if (!del) return false;
+  store_->resetWalks();
+  sqlite3_bind_int64(del.get(), 1, id);
+  store_->changed();
+  if (sqlite3_step(del.get()) != SQLITE_DONE) {
+    store_->noteError("delete record");
+    return false;
+  }
+  return sqlite3_changes(store_->db_) > 0;
+}
+
+}  // namespace coinest

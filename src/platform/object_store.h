@@ -1,0 +1,222 @@
+#pragma once
+
+// The object store: named tables of property records, each kept in up to four sort orders fixed
+// when the table is created. Every table operation of the book opens the tables it needs, works
+// through a TableHandle, and closes them before it returns.
+//
+// Ordering rules a caller may rely on:
+// - integer keys compare numerically; text keys compare with ASCII letters folded ("y" == "Y");
+// - records that lack the active sort property come after all the others;
+// - records with equal keys keep the order in which they were written.
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <variant>
+#include <vector>
+
+#include "platform/prop.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace coinest {
+
+// The store's own identifier of a record: non-zero, never reused, and not kept across a rewrite.
+using RecordId = int64_t;
+
+// The sort flag every table of the book uses: text keys compare without case.
+constexpr uint32_t kSortCaseInsensitive = 2;
+
+struct SortOrder {
+  PropId prop = 0;
+  uint32_t flags = kSortCaseInsensitive;
+};
+
+constexpr std::size_t kMaxSortOrders = 4;
+
+enum class SeekMode {
+  SeekFromFirst,    // value: n, the record n places after the first in the active order
+  SeekFromCurrent,  // value: n, the record n places after the current one
+  SeekFirstEqual,   // value: a key; the first record whose key equals it
+  SeekNextEqual,    // value: a key; the record after the current one, if its key equals it
+  SeekAtLeast,      // value: a key; the first record whose key is >= it
+};
+
+// A seek value: a count for the positional modes, a key (integer or text) for the others.
+using SeekValue = std::variant<int32_t, std::string>;
+
+class ObjectStore;
+class StatementLease;
+
+// A table opened for work, with an active sort order and a current position.
+// A handle is cheap; it must not outlive its store.
+class TableHandle {
+ public:
+  TableHandle() = default;
+  TableHandle(TableHandle&&) noexcept;
+  TableHandle& operator=(TableHandle&&) noexcept;
+  TableHandle(const TableHandle&) = delete;
+  TableHandle& operator=(const TableHandle&) = delete;
+  ~TableHandle();
+
+  bool valid() const { return store_ != nullptr; }
+  explicit operator bool() const { return valid(); }
+
+  // Moves the current position. Returns the record now current, or 0 (and no current record)
+  // when no record satisfies the seek. Without an active sort order the key seeks find nothing
+  // and the positional seeks follow the order of writing.
+  RecordId seek(SeekMode mode, const SeekValue& value);
+
+  // Reads the listed properties of the current record. A property the record lacks gets
+  // found = false and keeps the value the caller preset. Returns false when there is no current
+  // record (then every property is marked not found).
+  bool readProps(std::span<PropValue> props) const;
+
+  // Every property of the current record, in ascending property number.
+  std::vector<PropValue> readAllProps() const;
+
+  // Writes a new record with these properties (a property number given twice keeps the last).
+  // Returns its record id, 0 on failure. The new record does not become current.
+  RecordId writeRecord(std::span<const PropValue> props);
+
+  // Deletes the record with this id. The current position stays where it was, so a walk can
+  // delete the record it stands on and step on to the next one.
+  bool deleteRecord(RecordId id);
+
+  void close();
+
+ private:
+  friend class ObjectStore;
+  struct Position {
+    RecordId rid = 0;
+    std::string keyBlob;  // the active key as stored, for re-positioning after a change
+    int keyType = 0;      // SQLite type code of the stored key
+    int64_t keyInt = 0;
+    std::string props;    // the encoded properties of the current record
+  };
+
+  RecordId positionFromQuery(StatementLease& lease);
+  RecordId stepForward(int32_t n);
+  RecordId seekFromFirst(int32_t n);
+  RecordId seekKey(SeekMode mode, const SeekValue& value);
+  void clearPosition();
+  void dropWalk();
+
+  ObjectStore* store_ = nullptr;
+  int64_t tableId_ = 0;
+  std::vector<SortOrder> sorts_;  // the table's sort orders, as they were when it was opened
+  int sortSlot_ = 0;              // 1..4, or 0 for no active sort order
+  std::optional<Position> current_;
+  // A running walk statement positioned on the current record; valid while the store has not
+  // changed since it was started.
+  std::unique_ptr<StatementLease> walk_;
+  uint64_t walkGeneration_ = 0;
+  int64_t walkIndex_ = -1;  // position of the current record in the active order, when known
+};
+
+struct StoreOpenResult {
+  std::unique_ptr<ObjectStore> store;
+  std::string error;  // set when `store` is null: names the path and the reason
+};
+
+class ObjectStore {
+ public:
+  // Opens the store file, creating it when it does not exist (or is empty). A file that is not a
+  // store of this program (not SQLite, damaged, another program's database, a newer layout) is
+  // refused with a message and left exactly as it was.
+  static StoreOpenResult open(const std::filesystem::path& path);
+
+  ObjectStore(const ObjectStore&) = delete;
+  ObjectStore& operator=(const ObjectStore&) = delete;
+  ~ObjectStore();
+
+  // Creates a table with 0 to 4 sort orders. Returns a non-zero table id when it was created,
+  // 0 when it was not: a table of that name exists already, or the orders are invalid.
+  int64_t createTable(std::string_view name, std::span<const SortOrder> sortOrders);
+
+  // Opens a table with `activeSort` (one of its sort order properties, or 0 for none). The
+  // handle is invalid when there is no such table or sort order.
+  TableHandle openTable(std::string_view name, PropId activeSort);
+
+  bool tableExists(std::string_view name) const;
+  uint32_t recordCount(std::string_view name);
+  // Deletes the table and its records; does nothing when it does not exist.
+  void dropTable(std::string_view name);
+  std::vector<SortOrder> sortOrdersOf(std::string_view name) const;
+
+  // Transactions. Use TransactionGuard rather than these directly.
+  bool inTransaction() const { return depth_ > 0; }
+  // Runs `action` once the outermost transaction commits (at once when none is open); dropped
+  // when the transaction rolls back.
+  void afterCommit(std::function<void()> action);
+
+  // The last SQLite error met, for diagnostics.
+  const std::string& lastError() const { return lastError_; }
+
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  friend class TableHandle;
+  friend class TransactionGuard;
+  friend class StatementLease;
+  struct TableInfo {
+    int64_t id = 0;
+    std::vector<SortOrder> sorts;
+  };
+
+  explicit ObjectStore(sqlite3* db, std::filesystem::path path);
+  bool loadCatalogue(std::string* error);
+  const TableInfo* findTable(std::string_view name) const;
+  bool exec(const char* sql);
+  sqlite3_stmt* borrow(const std::string& sql);
+  void giveBack(const std::string& sql, sqlite3_stmt* stmt);
+  void noteError(const char* what);
+  void changed() { ++generation_; }
+  // Stops every statement in the middle of a walk (see the invariants in the .cpp).
+  void resetWalks();
+
+  bool begin();
+  bool commitOutermost();
+  void rollbackOutermost();
+
+  sqlite3* db_ = nullptr;
+  std::filesystem::path path_;
+  std::map<std::string, TableInfo, std::less<>> tables_;
+  std::unordered_map<std::string, std::vector<sqlite3_stmt*>> idleStatements_;
+  std::vector<StatementLease*> leases_;
+  uint64_t generation_ = 0;
+  int depth_ = 0;
+  bool doomed_ = false;
+  std::vector<std::function<void()>> pendingActions_;
+  std::string lastError_;
+};
+
+// Makes one multi-step change of the book atomic. The first guard on a store begins a
+// transaction; guards made while one is open join it. Only the outermost commit commits; a
+// guard destroyed without commit() rolls the whole transaction back (an inner one marks it so
+// that the outer commit fails). A write that fails inside a transaction also marks it.
+class TransactionGuard {
+ public:
+  explicit TransactionGuard(ObjectStore& store);
+  TransactionGuard(const TransactionGuard&) = delete;
+  TransactionGuard& operator=(const TransactionGuard&) = delete;
+  ~TransactionGuard();
+
+  // Returns true when the change is (or, for an inner guard, may still be) committed.
+  bool commit();
+
+ private:
+  ObjectStore& store_;
+  bool active_ = false;
+  bool outermost_ = false;
+};
+
+}  // namespace coinest

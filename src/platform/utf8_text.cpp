@@ -1,0 +1,39 @@
+#include "platform/utf8_text.h"
+
+namespace coinest {
+
+namespace {
+
+// Length in bytes of the character starting at text[at]: 1 for ASCII and for stray bytes.
+std::size_t charLength(std::string_view text, std::size_t at) {
+  const unsigned char lead = static_cast<unsigned char>(text[at]);
+  std::size_t length = 1;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+  }
+  if (length > text.size() - at) return 1;
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80) return 1;
+  }
+  return length;
+}
+
+}  // namespace
+
+std::string_view utf8Prefix(std::string_view text, std::size_t maxChars) {
+  std::size_t at = 0;
+  for (std::size_t chars = 0; chars < maxChars && at < text.size(); ++chars) at += charLength(text, at);
+  return text.substr(0, at);
+}
+
+std::size_t utf8Length(std::string_view text) {
+  std::size_t chars = 0;
+  for (std::size_t at = 0; at < text.size(); ++chars) at += charLength(text, at);
+  return chars;
+}
+
+}  // namespace coinest

@@ -1,0 +1,56 @@
+#include "store/book_tables.h"
+
+#include "calendar/date_text.h"
+#include "store/book_seeds.h"
+#include "store/id_counters.h"
+#include "store/posting_date.h"
+#include "store/settings_records.h"
+#include "store/table_catalogue.h"
+
+namespace coinest {
+
+std::optional<NewTables> createMissingTables(ObjectStore& store, const Clock& clock) {
+  NewTables created;
+  TransactionGuard tx(store);
+  created.instalments = createBookTable(store, kInstalmentsTable);
+  created.conSettings = createBookTable(store, kConSettingsTable);
+  if (created.conSettings) writeConSettings(store, ConSettings{});
+  created.books = createBookTable(store, kBooksTable);
+  created.reservations = createBookTable(store, kReservationsTable);
+  created.reservationLinks = createBookTable(store, kReservationLinksTable);
+  created.assets = createBookTable(store, kAssetsTable);
+  created.majorItems = createBookTable(store, kMajorItemsTable);
+  created.minorItems = createBookTable(store, kMinorItemsTable);
+  if (created.majorItems && created.minorItems) seedCategories(store);
+  created.holidays = createBookTable(store, kHolidaysTable);
+  if (created.holidays) seedHolidays(store);
+  created.counters = createBookTable(store, kCountersTable);
+  if (created.counters) writeCounters(store, IdCounters{});
+  const TodayDate now = today(clock);
+  created.postingDate = createBookTable(store, kPostingDateTable);
+  if (created.postingDate) writePostingDate(store, now.text);
+  created.con2Settings = createBookTable(store, kCon2SettingsTable);
+  if (created.con2Settings) writeCon2Settings(store, Con2Settings{"N", now.year, now.month});
+  if (!tx.commit()) return std::nullopt;
+  return created;
+}
+
+BookOpenResult openBook(const std::filesystem::path& storeFile, const Clock& clock) {
+  BookOpenResult result;
+  StoreOpenResult opened = ObjectStore::open(storeFile);
+  if (!opened.store) {
+    result.error = std::move(opened.error);
+    return result;
+  }
+  const std::optional<NewTables> created = createMissingTables(*opened.store, clock);
+  if (!created) {
+    result.error = storeFile.string() + ": the book's tables cannot be created (" + opened.store->lastError() + ")";
+    return result;
+  }
+  result.created = *created;
+  readCon2Settings(*opened.store, result.con2);
+  result.store = std::move(opened.store);
+  return result;
+}
+
+}  // namespace coinest

@@ -1,0 +1,28 @@
+#include "store/settings_records.h"
+
+#include "store/single_record.h"
+#include "store/table_catalogue.h"
+
+namespace coinest {
+
+void readConSettings(ObjectStore& store, ConSettings& settings) {
+  ConSettings stored;
+  if (readSingleRecord(store, kConSettingsTable, stored) == SingleRecordRead::NoTable) return;
+  settings = stored;  // an empty table leaves the defaults in `stored`
+}
+
+void writeConSettings(ObjectStore& store, const ConSettings& settings) {
+  replaceSingleRecord(store, kConSettingsTable, settings);
+}
+
+void readCon2Settings(ObjectStore& store, Con2Settings& settings) {
+  Con2Settings stored;
+  if (readSingleRecord(store, kCon2SettingsTable, stored) == SingleRecordRead::NoTable) return;
+  settings = stored;
+}
+
+void writeCon2Settings(ObjectStore& store, const Con2Settings& settings) {
+  replaceSingleRecord(store, kCon2SettingsTable, settings);
+}
+
+}  // namespace coinest
