@@ -435,10 +435,15 @@ void ObjectStore::afterCommit(std::function<void()> action) {
 }
 
 bool ObjectStore::begin() {
-  if (!exec("BEGIN IMMEDIATE")) return false;
   depth_ = 1;
-  doomed_ = false;
   pendingActions_.clear();
+  if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) {
+    noteError("begin");
+    beginFailed_ = true;
+    doomed_ = true;
+    return false;
+  }
+  doomed_ = false;
   return true;
 }
 
@@ -461,7 +466,8 @@ bool ObjectStore::commitOutermost() {
 }
 
 void ObjectStore::rollbackOutermost() {
-  sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+  if (!beginFailed_) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+  beginFailed_ = false;
   depth_ = 0;
   doomed_ = false;
   pendingActions_.clear();
@@ -473,13 +479,12 @@ void ObjectStore::rollbackOutermost() {
 // TransactionGuard
 
 TransactionGuard::TransactionGuard(ObjectStore& store) : store_(store) {
+  active_ = true;
   if (store_.depth_ > 0) {
     ++store_.depth_;
-    active_ = true;
   } else {
-    active_ = store_.begin();
     outermost_ = true;
-    if (!active_) store_.doomed_ = false;
+    store_.begin();  // on failure the transaction is doomed and its writes refused
   }
 }
 
@@ -747,7 +752,7 @@ std::vector<PropValue> TableHandle::readAllProps() const {
 }
 
 RecordId TableHandle::writeRecord(std::span<const PropValue> props) {
-  if (!valid()) return 0;
+  if (!valid() || store_->beginFailed_) return 0;
   const std::vector<SortOrder>& sorts = sorts_;
   StatementLease insert(*store_, "INSERT INTO " + recTable(tableId_) + "(k1, k2, k3, k4, props) VALUES(?,?,?,?,?)");
   if (!insert) return 0;
@@ -781,7 +786,7 @@ RecordId TableHandle::writeRecord(std::span<const PropValue> props) {
 }
 
 bool TableHandle::deleteRecord(RecordId id) {
-  if (!valid() || id == 0) return false;
+  if (!valid() || id == 0 || store_->beginFailed_) return false;
   StatementLease del(*store_, "DELETE FROM " + recTable(tableId_) + " WHERE rid = ?");
   if (!del) return false;
   store_->resetWalks();

@@ -195,6 +195,9 @@ class ObjectStore {
   uint64_t generation_ = 0;
   int depth_ = 0;
   bool doomed_ = false;
+  // BEGIN failed (the file is locked by another process, say): writes under the guard are
+  // refused rather than committed one by one.
+  bool beginFailed_ = false;
   std::vector<std::function<void()>> pendingActions_;
   std::string lastError_;
 };
@@ -218,5 +221,8 @@ class TransactionGuard {
   bool active_ = false;
   bool outermost_ = false;
 };
+
+// Closes a handle; the same as letting it go out of scope.
+inline void closeTable(TableHandle& table) { table.close(); }
 
 }  // namespace coinest
