@@ -420,6 +420,8 @@ TableHandle ObjectStore::openTable(std::string_view name, PropId activeSort) {
   return handle;
 }
 
+void ObjectStore::setBusyTimeout(int milliseconds) { sqlite3_busy_timeout(db_, milliseconds); }
+
 void ObjectStore::resetWalks() {
   for (StatementLease* lease : leases_) {
     if (lease->get() != nullptr) sqlite3_reset(lease->get());

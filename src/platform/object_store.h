@@ -158,6 +158,9 @@ class ObjectStore {
   // when the transaction rolls back.
   void afterCommit(std::function<void()> action);
 
+  // How long a write waits for another process that holds the file (5 s by default).
+  void setBusyTimeout(int milliseconds);
+
   // The last SQLite error met, for diagnostics.
   const std::string& lastError() const { return lastError_; }
 

@@ -322,6 +322,23 @@ TEST_F(ObjectStoreTest, TransactionsCommitOrLeaveNothing) {
   EXPECT_EQ(store->recordCount("T"), 3u);
 }
 
+TEST_F(ObjectStoreTest, AChangeThatCannotBeginWritesNothing) {
+  store->createTable("T", kIdAndName);
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open((dir / "store.sqlite3").c_str(), &other), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+  store->setBusyTimeout(20);
+  {
+    TransactionGuard tx(*store);
+    EXPECT_EQ(put(1, "one"), 0) << "no write one by one outside the transaction";
+    EXPECT_FALSE(tx.commit());
+  }
+  sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+  sqlite3_close(other);
+  EXPECT_EQ(store->recordCount("T"), 0u);
+  EXPECT_NE(put(2, "two"), 0) << "the store works again once the other writer is gone";
+}
+
 TEST_F(ObjectStoreTest, WritesOutsideATransactionAreVisibleToTheNextOpen) {
   store->createTable("T", kIdAndName);
   TableHandle walker = store->openTable("T", kId);
