@@ -41,7 +41,6 @@ class LargeBook {
       e.amount = 1000 + i % 50000;
       e.cardFlag = "N";
       books.writeRecord(propsOf(e));
-      if (i == kEntries - 1) lastDate_ = e.entryDate;
     }
     books.close();
     tx.commit();
@@ -58,7 +57,6 @@ class LargeBook {
   std::filesystem::path dir_;
   std::filesystem::path file_;
   FixedDateClock clock_{2007, 3, 5};
-  std::string lastDate_;
 };
 
 LargeBook& largeBook() {
