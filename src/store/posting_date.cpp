@@ -7,14 +7,25 @@ namespace coinest {
 
 std::string readPostingDate(ObjectStore& store) {
   PostingDate date;
-  if (readSingleRecord(store, kPostingDateTable, date) != SingleRecordRead::Read || date.postedThrough.size() != 10) {
-    return "2001-01-01";
+  switch (readSingleRecord(store, kPostingDateTable, date)) {
+    case SingleRecordRead::NoTable: return "";
+    case SingleRecordRead::Empty: return "2001-01-01";
+    case SingleRecordRead::Read: break;
   }
-  return date.postedThrough;
+  return date.postedThrough.size() == 10 ? date.postedThrough : "2001-01-01";
 }
 
 void writePostingDate(ObjectStore& store, const std::string& dateText) {
   replaceSingleRecord(store, kPostingDateTable, PostingDate{dateText});
+}
+
+void writePostingDate(Book& book, const std::string& dateText) {
+  const PostingDate date{dateText};
+  TransactionGuard tx(book.store);
+  replaceSingleRecord(book.store, kPostingDateTable, date);
+  // The posting date has no id of its own: its change file always carries 1.
+  journalChange(book, recordChange(ChangeLetter::PostingDate, ChangeOp::Modify, 1, date), JournalRule::ExchangeOnly);
+  tx.commit();
 }
 
 }  // namespace coinest

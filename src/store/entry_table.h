@@ -1,0 +1,61 @@
+#pragma once
+
+// Record work on the entry table "CoinestBooks" and the instalment table "CoinestInst". What an
+// entry does to balances and instalment rows is the ledger's (ledger/entry_rules.h); these are
+// the record steps it is made of. None of them writes a change file.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/book.h"
+#include "store/records.h"
+
+namespace coinest {
+
+// The previous-content list holds at most this many pairs (the first found are kept).
+inline constexpr std::size_t kPreviousContentCapacity = 1000;
+
+struct ContentAmount {
+  std::string content;
+  int32_t amount = 0;
+  bool operator==(const ContentAmount&) const = default;
+};
+
+// The next entry id from the entry counter; -1 when the counters cannot be opened.
+int32_t newEntryId(Book& book);
+
+// The entry with this id, or nothing (also when the table cannot be opened).
+std::optional<LedgerEntry> findEntry(Book& book, int32_t entryId);
+
+// The entries dated from `first` to `last` inclusive (date texts), in date order; entries of one
+// date in the order they were written.
+std::vector<LedgerEntry> entriesInRange(Book& book, std::string_view first, std::string_view last);
+
+// The distinct (content, amount) pairs of the entries with exactly this kind and these category
+// names (compared character for character), sorted by content, then amount.
+std::vector<ContentAmount> previousContents(Book& book, std::string_view entryKind, std::string_view majorItem,
+                                            std::string_view minorItem);
+
+bool entryIdFree(Book& book, int32_t entryId);
+
+// Writes the entry as a new record with all fifteen properties.
+void writeEntryRecord(Book& book, const LedgerEntry& entry);
+
+// Deletes the entry with this id; returns what it held (for reversing its effects), or nothing
+// when there was no such entry.
+std::optional<LedgerEntry> deleteEntryRecord(Book& book, int32_t entryId);
+
+// Writes one instalment row. While an import is applied, an id below 500000 raises the
+// instalment counter to it.
+void addInstalmentRow(Book& book, const InstalmentRow& row);
+
+// The rows dated from `first` to `last` inclusive, in date order.
+std::vector<InstalmentRow> instalmentsInRange(Book& book, std::string_view first, std::string_view last);
+
+void deleteInstalmentsOfEntry(Book& book, int32_t entryId);
+void deleteInstalmentsOfCard(Book& book, int32_t cardId);
+
+}  // namespace coinest

@@ -1,0 +1,39 @@
+#include "support/book_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/device_root.h"
+
+namespace coinest::testing {
+
+std::vector<std::string> RecordingChangeSink::names() const {
+  std::vector<std::string> out;
+  for (const ChangeRecord& c : changes) {
+    out.push_back(std::string(1, static_cast<char>(c.letter)) + static_cast<char>(c.op) + " " + std::to_string(c.id));
+  }
+  return out;
+}
+
+void ScriptedUiPort::showMessage(std::string_view text, MessageCaption caption) {
+  messages.push_back({std::string(text), caption});
+}
+
+bool ScriptedUiPort::askYesNo(std::string_view text) {
+  messages.push_back({std::string(text), MessageCaption::Question});
+  if (answers.empty()) return true;
+  const bool answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+BookFixture::BookFixture(CalendarDate today)
+    : clock_(today.year, today.month, today.day),
+      opened_(openBook(objectStoreFilePath(dir_.path()), clock_)),
+      book_{*opened_.store, clock_} {
+  if (!opened_.store) ADD_FAILURE() << opened_.error;
+  book_.changes = &sink;
+}
+
+void BookFixture::setToday(CalendarDate today) { clock_ = FixedDateClock(today.year, today.month, today.day); }
+
+}  // namespace coinest::testing
