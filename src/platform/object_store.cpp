@@ -496,8 +496,11 @@ TransactionGuard::~TransactionGuard() {
     store_.rollbackOutermost();
   } else {
     --store_.depth_;
-    store_.doomed_ = true;
   }
+}
+
+void TransactionGuard::abandon() {
+  if (active_) store_.doomed_ = true;
 }
 
 bool TransactionGuard::commit() {

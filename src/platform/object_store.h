@@ -206,9 +206,11 @@ class ObjectStore {
 };
 
 // Makes one multi-step change of the book atomic. The first guard on a store begins a
-// transaction; guards made while one is open join it. Only the outermost commit commits; a
-// guard destroyed without commit() rolls the whole transaction back (an inner one marks it so
-// that the outer commit fails). A write that fails inside a transaction also marks it.
+// transaction; guards made while one is open join it, and only the outermost commits.
+// - The outermost guard destroyed without commit() rolls everything back.
+// - An inner guard destroyed without commit() changes nothing by itself (an operation may return
+//   early when it finds nothing to do); abandon() makes the whole transaction fail.
+// - A write that fails inside a transaction makes the whole transaction fail.
 class TransactionGuard {
  public:
   explicit TransactionGuard(ObjectStore& store);
@@ -218,6 +220,9 @@ class TransactionGuard {
 
   // Returns true when the change is (or, for an inner guard, may still be) committed.
   bool commit();
+
+  // Gives the change up: the outermost commit will roll everything back.
+  void abandon();
 
  private:
   ObjectStore& store_;

@@ -302,9 +302,25 @@ TEST_F(ObjectStoreTest, TransactionsCommitOrLeaveNothing) {
     {
       TransactionGuard inner(*store);
       put(4, "inner");
-      // inner fails without commit
+      inner.abandon();
     }
     EXPECT_FALSE(outer.commit()) << "an inner failure takes the whole change back";
+  }
+  EXPECT_EQ(store->recordCount("T"), 1u);
+
+  {
+    TransactionGuard outer(*store);
+    {
+      TransactionGuard inner(*store);
+      put(7, "kept");
+      // an inner operation that returns early without commit does not fail the outer one
+    }
+    EXPECT_TRUE(outer.commit());
+  }
+  EXPECT_EQ(store->recordCount("T"), 2u);
+  {
+    TableHandle t = store->openTable("T", kId);
+    t.deleteRecord(t.seek(SeekMode::SeekFirstEqual, 7));
   }
   EXPECT_EQ(store->recordCount("T"), 1u);
 

@@ -1,0 +1,128 @@
+#include "ledger/entry_rules.h"
+
+#include "calendar/amount.h"
+#include "ledger/instalments.h"
+#include "store/asset_table.h"
+#include "store/entry_table.h"
+#include "store/id_counters.h"
+
+namespace coinest {
+
+namespace {
+
+// Balances are plain 32-bit won. Sums wrap instead of overflowing, so that deleting an entry
+// always restores exactly the balance its adding changed.
+int32_t wrappingAdd(int32_t a, int32_t b) {
+  return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
+}
+
+int32_t negated(int32_t v) { return static_cast<int32_t>(0u - static_cast<uint32_t>(v)); }
+
+// The balance effects of an entry; `sign` +1 applies them, -1 reverses them. A credit-card
+// expense changes no stored balance: the card is paid later by a "카드대금" entry.
+void applyBalanceEffects(Book& book, const LedgerEntry& e, int sign) {
+  if (e.cardFlag != "N") return;
+  const int32_t amount = sign > 0 ? e.amount : negated(e.amount);
+  if (e.assetId > 0) {
+    adjustAssetBalance(book, e.assetId, e.entryKind == "1" ? amount : negated(amount));
+  }
+  if (e.toAssetId > 0 && e.entryKind == "3") adjustAssetBalance(book, e.toAssetId, amount);
+}
+
+void writeInstalmentRows(Book& book, const LedgerEntry& e) {
+  if (e.instalments <= 1 || e.assetId <= 0) return;
+  for (int32_t k = 2; k <= e.instalments; ++k) {
+    const int32_t instId = takeId(book.store, CounterNo::Instalment);
+    addInstalmentRow(book, InstalmentRow{instId, instalmentDate(e.entryDate, k), e.entryId, k, e.assetId});
+  }
+}
+
+}  // namespace
+
+void addEntry(Book& book, const LedgerEntry& entry) {
+  TransactionGuard tx(book.store);
+  writeEntryRecord(book, entry);
+  // A backup carries its balances and instalment rows itself.
+  if (!book.modes.restoringBackup) {
+    applyBalanceEffects(book, entry, +1);
+    writeInstalmentRows(book, entry);
+  }
+  if (book.modes.applyingImport && entry.entryId < kDesktopIdBase) {
+    raiseCounter(book.store, CounterNo::Entry, entry.entryId);
+  }
+  journalChange(book, recordChange(ChangeLetter::Entry, ChangeOp::Add, entry.entryId, entry), JournalRule::Usual);
+  tx.commit();
+}
+
+bool deleteEntry(Book& book, int32_t entryId) {
+  TransactionGuard tx(book.store);
+  const std::optional<LedgerEntry> old = deleteEntryRecord(book, entryId);
+  if (!old) return false;
+  applyBalanceEffects(book, *old, -1);
+  journalChange(book, deleteChange(ChangeLetter::Entry, entryId), JournalRule::Usual);
+  deleteInstalmentsOfEntry(book, entryId);
+  return tx.commit();
+}
+
+void updateEntry(Book& book, const LedgerEntry& entry) {
+  TransactionGuard tx(book.store);
+  {
+    ModeScope suppressed(book.modes.journalSuppressed);
+    if (deleteEntry(book, entry.entryId)) addEntry(book, entry);
+  }
+  journalChange(book, recordChange(ChangeLetter::Entry, ChangeOp::Modify, entry.entryId, entry),
+                JournalRule::ExchangeOnly);
+  tx.commit();
+}
+
+void adjustAssetBalance(Book& book, int32_t assetId, int32_t delta) {
+  std::optional<Asset> target = findAsset(book, assetId);
+  if (!target) return;
+  // A check card that names an account moves the account's balance. A credit card's field of the
+  // same place holds its payment day, which is never followed as an asset id.
+  if (target->linkOrPayDay != 0) {
+    if (target->assetKind == "2") return;
+    target = findAsset(book, target->linkOrPayDay);
+    if (!target) return;
+  }
+  target->balance = wrappingAdd(target->balance, delta);
+  TransactionGuard tx(book.store);
+  ModeScope suppressed(book.modes.journalSuppressed);
+  if (deleteAsset(book, target->assetId)) addAsset(book, *target);
+  tx.commit();
+}
+
+int32_t cashBalance(Book& book, std::string_view fromDate, std::string_view toDate) {
+  int32_t sum = 0;
+  for (const LedgerEntry& e : entriesInRange(book, fromDate, toDate)) {
+    if (e.entryKind == "1" && e.assetId == 0) {
+      sum = wrappingAdd(sum, e.amount);
+    } else if (e.entryKind == "2" && e.assetId == 0 && e.cardFlag == "N" && e.phoneFlag == "N") {
+      sum = wrappingAdd(sum, negated(e.amount));
+    } else if (e.entryKind == "3" && e.assetId == 0 && e.toAssetId >= 1) {
+      sum = wrappingAdd(sum, negated(e.amount));  // cash deposit
+    } else if (e.entryKind == "3" && e.assetId > 0 && e.toAssetId == 0) {
+      sum = wrappingAdd(sum, e.amount);  // cash withdrawal, or a cash advance to cash
+    }
+  }
+  return sum;
+}
+
+std::string entryText(const LedgerEntry& e) {
+  const std::string amount = formatAmount(e.amount) + "원";
+  if (e.entryKind == "1") return amount + (e.assetId > 0 ? "(계좌수입)" : "(현금수입)");
+  if (e.phoneFlag == "Y") return amount + "(휴대폰결제 지출)";
+  if (e.entryKind == "2" && e.cardFlag == "N") {
+    if (e.assetId < 1) return amount + "(현금지출)";
+    return amount + (e.checkCardFlag == "Y" ? "(체크카드지출)" : "(계좌지출)");
+  }
+  if (e.entryKind == "2") {
+    if (e.instalments == 0) return amount + "(카드지출)";
+    if (e.instalments == 1) return amount + "(카드지출-일시불)";
+    return amount + "(카드지출-" + std::to_string(e.instalments) + "개월할부)";
+  }
+  if (e.entryKind == "3") return amount + "(이체:" + e.majorItem + "-" + e.minorItem + ")";
+  return amount;
+}
+
+}  // namespace coinest
