@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "exchange/exchange_folder.h"
 #include "platform/device_root.h"
 
 namespace coinest::cli {
@@ -33,12 +34,17 @@ std::optional<BookSession> openSession(const GlobalOptions& options, int* exitSt
     return std::nullopt;
   }
 
-  session.book = openBook(objectStoreFilePath(session.root), *session.clock);
-  if (!session.book.store) {
-    std::cerr << session.book.error << "\n";
+  session.opened = openBook(objectStoreFilePath(session.root), *session.clock);
+  if (!session.opened.store) {
+    std::cerr << session.opened.error << "\n";
     *exitStatus = kExitFailed;
     return std::nullopt;
   }
+  session.exchangeFolder = exchangeFolderPath(session.root);
+  session.changes = std::make_unique<ChangeFileWriter>(session.exchangeFolder);
+  session.book = std::make_unique<Book>(Book{*session.opened.store, *session.clock});
+  session.book->changes = session.changes.get();
+  checkExchangeFolder(*session.book, session.exchangeFolder);
   *exitStatus = kExitDone;
   return session;
 }

@@ -7,7 +7,9 @@
 #include <optional>
 #include <string>
 
+#include "exchange/change_file.h"
 #include "platform/clock.h"
+#include "store/book.h"
 #include "store/book_tables.h"
 
 namespace coinest::cli {
@@ -19,8 +21,13 @@ struct GlobalOptions {
 
 struct BookSession {
   std::filesystem::path root;
+  std::filesystem::path exchangeFolder;
   std::unique_ptr<Clock> clock;
-  BookOpenResult book;
+  BookOpenResult opened;
+  std::unique_ptr<ChangeFileWriter> changes;
+  std::unique_ptr<Book> book;
+
+  ObjectStore& store() { return *opened.store; }
 };
 
 // Exit statuses of coinest-cli.
@@ -28,8 +35,9 @@ inline constexpr int kExitDone = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
 
-// Picks the clock, prepares the device root and opens the book as the program's start does.
-// On failure prints the message on stderr and returns the exit status to end with.
+// Picks the clock, prepares the device root, opens the book as the program's start does, and
+// looks for the desktop's exchange flag. On failure prints the message on stderr and returns
+// the exit status to end with.
 std::optional<BookSession> openSession(const GlobalOptions& options, int* exitStatus);
 
 }  // namespace coinest::cli

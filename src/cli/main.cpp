@@ -5,8 +5,12 @@
 #include <iostream>
 
 #include "cli/book_session.h"
+#include "cli/console_ui.h"
 #include "cli/dump_command.h"
+#include "cli/import_command.h"
 #include "cli/settings_command.h"
+#include "ledger/carry_over.h"
+#include "ledger/reservation_posting.h"
 #include "platform/utf8_text.h"
 
 namespace {
@@ -42,6 +46,15 @@ int run(int argc, char** argv) {
   settings->add_option("--auto-carry-over", change.autoCarryOver, "offer the cash carry-over each month")
       ->check(CLI::IsMember(kYesNo));
 
+  CLI::App* import = app.add_subcommand("import", "apply the desktop's change files once, when exchange is on");
+  CLI::App* post = app.add_subcommand("post", "post the reservations due through today");
+  int carryYear = 0;
+  int carryMonth = 0;
+  CLI::App* carryOver = app.add_subcommand("carry-over", "carry the previous month's cash into YEAR MONTH");
+  carryOver->add_option("YEAR", carryYear, "year of the new month")->required()->check(CLI::Range(1, 9999));
+  carryOver->add_option("MONTH", carryMonth, "the new month")->required()->check(CLI::Range(1, 12));
+  CLI::App* reset = app.add_subcommand("reset", "empty the entries and instalments (as if Yes)");
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -54,7 +67,9 @@ int run(int argc, char** argv) {
   int status = kExitDone;
   std::optional<BookSession> session = openSession(global, &status);
   if (!session) return status;
-  ObjectStore& store = *session->book.store;
+  ObjectStore& store = session->store();
+  Book& book = *session->book;
+  ConsoleUi ui(std::cout);
 
   if (dump->parsed()) {
     std::string error;
@@ -68,6 +83,14 @@ int run(int argc, char** argv) {
       return kExitFailed;
     }
     applySettings(store, change, std::cout);
+  } else if (import->parsed()) {
+    return runImportCommand(book, session->root, std::cout);
+  } else if (post->parsed()) {
+    postDueReservations(book);
+  } else if (carryOver->parsed()) {
+    carryOverCash(book, ui, carryYear, carryMonth);
+  } else if (reset->parsed()) {
+    resetBook(book, ui);
   }
   std::cout.flush();
   return std::cout ? kExitDone : kExitFailed;

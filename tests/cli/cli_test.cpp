@@ -11,6 +11,12 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "exchange/change_file.h"
+#include "ledger/entry_rules.h"
+#include "platform/device_root.h"
+#include "store/book_tables.h"
+#include "store/entry_table.h"
+#include "store/reservation_tables.h"
 #include "support/temp_dir.h"
 
 namespace coinest {
@@ -166,6 +172,105 @@ TEST_F(CliTest, ARootHoldingAnotherFileIsLeftAlone) {
   EXPECT_NE(run.err.find("not a Coinest book"), std::string::npos) << run.err;
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(slurp(file), before);
+}
+
+// Writes into the book of the test's root with the library, before the tool runs.
+class CliBookTest : public CliTest {
+ protected:
+  template <class Fill>
+  void prepare(Fill fill) {
+    ASSERT_TRUE(prepareDeviceRoot(dir / "root").ok);
+    FixedDateClock clock{2007, 3, 5};
+    BookOpenResult opened = openBook(objectStoreFilePath(dir / "root"), clock);
+    ASSERT_TRUE(opened.store) << opened.error;
+    Book book{*opened.store, clock};
+    fill(book);
+  }
+
+  static LedgerEntry cashEntry(int32_t id, const char* date, const char* kind, int32_t amount) {
+    LedgerEntry e;
+    e.entryId = id;
+    e.entryDate = date;
+    e.entryKind = kind;
+    e.majorItem = "식비";
+    e.minorItem = "외식";
+    e.content = "lunch";
+    e.amount = amount;
+    e.cardFlag = "N";
+    return e;
+  }
+
+  std::vector<nlohmann::json> records(const std::string& table) {
+    std::vector<nlohmann::json> out;
+    std::istringstream lines(cli(rootArgs({"dump", table})).out);
+    for (std::string line; std::getline(lines, line);) out.push_back(nlohmann::json::parse(line));
+    return out;
+  }
+};
+
+TEST_F(CliBookTest, PostCarryOverAndReset) {
+  prepare([](Book& book) {
+    Reservation rent;
+    rent.reserveId = 10001;
+    rent.dayOfMonth = 1;
+    rent.entryKind = "2";
+    rent.content = "rent";
+    rent.amount = 300000;
+    rent.cardFlag = "N";
+    rent.startDate = "2007-04-01";
+    addReservation(book, rent);
+    addEntry(book, cashEntry(newEntryId(book), "2007-03-06", "1", 500000));
+    addEntry(book, cashEntry(newEntryId(book), "2007-03-07", "2", 120000));
+  });
+
+  CliRun run = cli({"--root", (dir / "root").string(), "--today", "2007-04-02", "post"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::vector<nlohmann::json> entries = records("CoinestBooks");
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_EQ(entries[2]["2"], "2007-04-01");
+  EXPECT_EQ(entries[2]["6"], "rent");
+  EXPECT_EQ(records("CoinestRBDate")[0]["1"], "2007-04-02");
+
+  run = cli({"--root", (dir / "root").string(), "--today", "2007-04-02", "carry-over", "2007", "4"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "현금잔액을 전월이월 하였습니다\n");
+  entries = records("CoinestBooks");
+  ASSERT_EQ(entries.size(), 4u);
+  EXPECT_EQ(entries[3]["2"], "2007-04-01");
+  EXPECT_EQ(entries[3]["4"], "전월이월");
+  EXPECT_EQ(entries[3]["7"], 380000);
+
+  run = cli({"--root", (dir / "root").string(), "carry-over", "2007", "13"});
+  EXPECT_EQ(run.status, 2);
+
+  run = cli(rootArgs({"reset"}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(records("CoinestBooks").empty());
+  EXPECT_EQ(records("CoinestReserve").size(), 1u);
+}
+
+TEST_F(CliBookTest, ImportAppliesTheDesktopsFilesWhenExchangeIsOn) {
+  prepare([](Book&) {});
+  const auto folder = dir / "root" / "Windows" / "Activesync";
+  std::filesystem::create_directories(folder);
+  const LedgerEntry e = cashEntry(20000, "2007-03-08", "2", 4500);
+  const std::string name = "A1" + changeFileName(ChangeLetter::Entry, ChangeOp::Add, 20000).substr(2, 7) + "._pc_";
+  ASSERT_TRUE(writeExchangeFile(folder, name, encodeChangeRecord(recordChange(ChangeLetter::Entry, ChangeOp::Add, 20000, e))));
+
+  CliRun run = cli(rootArgs({"import"}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(records("CoinestBooks").empty()) << "no flag file, no import";
+  EXPECT_TRUE(std::filesystem::exists(folder / name));
+
+  { std::ofstream(folder / "ACTIVESYNC._as_"); }
+  run = cli(rootArgs({"import"}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<nlohmann::json> entries = records("CoinestBooks");
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0]["1"], 20000);
+  EXPECT_EQ(entries[0]["6"], "lunch");
+  EXPECT_FALSE(std::filesystem::exists(folder / name));
+  EXPECT_EQ(records("CoinestEnv")[0]["0"], 20000) << "a desktop id below 500000 raises the counter";
 }
 
 }  // namespace

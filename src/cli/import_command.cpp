@@ -1,0 +1,37 @@
+#include "cli/import_command.h"
+
+#include "cli/book_session.h"
+#include "exchange/change_file.h"
+#include "exchange/desktop_import.h"
+#include "exchange/exchange_folder.h"
+
+namespace coinest::cli {
+
+namespace {
+
+const char* yesNo(bool value) { return value ? "yes" : "no"; }
+
+}  // namespace
+
+int runImportCommand(Book& book, const std::filesystem::path& root, std::ostream& out) {
+  const std::filesystem::path folder = exchangeFolderPath(root);
+  if (!checkExchangeFolder(book, folder)) {
+    out << "exchange\toff\n";
+    return kExitDone;
+  }
+  // The posting date an import writes goes back to the desktop as a file.
+  ChangeFileWriter writer(folder);
+  ChangeSink* const saved = book.changes;
+  if (book.changes == nullptr) book.changes = &writer;
+  const ImportRun run = importChangeFiles(book, folder);
+  book.changes = saved;
+
+  out << "exchange\ton\n"
+      << "exported\t" << yesNo(run.exported) << '\n'
+      << "wiped\t" << yesNo(run.wiped) << '\n'
+      << "applied\t" << run.applied << '\n'
+      << "rejected\t" << run.rejected << '\n';
+  return kExitDone;
+}
+
+}  // namespace coinest::cli

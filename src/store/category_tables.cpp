@@ -1,0 +1,219 @@
+#include "store/category_tables.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "store/id_counters.h"
+#include "store/record_layout.h"
+#include "store/table_catalogue.h"
+
+namespace coinest {
+
+namespace {
+
+constexpr PropId kMajorKindKey = makePropId(2, PropType::Text);
+constexpr PropId kMinorParentKey = makePropId(2, PropType::Int32);
+
+// The transfer categories are not stored: they exist for every book and the desktop never sees them.
+const MajorItem kTransferMajor{kTransferMajorId, "3", "현금", 1};
+const std::array kTransferMinors = {
+    MinorItem{-999, kTransferMajorId, "현금 입금", 1, "Y"},
+    MinorItem{-998, kTransferMajorId, "현금 인출", 2, "Y"},
+    MinorItem{-997, kTransferMajorId, "현금서비스", 3, "Y"},
+    MinorItem{-996, kTransferMajorId, "계좌 이동", 4, "Y"},
+};
+
+// Positions `table` (opened by id) on the record with this id and returns it, or 0. A failed
+// seek may leave another record current, so the id read back decides.
+RecordId seekById(TableHandle& table, int32_t id) {
+  table.seek(SeekMode::SeekFromFirst, 0);
+  const RecordId rid = table.seek(SeekMode::SeekFirstEqual, id);
+  if (rid == 0) return 0;
+  PropValue key = PropValue::ofInt(kIdKey, 0);
+  const bool same = table.readProps(std::span(&key, 1)) && key.found && key.intValue == id;
+  return same ? rid : 0;
+}
+
+// Removes the record with this id; true when there was one.
+bool deleteById(ObjectStore& store, std::string_view tableName, int32_t id) {
+  TableHandle t = store.openTable(tableName, kIdKey);
+  if (!t) return false;
+  const RecordId rid = seekById(t, id);
+  return rid != 0 && t.deleteRecord(rid);
+}
+
+bool idFree(ObjectStore& store, std::string_view tableName, int32_t id) {
+  TableHandle t = store.openTable(tableName, kIdKey);
+  return !t || seekById(t, id) == 0;
+}
+
+// Writes a new record; false when the table cannot be opened or the write fails.
+template <class R>
+bool writeNew(ObjectStore& store, std::string_view tableName, const R& record) {
+  TableHandle t = store.openTable(tableName, 0);
+  return t && t.writeRecord(propsOf(record)) != 0;
+}
+
+// Reads the integer sort key of the current record; none when the record lacks it.
+std::optional<int32_t> intKeyOf(const TableHandle& table, PropId key) {
+  PropValue value = PropValue::ofInt(key, 0);
+  if (!table.readProps(std::span(&value, 1)) || !value.found) return std::nullopt;
+  return value.intValue;
+}
+
+template <class Item>
+void sortItems(std::vector<Item>& items) {
+  std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
+    if (a.itemOrder != b.itemOrder) return a.itemOrder < b.itemOrder;
+    return a.itemName < b.itemName;  // byte order of UTF-8 is character code order
+  });
+}
+
+// Every stored major of the kind, in walk order (the first kCategoryListCapacity kept).
+MajorList walkMajors(Book& book, std::string_view itemKind) {
+  MajorList list;
+  TableHandle t = book.store.openTable(kMajorItemsTable, kMajorKindKey);
+  if (!t) return list;
+  t.seek(SeekMode::SeekFromFirst, 0);
+  for (RecordId r = t.seek(SeekMode::SeekAtLeast, std::string(itemKind)); r != 0;
+       r = t.seek(SeekMode::SeekFromCurrent, 1)) {
+    MajorItem item;
+    readRecord(t, item);
+    if (item.itemKind != itemKind) continue;
+    list.highestOrder = std::max(list.highestOrder, item.itemOrder);
+    if (list.items.size() < kCategoryListCapacity) list.items.push_back(std::move(item));
+  }
+  return list;
+}
+
+}  // namespace
+
+MajorList loadMajorItems(Book& book, std::string_view itemKind) {
+  if (itemKind == "3") return MajorList{{kTransferMajor}, kTransferMajor.itemOrder};
+  MajorList list = walkMajors(book, itemKind);
+  sortItems(list.items);
+  return list;
+}
+
+MajorList loadMajorItemsForQuery(Book& book, std::string_view itemKind) {
+  if (itemKind == "3") return MajorList{{kTransferMajor}, kTransferMajor.itemOrder};
+  MajorList list = walkMajors(book, itemKind);
+  // The carry-over and the card payments are not categories a query asks for.
+  std::erase_if(list.items, [](const MajorItem& m) { return m.itemName == "전월이월" || m.itemName == "카드대금"; });
+  sortItems(list.items);
+  return list;
+}
+
+MinorList loadMinorItems(Book& book, int32_t majorId) {
+  MinorList list;
+  if (majorId == kTransferMajorId) {
+    list.items.assign(kTransferMinors.begin(), kTransferMinors.end());
+    list.highestOrder = kTransferMinors.back().itemOrder;
+    return list;
+  }
+  TableHandle t = book.store.openTable(kMinorItemsTable, kMinorParentKey);
+  if (!t) return list;
+  t.seek(SeekMode::SeekFromFirst, 0);
+  for (RecordId r = t.seek(SeekMode::SeekAtLeast, majorId); r != 0; r = t.seek(SeekMode::SeekFromCurrent, 1)) {
+    if (intKeyOf(t, kMinorParentKey) != majorId) continue;
+    MinorItem item;
+    readRecord(t, item);
+    list.highestOrder = std::max(list.highestOrder, item.itemOrder);
+    if (list.items.size() < kCategoryListCapacity) list.items.push_back(std::move(item));
+  }
+  t.close();
+  sortItems(list.items);
+  return list;
+}
+
+std::optional<MinorItem> findMinorItem(Book& book, int32_t minorId) {
+  TableHandle t = book.store.openTable(kMinorItemsTable, kIdKey);
+  if (!t || seekById(t, minorId) == 0) return std::nullopt;
+  MinorItem item;
+  readRecord(t, item);
+  return item;
+}
+
+void addMajorItem(Book& book, const MajorItem& item) {
+  TransactionGuard tx(book.store);
+  if (writeNew(book.store, kMajorItemsTable, item)) {
+    // Majors share their counter with the instalment rows.
+    if (book.modes.applyingImport && item.majorId < kDesktopIdBase) {
+      raiseCounter(book.store, CounterNo::Instalment, item.majorId);
+    }
+    journalChange(book, recordChange(ChangeLetter::Major, ChangeOp::Add, item.majorId, item), JournalRule::Usual);
+  }
+  // A table that cannot be opened leaves nothing to undo; a failed write has marked the
+  // transaction, so this commit rolls it back.
+  tx.commit();
+}
+
+void addMinorItem(Book& book, const MinorItem& item) {
+  TransactionGuard tx(book.store);
+  if (writeNew(book.store, kMinorItemsTable, item)) {
+    if (book.modes.applyingImport && item.minorId < kDesktopIdBase) {
+      raiseCounter(book.store, CounterNo::Minor, item.minorId);
+    }
+    journalChange(book, recordChange(ChangeLetter::Minor, ChangeOp::Add, item.minorId, item), JournalRule::Usual);
+  }
+  // A table that cannot be opened leaves nothing to undo; a failed write has marked the
+  // transaction, so this commit rolls it back.
+  tx.commit();
+}
+
+void replaceMajorItem(Book& book, const MajorItem& item) {
+  TransactionGuard tx(book.store);
+  {
+    ModeScope quiet(book.modes.journalSuppressed);
+    if (deleteMajorItem(book, item.majorId)) addMajorItem(book, item);
+  }
+  journalChange(book, recordChange(ChangeLetter::Major, ChangeOp::Modify, item.majorId, item),
+                JournalRule::ExchangeOnly);
+  tx.commit();
+}
+
+void replaceMinorItem(Book& book, const MinorItem& item) {
+  TransactionGuard tx(book.store);
+  {
+    ModeScope quiet(book.modes.journalSuppressed);
+    if (deleteMinorItem(book, item.minorId)) addMinorItem(book, item);
+  }
+  journalChange(book, recordChange(ChangeLetter::Minor, ChangeOp::Modify, item.minorId, item),
+                JournalRule::ExchangeOnly);
+  tx.commit();
+}
+
+bool deleteMajorItem(Book& book, int32_t majorId) {
+  TransactionGuard tx(book.store);
+  const bool existed = deleteById(book.store, kMajorItemsTable, majorId);
+  // The desktop is told even when the device had no such record: its copy may still hold one.
+  journalChange(book, deleteChange(ChangeLetter::Major, majorId), JournalRule::Usual);
+  tx.commit();
+  return existed;
+}
+
+bool deleteMinorItem(Book& book, int32_t minorId) {
+  TransactionGuard tx(book.store);
+  const bool existed = deleteById(book.store, kMinorItemsTable, minorId);
+  journalChange(book, deleteChange(ChangeLetter::Minor, minorId), JournalRule::Usual);
+  tx.commit();
+  return existed;
+}
+
+void deleteMinorItemsOf(Book& book, int32_t majorId) {
+  TransactionGuard tx(book.store);
+  if (TableHandle t = book.store.openTable(kMinorItemsTable, kMinorParentKey)) {
+    t.seek(SeekMode::SeekFromFirst, 0);
+    for (RecordId r = t.seek(SeekMode::SeekAtLeast, majorId); r != 0; r = t.seek(SeekMode::SeekFromCurrent, 1)) {
+      if (intKeyOf(t, kMinorParentKey) == majorId) t.deleteRecord(r);
+    }
+  }
+  tx.commit();
+}
+
+bool majorIdFree(Book& book, int32_t majorId) { return idFree(book.store, kMajorItemsTable, majorId); }
+
+bool minorIdFree(Book& book, int32_t minorId) { return idFree(book.store, kMinorItemsTable, minorId); }
+
+}  // namespace coinest
