@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
+#include "cli/command_registry.h"
 #include "store/table_catalogue.h"
 
 namespace coinest::cli {
@@ -35,5 +36,25 @@ bool dumpTables(ObjectStore& store, const std::vector<std::string>& names, std::
   }
   return true;
 }
+
+namespace {
+
+std::vector<std::string> tableNames;
+
+const CommandRegistration kDump{{
+    "dump",
+    "print the tables as JSON Lines",
+    [](CLI::App& app) { app.add_option("TABLE", tableNames, "tables to print (default: all)"); },
+    [](CommandContext& c) {
+      std::string error;
+      if (!dumpTables(c.store(), tableNames, c.out, &error)) {
+        c.err << "dump: " << error << "\n";
+        return kExitUsage;
+      }
+      return kExitDone;
+    },
+}};
+
+}  // namespace
 
 }  // namespace coinest::cli

@@ -1,6 +1,7 @@
 #include "cli/import_command.h"
 
 #include "cli/book_session.h"
+#include "cli/command_registry.h"
 #include "exchange/change_file.h"
 #include "exchange/desktop_import.h"
 #include "exchange/exchange_folder.h"
@@ -33,5 +34,16 @@ int runImportCommand(Book& book, const std::filesystem::path& root, std::ostream
       << "rejected\t" << run.rejected << '\n';
   return kExitDone;
 }
+
+namespace {
+
+const CommandRegistration kImport{{
+    "import",
+    "apply the desktop's change files once, when exchange is on",
+    nullptr,
+    [](CommandContext& c) { return runImportCommand(c.book(), c.session.root, c.out); },
+}};
+
+}  // namespace
 
 }  // namespace coinest::cli

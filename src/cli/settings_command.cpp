@@ -1,5 +1,6 @@
 #include "cli/settings_command.h"
 
+#include "cli/command_registry.h"
 #include "platform/utf8_text.h"
 #include "store/settings_records.h"
 
@@ -50,5 +51,39 @@ void applySettings(ObjectStore& store, const SettingsChange& change, std::ostrea
       << "carryYear\t" << con2.carryYear << '\n'
       << "carryMonth\t" << con2.carryMonth << '\n';
 }
+
+namespace {
+
+const std::vector<std::string> kYesNo = {"Y", "N"};
+SettingsChange change;
+
+void configure(CLI::App& app) {
+  app.add_option("--login-prompt", change.loginPrompt, "ask for the password at start")->check(CLI::IsMember(kYesNo));
+  app.add_option("--password", change.password, "the password (at most 10 characters)")
+      ->check([](const std::string& p) {
+        return utf8Length(p) <= 10 ? std::string() : std::string("at most 10 characters");
+      });
+  app.add_option("--show-used-only", change.showUsedOnly, "settle only categories with entries")
+      ->check(CLI::IsMember(kYesNo));
+  app.add_option("--start-day", change.settlementStartDay, "day a settlement month begins")->check(CLI::Range(1, 28));
+  app.add_option("--auto-carry-over", change.autoCarryOver, "offer the cash carry-over each month")
+      ->check(CLI::IsMember(kYesNo));
+}
+
+const CommandRegistration kSettings{{
+    "settings",
+    "change and print the settings",
+    configure,
+    [](CommandContext& c) {
+      if (const auto message = checkSettingsChange(c.store(), change)) {
+        c.ui.showMessage(*message, MessageCaption::Error);
+        return kExitFailed;
+      }
+      applySettings(c.store(), change, c.out);
+      return kExitDone;
+    },
+}};
+
+}  // namespace
 
 }  // namespace coinest::cli

@@ -1,0 +1,44 @@
+#pragma once
+
+// The commands of coinest-cli. Each command lives in a file of its own and registers itself there
+// with a static CommandRegistration, so adding a command touches no other file.
+
+#include <CLI/CLI.hpp>
+
+#include <functional>
+#include <ostream>
+#include <vector>
+
+#include "cli/book_session.h"
+#include "platform/ui_port.h"
+
+namespace coinest::cli {
+
+// What a command runs with: the opened book, the stand-in for the message boxes, the streams.
+struct CommandContext {
+  BookSession& session;
+  UiPort& ui;
+  std::ostream& out;
+  std::ostream& err;
+
+  Book& book() { return *session.book; }
+  ObjectStore& store() { return session.store(); }
+};
+
+struct CommandSpec {
+  const char* name;
+  const char* description;
+  // Adds the command's arguments to its subcommand; their values live in the command's own file.
+  std::function<void(CLI::App&)> configure;
+  // Runs the command; returns the exit status.
+  std::function<int(CommandContext&)> run;
+};
+
+// The registered commands, in no particular order.
+std::vector<CommandSpec>& commandRegistry();
+
+struct CommandRegistration {
+  explicit CommandRegistration(CommandSpec spec) { commandRegistry().push_back(std::move(spec)); }
+};
+
+}  // namespace coinest::cli
