@@ -88,24 +88,32 @@ std::string encodeProps(std::span<const PropValue> props) {
   return out;
 }
 
-// Decodes what encodeProps wrote. A damaged record yields the properties before the damage.
-std::vector<PropValue> decodeProps(std::string_view in) {
-  std::vector<PropValue> out;
+// Calls visit(id, intValue, text) for each property encodeProps wrote, in order. A damaged record
+// yields the properties before the damage.
+template <class Visit>
+void forEachStoredProp(std::string_view in, Visit visit) {
   std::size_t at = 0;
   while (at < in.size()) {
     uint32_t id = 0;
     uint32_t v = 0;
-    if (!getU32(in, at, id) || !getU32(in, at, v)) break;
+    if (!getU32(in, at, id) || !getU32(in, at, v)) return;
     if (isTextProp(id)) {
-      if (v > in.size() - at) break;
-      out.push_back(PropValue::ofText(id, std::string(in.substr(at, v))));
+      if (v > in.size() - at) return;
+      visit(id, 0, in.substr(at, v));
       at += v;
     } else if (isIntProp(id)) {
-      out.push_back(PropValue::ofInt(id, static_cast<int32_t>(v)));
+      visit(id, static_cast<int32_t>(v), std::string_view());
     } else {
-      break;
+      return;
     }
   }
+}
+
+std::vector<PropValue> decodeProps(std::string_view in) {
+  std::vector<PropValue> out;
+  forEachStoredProp(in, [&](PropId id, int32_t value, std::string_view text) {
+    out.push_back(isTextProp(id) ? PropValue::ofText(id, std::string(text)) : PropValue::ofInt(id, value));
+  });
   return out;
 }
 
@@ -734,20 +742,19 @@ bool TableHandle::readProps(std::span<PropValue> props) const {
     for (PropValue& p : props) p.found = false;
     return false;
   }
-  const std::vector<PropValue> stored = decodeProps(current_->props);
-  for (PropValue& p : props) {
-    auto it = std::find_if(stored.begin(), stored.end(), [&](const PropValue& s) { return s.id == p.id; });
-    if (it == stored.end()) {
-      p.found = false;
-      continue;
+  for (PropValue& p : props) p.found = false;
+  // One pass over the stored properties, without building a copy of them.
+  forEachStoredProp(current_->props, [&](PropId id, int32_t value, std::string_view text) {
+    for (PropValue& p : props) {
+      if (p.id != id) continue;
+      p.found = true;
+      if (isTextProp(id)) {
+        p.text.assign(text);
+      } else {
+        p.intValue = value;
+      }
     }
-    p.found = true;
-    if (isTextProp(p.id)) {
-      p.text = it->text;
-    } else {
-      p.intValue = it->intValue;
-    }
-  }
+  });
   return true;
 }
 
