@@ -17,47 +17,21 @@
 #include "store/book_tables.h"
 #include "store/entry_table.h"
 #include "store/reservation_tables.h"
+#include "support/cli_runner.h"
 #include "support/temp_dir.h"
 
 namespace coinest {
 namespace {
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+using testing::CliRun;
+using testing::shellQuote;
 
-std::string shellQuote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-std::string slurp(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+std::string slurp(const std::filesystem::path& p) { return testing::readFileBytes(p); }
 
 class CliTest : public ::testing::Test {
  protected:
   CliRun cli(const std::vector<std::string>& args, const std::string& env = "") {
-    const char* binary = std::getenv("COINEST_CLI");
-    EXPECT_NE(binary, nullptr) << "COINEST_CLI names the tool under test";
-    std::string command = "env -u COINEST_ROOT -u COINEST_TODAY " + env + " " + shellQuote(binary ? binary : "false");
-    for (const std::string& a : args) command += " " + shellQuote(a);
-    const auto errFile = dir / "stderr.txt";
-    command += " 2>" + shellQuote(errFile.string());
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-    const int raw = pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.err = slurp(errFile);
-    return run;
+    return testing::runCli(args, dir.path(), env);
   }
 
   std::vector<std::string> rootArgs(std::vector<std::string> rest) {

@@ -1,0 +1,54 @@
+// lunar and holiday: the calendar facts the books page shows beside a date.
+
+#include "calendar/date_text.h"
+#include "calendar/lunar_calendar.h"
+#include "cli/command_registry.h"
+#include "platform/clock.h"
+#include "store/holiday_table.h"
+
+namespace coinest::cli {
+
+namespace {
+
+std::string lunarDate;
+std::string holidayDate;
+
+// A date argument must be a real calendar date written "YYYY-MM-DD".
+std::string checkDate(const std::string& text) {
+  return parseIsoDate(text.c_str()) ? std::string() : "\"" + text + "\" is not a valid date of the form YYYY-MM-DD";
+}
+
+const CommandRegistration kLunar{{
+    "lunar",
+    "the lunar date of DATE, as the books page writes it",
+    [](CLI::App& app) { app.add_option("DATE", lunarDate, "a date, YYYY-MM-DD")->required()->check(checkDate); },
+    [](CommandContext& c) {
+      const CalendarDate d = *parseIsoDate(lunarDate.c_str());
+      const std::optional<LunarDate> lunar = solarToLunar(d.year, d.month, d.day);
+      if (!lunar) {
+        c.err << "lunar: " << lunarDate << " lies outside the lunar table (1841-01-23 to 2051-02-11)\n";
+        return kExitFailed;
+      }
+      c.out << lunar->year << '\t' << lunar->month << '\t' << lunar->day << '\t' << (lunar->leap ? 1 : 0) << '\t'
+            << lunarCaption(*lunar) << '\n';
+      return kExitDone;
+    },
+}};
+
+const CommandRegistration kHoliday{{
+    "holiday",
+    "whether DATE is a holiday, and its name",
+    [](CLI::App& app) { app.add_option("DATE", holidayDate, "a date, YYYY-MM-DD")->required()->check(checkDate); },
+    [](CommandContext& c) {
+      if (const std::optional<std::string> name = holidayNameOf(c.book(), holidayDate)) {
+        c.out << "yes\t" << *name << '\n';
+      } else {
+        c.out << "no\n";
+      }
+      return kExitDone;
+    },
+}};
+
+}  // namespace
+
+}  // namespace coinest::cli
