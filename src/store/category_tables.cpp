@@ -6,6 +6,7 @@
 
 #include "store/id_counters.h"
 #include "store/record_layout.h"
+#include "store/table_access.h"
 #include "store/table_catalogue.h"
 
 namespace coinest {
@@ -23,44 +24,6 @@ const std::array kTransferMinors = {
     MinorItem{-997, kTransferMajorId, "현금서비스", 3, "Y"},
     MinorItem{-996, kTransferMajorId, "계좌 이동", 4, "Y"},
 };
-
-// Positions `table` (opened by id) on the record with this id and returns it, or 0. A failed
-// seek may leave another record current, so the id read back decides.
-RecordId seekById(TableHandle& table, int32_t id) {
-  table.seek(SeekMode::SeekFromFirst, 0);
-  const RecordId rid = table.seek(SeekMode::SeekFirstEqual, id);
-  if (rid == 0) return 0;
-  PropValue key = PropValue::ofInt(kIdKey, 0);
-  const bool same = table.readProps(std::span(&key, 1)) && key.found && key.intValue == id;
-  return same ? rid : 0;
-}
-
-// Removes the record with this id; true when there was one.
-bool deleteById(ObjectStore& store, std::string_view tableName, int32_t id) {
-  TableHandle t = store.openTable(tableName, kIdKey);
-  if (!t) return false;
-  const RecordId rid = seekById(t, id);
-  return rid != 0 && t.deleteRecord(rid);
-}
-
-bool idFree(ObjectStore& store, std::string_view tableName, int32_t id) {
-  TableHandle t = store.openTable(tableName, kIdKey);
-  return !t || seekById(t, id) == 0;
-}
-
-// Writes a new record; false when the table cannot be opened or the write fails.
-template <class R>
-bool writeNew(ObjectStore& store, std::string_view tableName, const R& record) {
-  TableHandle t = store.openTable(tableName, 0);
-  return t && t.writeRecord(propsOf(record)) != 0;
-}
-
-// Reads the integer sort key of the current record; none when the record lacks it.
-std::optional<int32_t> intKeyOf(const TableHandle& table, PropId key) {
-  PropValue value = PropValue::ofInt(key, 0);
-  if (!table.readProps(std::span(&value, 1)) || !value.found) return std::nullopt;
-  return value.intValue;
-}
 
 template <class Item>
 void sortItems(std::vector<Item>& items) {
@@ -128,11 +91,7 @@ MinorList loadMinorItems(Book& book, int32_t majorId) {
 }
 
 std::optional<MinorItem> findMinorItem(Book& book, int32_t minorId) {
-  TableHandle t = book.store.openTable(kMinorItemsTable, kIdKey);
-  if (!t || seekById(t, minorId) == 0) return std::nullopt;
-  MinorItem item;
-  readRecord(t, item);
-  return item;
+  return findById<MinorItem>(book.store, kMinorItemsTable, minorId);
 }
 
 void addMajorItem(Book& book, const MajorItem& item) {

@@ -1,6 +1,7 @@
 #include "store/id_counters.h"
 
 #include "store/single_record.h"
+#include "store/table_access.h"
 #include "store/table_catalogue.h"
 
 namespace coinest {
@@ -44,9 +45,6 @@ void raiseCounter(ObjectStore& store, CounterNo counter, int32_t id) {
   replaceSingleRecord(store, kCountersTable, counters);
 }
 
-void writeCounters(ObjectStore& store, const IdCounters& counters) {
-  TableHandle t = store.openTable(kCountersTable, 0);
-  if (t) t.writeRecord(propsOf(counters));
-}
+void writeCounters(ObjectStore& store, const IdCounters& counters) { writeNew(store, kCountersTable, counters); }
 
 }  // namespace coinest

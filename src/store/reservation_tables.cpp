@@ -4,6 +4,7 @@
 
 #include "store/id_counters.h"
 #include "store/record_layout.h"
+#include "store/table_access.h"
 #include "store/table_catalogue.h"
 
 namespace coinest {
@@ -13,47 +14,11 @@ namespace {
 constexpr PropId kDayOfMonthKey = makePropId(2, PropType::Int32);
 constexpr PropId kLinkReservationKey = makePropId(3, PropType::Int32);
 
-// Positions `table` (opened by id) on the record with this id and returns it, or 0. A failed
-// seek may leave another record current, so the id read back decides.
-RecordId seekById(TableHandle& table, int32_t id) {
-  table.seek(SeekMode::SeekFromFirst, 0);
-  const RecordId rid = table.seek(SeekMode::SeekFirstEqual, id);
-  if (rid == 0) return 0;
-  PropValue key = PropValue::ofInt(kIdKey, 0);
-  const bool same = table.readProps(std::span(&key, 1)) && key.found && key.intValue == id;
-  return same ? rid : 0;
-}
-
-// Removes the record with this id; true when there was one.
-bool deleteById(ObjectStore& store, std::string_view tableName, int32_t id) {
-  TableHandle t = store.openTable(tableName, kIdKey);
-  if (!t) return false;
-  const RecordId rid = seekById(t, id);
-  return rid != 0 && t.deleteRecord(rid);
-}
-
-// Writes a new record; false when the table cannot be opened or the write fails.
-template <class R>
-bool writeNew(ObjectStore& store, std::string_view tableName, const R& record) {
-  TableHandle t = store.openTable(tableName, 0);
-  return t && t.writeRecord(propsOf(record)) != 0;
-}
-
-// Reads the integer sort key of the current record; none when the record lacks it.
-std::optional<int32_t> intKeyOf(const TableHandle& table, PropId key) {
-  PropValue value = PropValue::ofInt(key, 0);
-  if (!table.readProps(std::span(&value, 1)) || !value.found) return std::nullopt;
-  return value.intValue;
-}
-
 }  // namespace
 
 std::optional<Reservation> findReservation(Book& book, int32_t reserveId) {
-  TableHandle t = book.store.openTable(kReservationsTable, kIdKey);
-  if (!t || seekById(t, reserveId) == 0) return std::nullopt;
-  Reservation reservation;  // older records lack the flags and the asset: the layout's presets stand
-  readRecord(t, reservation);
-  return reservation;
+  // Older records lack the flags and the asset: the layout's presets stand.
+  return findById<Reservation>(book.store, kReservationsTable, reserveId);
 }
 
 std::vector<int32_t> reservationsOnDay(Book& book, int32_t dayOfMonth) {
@@ -129,10 +94,7 @@ bool deleteReservation(Book& book, int32_t reserveId) {
   return existed;
 }
 
-bool reservationIdFree(Book& book, int32_t reserveId) {
-  TableHandle t = book.store.openTable(kReservationsTable, kIdKey);
-  return !t || seekById(t, reserveId) == 0;
-}
+bool reservationIdFree(Book& book, int32_t reserveId) { return idFree(book.store, kReservationsTable, reserveId); }
 
 void addReservationLink(Book& book, const ReservationLink& link) {
   TransactionGuard tx(book.store);

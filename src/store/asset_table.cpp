@@ -1,0 +1,93 @@
+#include "store/asset_table.h"
+
+#include <algorithm>
+#include <string>
+
+#include "store/entry_table.h"
+#include "store/id_counters.h"
+#include "store/record_layout.h"
+#include "store/table_access.h"
+#include "store/table_catalogue.h"
+
+namespace coinest {
+
+namespace {
+
+constexpr PropId kKindOrder = makePropId(2, PropType::Text);
+
+// Walks the table by kind from `from` to its end and keeps the assets `wanted` accepts, at most
+// a list's capacity of them, in walk order.
+template <class Wanted>
+std::vector<Asset> walkKinds(Book& book, std::string_view from, Wanted wanted) {
+  std::vector<Asset> list;
+  TableHandle table = book.store.openTable(kAssetsTable, kKindOrder);
+  if (!table) return list;
+  table.seek(SeekMode::SeekFromFirst, 0);
+  for (RecordId r = table.seek(SeekMode::SeekAtLeast, std::string(from)); r != 0 && list.size() < kAssetListCapacity;
+       r = table.seek(SeekMode::SeekFromCurrent, 1)) {
+    Asset asset;
+    readRecord(table, asset);
+    if (wanted(asset.assetKind)) list.push_back(std::move(asset));
+  }
+  return list;
+}
+
+}  // namespace
+
+std::vector<Asset> loadAssetsOfKind(Book& book, std::string_view assetKind) {
+  return walkKinds(book, assetKind, [&](const std::string& kind) { return kind == assetKind; });
+}
+
+std::vector<Asset> loadPaymentAssets(Book& book, std::string_view assetKind) {
+  std::vector<Asset> list =
+      assetKind == "0"
+          ? walkKinds(book, assetKind, [](const std::string& kind) { return kind == "1" || kind == "6"; })
+          : walkKinds(book, assetKind, [&](const std::string& kind) { return kind == assetKind; });
+  std::stable_sort(list.begin(), list.end(), [](const Asset& a, const Asset& b) {
+    if (a.assetKind != b.assetKind) return a.assetKind < b.assetKind;
+    return a.company < b.company;
+  });
+  return list;
+}
+
+std::optional<Asset> findAsset(Book& book, int32_t assetId) {
+  return findById<Asset>(book.store, kAssetsTable, assetId);
+}
+
+void addAsset(Book& book, const Asset& asset) {
+  TableHandle table = book.store.openTable(kAssetsTable, 0);
+  if (!table) return;
+  TransactionGuard tx(book.store);
+  table.writeRecord(propsOf(asset));
+  table.close();
+  if (book.modes.applyingImport && asset.assetId < kDesktopIdBase) {
+    raiseCounter(book.store, CounterNo::Reservation, asset.assetId);
+  }
+  journalChange(book, recordChange(ChangeLetter::Asset, ChangeOp::Add, asset.assetId, asset), JournalRule::Usual);
+  tx.commit();
+}
+
+bool deleteAsset(Book& book, int32_t assetId) {
+  TransactionGuard tx(book.store);
+  const bool existed = deleteById(book.store, kAssetsTable, assetId);
+  journalChange(book, deleteChange(ChangeLetter::Asset, assetId), JournalRule::Usual);
+  // A replacement deletes under a suppressed journal and keeps the card's instalment rows.
+  if (existed && !book.modes.journalSuppressed) deleteInstalmentsOfCard(book, assetId);
+  // A delete that was rolled back did not happen.
+  return tx.commit() && existed;
+}
+
+void replaceAsset(Book& book, const Asset& asset) {
+  TransactionGuard tx(book.store);
+  {
+    ModeScope quiet(book.modes.journalSuppressed);
+    if (deleteAsset(book, asset.assetId)) addAsset(book, asset);
+  }
+  journalChange(book, recordChange(ChangeLetter::Asset, ChangeOp::Modify, asset.assetId, asset),
+                JournalRule::ExchangeOnly);
+  tx.commit();
+}
+
+bool assetIdFree(Book& book, int32_t assetId) { return idFree(book.store, kAssetsTable, assetId); }
+
+}  // namespace coinest

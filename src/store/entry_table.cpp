@@ -1,0 +1,129 @@
+#include "store/entry_table.h"
+
+#include <algorithm>
+#include <set>
+#include <tuple>
+#include <utility>
+
+#include "store/id_counters.h"
+#include "store/record_layout.h"
+#include "store/table_access.h"
+#include "store/table_catalogue.h"
+
+namespace coinest {
+
+namespace {
+
+constexpr PropId kDateOrder = makePropId(2, PropType::Text);
+constexpr PropId kMinorItemOrder = makePropId(5, PropType::Text);
+constexpr PropId kInstEntryOrder = makePropId(3, PropType::Int32);
+constexpr PropId kInstCardOrder = makePropId(5, PropType::Int32);
+
+// Walks `table` by its date order from `first` and collects every record dated up to `last`.
+// Dates are zero-padded digit texts, so byte order is date order. Records without a date sort
+// after all others and read as ""; the lower bound keeps them out of every range.
+template <class R>
+std::vector<R> recordsInRange(Book& book, std::string_view tableName, std::string R::*date, std::string_view first,
+                              std::string_view last) {
+  std::vector<R> out;
+  TableHandle table = book.store.openTable(tableName, kDateOrder);
+  if (!table) return out;
+  table.seek(SeekMode::SeekFromFirst, 0);
+  for (RecordId r = table.seek(SeekMode::SeekAtLeast, std::string(first)); r != 0;
+       r = table.seek(SeekMode::SeekFromCurrent, 1)) {
+    R record;
+    readRecord(table, record);
+    const std::string& when = record.*date;
+    if (when > last) break;
+    if (when < first) continue;
+    out.push_back(std::move(record));
+  }
+  return out;
+}
+
+// Deletes every instalment row whose integer property `keyOrder` holds `id`.
+void deleteInstalmentsBy(Book& book, PropId keyOrder, int32_t id) {
+  TableHandle table = book.store.openTable(kInstalmentsTable, keyOrder);
+  if (!table) return;
+  TransactionGuard tx(book.store);
+  table.seek(SeekMode::SeekFromFirst, 0);
+  for (RecordId r = table.seek(SeekMode::SeekAtLeast, id); r != 0; r = table.seek(SeekMode::SeekFromCurrent, 1)) {
+    // A row that lacks the key is no row of this entry or card, even when looking for id 0.
+    if (intKeyOf(table, keyOrder) == id) table.deleteRecord(r);
+  }
+  table.close();
+  tx.commit();
+}
+
+}  // namespace
+
+int32_t newEntryId(Book& book) { return takeId(book.store, CounterNo::Entry); }
+
+std::optional<LedgerEntry> findEntry(Book& book, int32_t entryId) {
+  return findById<LedgerEntry>(book.store, kBooksTable, entryId);
+}
+
+std::vector<LedgerEntry> entriesInRange(Book& book, std::string_view first, std::string_view last) {
+  return recordsInRange(book, kBooksTable, &LedgerEntry::entryDate, first, last);
+}
+
+std::vector<ContentAmount> previousContents(Book& book, std::string_view entryKind, std::string_view majorItem,
+                                            std::string_view minorItem) {
+  std::vector<ContentAmount> list;
+  TableHandle table = book.store.openTable(kBooksTable, kMinorItemOrder);
+  if (!table) return list;
+  const std::string minorKey(minorItem);
+  std::set<std::pair<std::string, int32_t>> seen;
+  table.seek(SeekMode::SeekFromFirst, 0);
+  for (RecordId r = table.seek(SeekMode::SeekFirstEqual, minorKey); r != 0 && list.size() < kPreviousContentCapacity;
+       r = table.seek(SeekMode::SeekNextEqual, minorKey)) {
+    LedgerEntry entry;
+    readRecord(table, entry);
+    // The seek folds case; the categories must match exactly.
+    if (entry.minorItem != minorItem || entry.majorItem != majorItem || entry.entryKind != entryKind) continue;
+    if (!seen.emplace(entry.content, entry.amount).second) continue;
+    list.push_back(ContentAmount{std::move(entry.content), entry.amount});
+  }
+  table.close();
+  std::sort(list.begin(), list.end(), [](const ContentAmount& a, const ContentAmount& b) {
+    return std::tie(a.content, a.amount) < std::tie(b.content, b.amount);
+  });
+  return list;
+}
+
+bool entryIdFree(Book& book, int32_t entryId) { return idFree(book.store, kBooksTable, entryId); }
+
+void writeEntryRecord(Book& book, const LedgerEntry& entry) { writeNew(book.store, kBooksTable, entry); }
+
+std::optional<LedgerEntry> deleteEntryRecord(Book& book, int32_t entryId) {
+  TableHandle table = book.store.openTable(kBooksTable, kIdKey);
+  if (!table) return std::nullopt;
+  const RecordId record = seekById(table, entryId);
+  if (record == 0) return std::nullopt;
+  LedgerEntry entry;
+  readRecord(table, entry);
+  if (!table.deleteRecord(record)) return std::nullopt;
+  return entry;
+}
+
+void addInstalmentRow(Book& book, const InstalmentRow& row) {
+  TableHandle table = book.store.openTable(kInstalmentsTable, 0);
+  if (!table) return;
+  TransactionGuard tx(book.store);
+  table.writeRecord(propsOf(row));
+  table.close();
+  if (book.modes.applyingImport && row.instId < kDesktopIdBase) {
+    raiseCounter(book.store, CounterNo::Instalment, row.instId);
+  }
+  tx.commit();
+}
+
+std::vector<InstalmentRow> instalmentsInRange(Book& book, std::string_view first, std::string_view last) {
+  return recordsInRange(book, kInstalmentsTable, &InstalmentRow::instDate, first, last);
+}
+
+void deleteInstalmentsOfEntry(Book& book, int32_t entryId) { deleteInstalmentsBy(book, kInstEntryOrder, entryId); }
+
+void deleteInstalmentsOfCard(Book& book, int32_t cardId) { deleteInstalmentsBy(book, kInstCardOrder, cardId); }
+
+}  // namespace coinest
