@@ -27,6 +27,10 @@ int runImportCommand(Book& book, const std::filesystem::path& root, std::ostream
   const ImportRun run = importChangeFiles(book, folder);
   book.changes = saved;
 
+  if (run.storeFailed) {
+    out << "the book could not be written; the desktop's changes wait for the next import\n";
+    return kExitFailed;
+  }
   out << "exchange\ton\n"
       << "exported\t" << yesNo(run.exported) << '\n'
       << "wiped\t" << yesNo(run.wiped) << '\n'

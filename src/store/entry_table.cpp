@@ -34,8 +34,8 @@ std::vector<R> recordsInRange(Book& book, std::string_view tableName, std::strin
     R record;
     readRecord(table, record);
     const std::string& when = record.*date;
-    if (when > last) break;
-    if (when < first) continue;
+    if (std::string_view(when) > last) break;
+    if (std::string_view(when) < first) continue;
     out.push_back(std::move(record));
   }
   return out;

@@ -1,0 +1,298 @@
+#include "exchange/change_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <span>
+
+#include "platform/code_page.h"
+#include "platform/utf8_text.h"
+#include "store/record_layout.h"
+
+namespace coinest {
+
+namespace {
+
+// The longest text any field holds (a note); the cut for a field the layout does not know.
+constexpr std::size_t kLongestText = 256;
+
+template <class R>
+std::size_t layoutMaxChars(uint8_t number) {
+  const std::span<const Field<R>> fields = fieldsOf<R>();
+  if (number == 0 || number > fields.size()) return kLongestText;
+  return fields[number - 1].maxChars;
+}
+
+std::size_t textLimit(ChangeLetter letter, uint8_t number) {
+  switch (letter) {
+    case ChangeLetter::Entry: return layoutMaxChars<LedgerEntry>(number);
+    case ChangeLetter::Reservation: return layoutMaxChars<Reservation>(number);
+    case ChangeLetter::Link: return layoutMaxChars<ReservationLink>(number);
+    case ChangeLetter::Asset: return layoutMaxChars<Asset>(number);
+    case ChangeLetter::Minor: return layoutMaxChars<MinorItem>(number);
+    case ChangeLetter::Major: return layoutMaxChars<MajorItem>(number);
+    case ChangeLetter::PostingDate: return layoutMaxChars<PostingDate>(number);
+    case ChangeLetter::Instalment: return layoutMaxChars<InstalmentRow>(number);
+  }
+  return kLongestText;
+}
+
+std::size_t utf8SequenceLength(unsigned char lead) {
+  if (lead >= 0xF0) return 4;
+  if (lead >= 0xE0) return 3;
+  if (lead >= 0xC0) return 2;
+  return 1;
+}
+
+// CP949 bytes of a UTF-8 text; every character that cannot be converted becomes one '?'.
+std::string toCp949Lossy(std::string_view utf8) {
+  std::string out;
+  while (!utf8.empty()) {
+    CodePageResult converted = utf8ToCp949(utf8);
+    if (converted.ok()) {
+      out += converted.bytes;
+      break;
+    }
+    if (converted.error == CodePageError::ConverterUnavailable) {
+      // Without a converter only ASCII can be written faithfully.
+      for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        out += lead < 0x80 ? static_cast<char>(lead) : '?';
+        i += lead < 0x80 ? 1 : utf8SequenceLength(lead);
+      }
+      break;
+    }
+    const std::size_t bad = converted.errorOffset;
+    if (bad >= utf8.size()) break;  // cannot happen for checked UTF-8; never index past the text
+    if (bad > 0) out += utf8ToCp949(utf8.substr(0, bad)).bytes;  // converts: the failure lies beyond it
+    out += '?';
+    const std::size_t skip = converted.error == CodePageError::Unmappable
+                                 ? utf8SequenceLength(static_cast<unsigned char>(utf8[bad]))
+                                 : 1;  // malformed: drop the offending byte alone
+    utf8.remove_prefix(std::min(utf8.size(), bad + skip));
+  }
+  return out;
+}
+
+void appendField(std::string& out, uint8_t number, std::string_view value) {
+  // Texts are cut to their field first, so a value never reaches 65535 bytes; the cap is a guard.
+  const std::size_t length = std::min<std::size_t>(value.size(), 0xFFFF);
+  out += static_cast<char>(number);
+  out += static_cast<char>((length >> 8) & 0xFF);
+  out += static_cast<char>(length & 0xFF);
+  out.append(value.substr(0, length));
+}
+
+// "%lu" of the 32-bit value, read back the same way: all decimal digits, at most 4294967295.
+std::optional<int32_t> parseNumber(std::string_view text) {
+  if (text.empty() || text.size() > kMaxNumberTextBytes) return std::nullopt;
+  uint64_t value = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + static_cast<uint64_t>(c - '0');
+    if (value > 0xFFFFFFFFull) return std::nullopt;  // checked each step, so it never overflows
+  }
+  return static_cast<int32_t>(static_cast<uint32_t>(value));
+}
+
+std::optional<std::string> parseText(std::string_view cp949, std::size_t maxChars) {
+  if (cp949.empty()) return std::string();
+  // The device keeps texts as C strings: a NUL inside one cannot come from it.
+  if (cp949.find('\0') != std::string_view::npos) return std::nullopt;
+  CodePageResult utf8 = cp949ToUtf8(cp949);
+  if (!utf8.ok() || utf8Length(utf8.bytes) > maxChars) return std::nullopt;
+  return std::move(utf8.bytes);
+}
+
+// Walks the field records of one file. Every read is checked against the size first.
+class FieldReader {
+ public:
+  explicit FieldReader(std::string_view bytes) : bytes_(bytes) {}
+
+  enum class Step { Value, Skipped, Broken };
+
+  // Reads the field record at the current offset when it carries `number`; otherwise consumes one
+  // byte (Skipped). Broken when the bytes run out first.
+  Step next(uint8_t number, std::string_view& value) {
+    if (pos_ >= bytes_.size()) return Step::Broken;
+    if (static_cast<uint8_t>(bytes_[pos_]) != number) {
+      ++pos_;
+      return Step::Skipped;
+    }
+    if (bytes_.size() - pos_ < 3) return Step::Broken;
+    const std::size_t length = (static_cast<std::size_t>(static_cast<uint8_t>(bytes_[pos_ + 1])) << 8) |
+                               static_cast<uint8_t>(bytes_[pos_ + 2]);
+    if (bytes_.size() - pos_ - 3 < length) return Step::Broken;
+    value = bytes_.substr(pos_ + 3, length);
+    pos_ += 3 + length;
+    return Step::Value;
+  }
+
+  bool atEnd() const { return pos_ == bytes_.size(); }
+
+ private:
+  std::string_view bytes_;
+  std::size_t pos_ = 0;
+};
+
+// The record of layout R from the file; `mayEndBeforeLast` lets the file stop before the last field.
+template <class R>
+std::optional<R> decodeRecord(std::string_view bytes, bool mayEndBeforeLast) {
+  const std::span<const Field<R>> fields = fieldsOf<R>();
+  R record;
+  for (const Field<R>& f : fields) {
+    if (f.intMember) {
+      record.*f.intMember = 0;
+    } else {
+      (record.*f.textMember).clear();
+    }
+  }
+  FieldReader reader(bytes);
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (mayEndBeforeLast && i + 1 == fields.size() && reader.atEnd()) break;
+    const Field<R>& f = fields[i];
+    std::string_view value;
+    switch (reader.next(static_cast<uint8_t>(i + 1), value)) {
+      case FieldReader::Step::Broken: return std::nullopt;
+      case FieldReader::Step::Skipped: continue;
+      case FieldReader::Step::Value: break;
+    }
+    if (f.intMember) {
+      const std::optional<int32_t> number = parseNumber(value);
+      if (!number) return std::nullopt;
+      record.*f.intMember = *number;
+    } else {
+      std::optional<std::string> text = parseText(value, f.maxChars);
+      if (!text) return std::nullopt;
+      record.*f.textMember = std::move(*text);
+    }
+  }
+  if (!reader.atEnd()) return std::nullopt;
+  return record;
+}
+
+std::optional<DeletedId> decodeDelete(std::string_view bytes) {
+  FieldReader reader(bytes);
+  std::string_view value;
+  if (reader.next(1, value) != FieldReader::Step::Value || !reader.atEnd()) return std::nullopt;
+  const std::optional<int32_t> id = parseNumber(value);
+  if (!id) return std::nullopt;
+  return DeletedId{*id};
+}
+
+template <class R>
+std::optional<ChangeContent> decodeContent(std::string_view bytes, bool mayEndBeforeLast = false) {
+  std::optional<R> record = decodeRecord<R>(bytes, mayEndBeforeLast);
+  if (!record) return std::nullopt;
+  return ChangeContent(std::move(*record));
+}
+
+}  // namespace
+
+std::string changeFileName(ChangeLetter letter, ChangeOp op, int32_t id) {
+  char name[32];
+  std::snprintf(name, sizeof name, "%c%c%07d._pd_", static_cast<char>(letter), static_cast<char>(op), id);
+  return name;
+}
+
+std::string encodeChangeRecord(const ChangeRecord& change) {
+  std::string out;
+  for (const ChangeField& field : change.fields) {
+    if (field.isText) {
+      const std::string_view cut = utf8Prefix(field.text, textLimit(change.letter, field.number));
+      appendField(out, field.number, toCp949Lossy(cut));
+    } else {
+      appendField(out, field.number, std::to_string(static_cast<uint32_t>(field.intValue)));
+    }
+  }
+  return out;
+}
+
+bool incomingDigitAccepted(char letter, char digit) {
+  switch (letter) {
+    case 'A': return digit >= '0' && digit <= '3';
+    case 'B':
+    case 'D':
+    case 'E':
+    case 'F': return digit >= '1' && digit <= '3';
+    case 'C': return digit == '1' || digit == '3';
+    case 'G': return digit == '2';
+    default: return false;
+  }
+}
+
+std::optional<DecodedChange> decodeChangeFile(char letter, char digit, std::string_view bytes) {
+  if (bytes.size() > kMaxChangeFileSize) return std::nullopt;
+  if (!incomingDigitAccepted(letter, digit) || digit == '0') return std::nullopt;
+  const auto op = static_cast<ChangeOp>(digit);
+
+  std::optional<ChangeContent> content;
+  if (op == ChangeOp::Delete) {
+    if (const std::optional<DeletedId> id = decodeDelete(bytes)) content = *id;
+  } else {
+    switch (letter) {
+      case 'A': content = decodeContent<LedgerEntry>(bytes, true); break;
+      case 'B': content = decodeContent<Reservation>(bytes); break;
+      case 'C': content = decodeContent<ReservationLink>(bytes); break;
+      case 'D': content = decodeContent<Asset>(bytes); break;
+      case 'E': content = decodeContent<MinorItem>(bytes); break;
+      case 'F': content = decodeContent<MajorItem>(bytes); break;
+      case 'G': content = decodeContent<PostingDate>(bytes); break;
+      default: break;
+    }
+  }
+  if (!content) return std::nullopt;
+  return DecodedChange{static_cast<ChangeLetter>(letter), op, std::move(*content)};
+}
+
+ChangeRecord changeRecordOf(const DecodedChange& decoded) {
+  struct Visitor {
+    const DecodedChange& d;
+    ChangeRecord operator()(const DeletedId& v) const { return deleteChange(d.letter, v.id); }
+    ChangeRecord operator()(const LedgerEntry& r) const { return recordChange(d.letter, d.op, r.entryId, r); }
+    ChangeRecord operator()(const Reservation& r) const { return recordChange(d.letter, d.op, r.reserveId, r); }
+    ChangeRecord operator()(const ReservationLink& r) const { return recordChange(d.letter, d.op, r.linkId, r); }
+    ChangeRecord operator()(const Asset& r) const { return recordChange(d.letter, d.op, r.assetId, r); }
+    ChangeRecord operator()(const MinorItem& r) const { return recordChange(d.letter, d.op, r.minorId, r); }
+    ChangeRecord operator()(const MajorItem& r) const { return recordChange(d.letter, d.op, r.majorId, r); }
+    ChangeRecord operator()(const PostingDate& r) const { return recordChange(d.letter, d.op, 1, r); }
+  };
+  return std::visit(Visitor{decoded}, decoded.content);
+}
+
+bool writeExchangeFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes) {
+  if (name.empty() || name == "." || name == ".." || name.find('/') != std::string_view::npos ||
+      name.find('\0') != std::string_view::npos) {
+    return false;
+  }
+  const std::filesystem::path target = folder / std::string(name);
+  // The temporary name does not end in "._pd_" or "._pc_", so no reader takes it for a change.
+  std::string temp = target.string() + ".XXXXXX";
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) return false;
+  bool ok = true;
+  std::size_t done = 0;
+  while (ok && done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n > 0) {
+      done += static_cast<std::size_t>(n);
+    } else if (n < 0 && errno == EINTR) {
+      continue;
+    } else {
+      ok = false;
+    }
+  }
+  if (::close(fd) != 0) ok = false;
+  if (ok && ::rename(temp.c_str(), target.c_str()) != 0) ok = false;
+  if (!ok) ::unlink(temp.c_str());
+  return ok;
+}
+
+void ChangeFileWriter::writeChange(const ChangeRecord& change) {
+  writeExchangeFile(folder_, changeFileName(change.letter, change.op, change.id), encodeChangeRecord(change));
+}
+
+}  // namespace coinest
