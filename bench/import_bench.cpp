@@ -27,7 +27,7 @@ class ExchangeBook {
     folder_ = exchangeFolderPath(dir_);
     std::filesystem::create_directories(folder_);
     std::ofstream(folder_ / std::string(kExchangeFlagFileName));
-    book_ = std::make_unique<Book>(Book{*opened_.store, clock_, {}, nullptr});
+    book_ = std::make_unique<Book>(*opened_.store, clock_);
     checkExchangeFolder(*book_, folder_);
   }
   ~ExchangeBook() {

@@ -92,19 +92,18 @@ void adjustAssetBalance(Book& book, int32_t assetId, int32_t delta) {
   tx.commit();
 }
 
+int32_t cashEffect(const LedgerEntry& e) {
+  if (e.entryKind == "1" && e.assetId == 0) return e.amount;
+  // Mobile-phone and credit-card expenses do not spend cash.
+  if (e.entryKind == "2" && e.assetId == 0 && e.cardFlag == "N" && e.phoneFlag == "N") return negated(e.amount);
+  if (e.entryKind == "3" && e.assetId == 0 && e.toAssetId >= 1) return negated(e.amount);  // cash deposit
+  if (e.entryKind == "3" && e.assetId > 0 && e.toAssetId == 0) return e.amount;  // withdrawal, cash advance
+  return 0;
+}
+
 int32_t cashBalance(Book& book, std::string_view fromDate, std::string_view toDate) {
   int32_t sum = 0;
-  for (const LedgerEntry& e : entriesInRange(book, fromDate, toDate)) {
-    if (e.entryKind == "1" && e.assetId == 0) {
-      sum = wrappingAdd(sum, e.amount);
-    } else if (e.entryKind == "2" && e.assetId == 0 && e.cardFlag == "N" && e.phoneFlag == "N") {
-      sum = wrappingAdd(sum, negated(e.amount));
-    } else if (e.entryKind == "3" && e.assetId == 0 && e.toAssetId >= 1) {
-      sum = wrappingAdd(sum, negated(e.amount));  // cash deposit
-    } else if (e.entryKind == "3" && e.assetId > 0 && e.toAssetId == 0) {
-      sum = wrappingAdd(sum, e.amount);  // cash withdrawal, or a cash advance to cash
-    }
-  }
+  for (const LedgerEntry& e : entriesInRange(book, fromDate, toDate)) sum = wrappingAdd(sum, cashEffect(e));
   return sum;
 }
 

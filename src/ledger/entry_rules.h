@@ -31,6 +31,9 @@ void updateEntry(Book& book, const LedgerEntry& entry);
 // it names one. A missing asset or account is skipped. Writes no change file.
 void adjustAssetBalance(Book& book, int32_t assetId, int32_t delta);
 
+// The cash one entry gains (positive) or spends (negative); 0 when it does not touch cash.
+int32_t cashEffect(const LedgerEntry& entry);
+
 // The cash gained or lost by the entries dated from `fromDate` to `toDate` inclusive.
 int32_t cashBalance(Book& book, std::string_view fromDate, std::string_view toDate);
 

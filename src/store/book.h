@@ -40,6 +40,8 @@ class ChangeSink {
 };
 
 struct Book {
+  Book(ObjectStore& store, const Clock& clock) : store(store), clock(clock) {}
+
   ObjectStore& store;
   const Clock& clock;
   BookModes modes;

@@ -1,0 +1,51 @@
+// book: the books page's list for a date and a view mode, with its totals and selected row.
+
+#include "cli/command_registry.h"
+#include "ledger/book_view.h"
+#include "platform/clock.h"
+
+namespace coinest::cli {
+
+namespace {
+
+std::string bookDate;
+std::string bookMode = "D";  // the page's own start mode
+
+// The years the program's year fields accept; the view's month arithmetic stays in four digits.
+constexpr int kFirstYear = 1841;
+constexpr int kLastYear = 2050;
+
+std::string checkBookDate(const std::string& text) {
+  const std::optional<CalendarDate> d = parseIsoDate(text.c_str());
+  if (d && d->year >= kFirstYear && d->year <= kLastYear) return {};
+  return "\"" + text + "\" is not a valid date of the form YYYY-MM-DD (years 1841 to 2050)";
+}
+
+const CommandRegistration kBook{{
+    "book",
+    "the books list of DATE by day, week or month, with its totals",
+    [](CLI::App& app) {
+      app.add_option("DATE", bookDate, "the current date, YYYY-MM-DD")->required()->check(checkBookDate);
+      app.add_option("--mode", bookMode, "D day, W week, M month (default D)")
+          ->check(CLI::IsMember({"D", "W", "M"}));
+    },
+    [](CommandContext& c) {
+      BookReadCache cache;
+      const BookView view = buildBookView(c.book(), cache, {bookDate, *bookViewModeOf(bookMode.at(0)), 0});
+      c.out << "range\t" << view.period.start << '\t' << view.period.end << '\n';
+      for (const BookRow& row : view.rows) {
+        c.out << "row\t" << row.date << '\t' << row.content << '\t' << row.amount << '\t' << row.entryId << '\n';
+      }
+      c.out << "income\t" << view.income << '\n'
+            << "expense\t" << view.expense << '\n'
+            << "cash\t" << view.cash << '\n'
+            << "selected\t";
+      if (view.selectedRow) c.out << view.rows[*view.selectedRow].entryId;
+      c.out << '\n';
+      return kExitDone;
+    },
+}};
+
+}  // namespace
+
+}  // namespace coinest::cli

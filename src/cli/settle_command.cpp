@@ -1,0 +1,49 @@
+// settle: the settlement of one settlement month, with the start day and the show-used-only
+// setting of the book.
+
+#include "cli/command_registry.h"
+#include "ledger/settlement.h"
+#include "ledger/settlement_month.h"
+#include "store/settings_records.h"
+
+namespace coinest::cli {
+
+namespace {
+
+int argYear = 0;
+int argMonth = 0;
+bool withMinors = false;
+
+void configure(CLI::App& app) {
+  // A December period runs into the next year, whose date text must keep four digits.
+  app.add_option("YEAR", argYear, "year of the settlement month")->required()->check(CLI::Range(1, 9998));
+  app.add_option("MONTH", argMonth, "the settlement month")->required()->check(CLI::Range(1, 12));
+  app.add_flag("--minor", withMinors, "list the minor categories under each major category");
+}
+
+int run(CommandContext& c) {
+  ConSettings settings;
+  readConSettings(c.store(), settings);
+  const SettlementOptions options{settings.showUsedOnly == "Y", withMinors};
+  const Settlement s = settleMonth(c.book(), YearMonth{argYear, argMonth},
+                                   settlementStartDayOf(settings.settlementStartDay), options);
+  c.out << "heading\t" << s.period.heading << '\n';
+  for (const SettlementRow& row : s.rows) {
+    c.out << "row\t" << row.group << '\t' << row.name << '\t' << row.totalText << '\n';
+  }
+  for (const LabelledTotal& total : settlementTotalTexts(s.totals)) {
+    c.out << total.label << '\t' << total.text << '\n';
+  }
+  return kExitDone;
+}
+
+const CommandRegistration kSettle{{
+    "settle",
+    "the settlement of a settlement month",
+    configure,
+    run,
+}};
+
+}  // namespace
+
+}  // namespace coinest::cli

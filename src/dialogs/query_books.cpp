@@ -1,0 +1,67 @@
+#include "dialogs/query_books.h"
+
+#include "calendar/amount.h"
+#include "dialogs/query_filter.h"
+#include "store/entry_table.h"
+
+namespace coinest {
+
+namespace {
+
+QueryRow booksRow(const LedgerEntry& e) {
+  QueryRow row;
+  row.entryId = e.entryId;
+  row.entryDate = e.entryDate;
+  row.content = entryRowContent(e);
+  row.entryKind = e.entryKind;
+  row.cardFlag = e.cardFlag;
+  row.majorItem = e.majorItem;
+  row.minorItem = e.minorItem;
+  row.signedAmount = e.entryKind == "2" ? -TotalAmount{e.amount} : TotalAmount{e.amount};
+  row.amountText = e.entryKind == "3" ? formatTotalAmount(row.signedAmount) : formatSignedTotalAmount(row.signedAmount);
+  row.reserveId = e.reserveId;
+  row.assetId = e.assetId;
+  row.toAssetId = e.toAssetId;
+  row.phoneFlag = e.phoneFlag;
+  row.checkCardFlag = e.checkCardFlag;
+  return row;
+}
+
+}  // namespace
+
+BooksQueryView buildBooksQuery(Book& book, const BooksCriteria& criteria, QueryRowCache& cache,
+                               int32_t rememberedEntryId) {
+  const QueryReadKey key{criteria.queryFrom, criteria.queryTo, 0};
+  if (cache.needsRead(key)) {
+    cache.rows.clear();
+    for (const LedgerEntry& e : entriesInRange(book, criteria.queryFrom, criteria.queryTo)) {
+      cache.rows.push_back(booksRow(e));
+    }
+    sortQueryRows(cache.rows);
+    cache.key = key;
+    cache.queryReread = false;
+  }
+
+  BooksQueryView view;
+  for (const QueryRow& row : cache.rows) {
+    if (!passesBooksFilter(row, criteria)) continue;
+    if (row.entryId == rememberedEntryId && rememberedEntryId != 0) view.selected = view.rows.size();
+    view.rows.push_back({rowDateText(row.entryDate), row.content, row.amountText, row.entryId});
+    if (row.entryKind == "1") view.income += row.signedAmount;
+    if (row.entryKind == "2") view.expense -= row.signedAmount;
+  }
+
+  view.fromText = criteria.queryFrom;
+  view.toText = "~ " + criteria.queryTo;
+  view.codeName = std::string(filterCodeName(criteria.filterCode));
+  view.assetText = criteria.assetText;
+  if (usesCategoryFilter(criteria.filterCode)) {
+    view.majorText = criteria.majorFilter;
+    if (criteria.majorFilter != kAnyCategory) view.minorText = criteria.minorFilter;
+  }
+  view.incomeText = formatTotalAmount(view.income);
+  view.expenseText = formatTotalAmount(view.expense);
+  return view;
+}
+
+}  // namespace coinest

@@ -1,0 +1,50 @@
+#pragma once
+
+// The card query (카드 조회): its criteria as the card dialog sets them (the statement year it
+// accepts, the chosen card's payment-day and billing-period texts) and the statement it shows.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "dialogs/query_criteria.h"
+#include "ledger/card_statement.h"
+#include "store/book.h"
+#include "store/records.h"
+
+namespace coinest {
+
+inline constexpr std::string_view kYearMalformedMessage = "년도 자료가 올바르지 않습니다";
+inline constexpr std::string_view kYearOutOfRangeMessage =
+    "년도 자료가 유효하지 않습니다\n(1841년에서 2050년까지만 유효함)";
+
+// The year typed into the card dialog, trimmed: four digits from 1841 to 2050. Otherwise the
+// message to show (caption "오류"): kYearMalformedMessage when it is not four digits,
+// kYearOutOfRangeMessage when it is outside the range.
+struct StatementYear {
+  std::optional<int> year;
+  std::string_view error;
+};
+StatementYear readStatementYear(std::string_view typed);
+
+// "%d일" of the card's payment day; empty when it is below 1.
+std::string payDayText(const Asset& card);
+
+// The card's billing period for the statement month as "YYYY-MM-DD ~ YYYY-MM-DD" with real days;
+// empty unless the period is complete. A start day the month lacks (말일 included, since the
+// statement reads after every day of that month) becomes the 1st of the next month; an end day
+// the month lacks, or 말일, becomes the month's last day. So the text names exactly the days the
+// statement reads.
+std::string billingPeriodText(const Asset& card, int year, int month);
+
+// "company name holder", as every asset is named in the lists.
+std::string assetDisplayText(const Asset& asset);
+
+// Sets the statement month and the card (nothing: every card) with the texts the page shows.
+void setCardQuery(CardCriteria& criteria, int year, int month, const Asset* card);
+
+// The statement the card query shows: its month and card; a card without a complete billing
+// period is read over the books query's period.
+CardStatement buildCardQuery(Book& book, const QueryCriteria& criteria);
+
+}  // namespace coinest

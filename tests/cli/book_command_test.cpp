@@ -1,0 +1,110 @@
+// coinest-cli book on a small book written with the library.
+
+#include <gtest/gtest.h>
+
+#include "ledger/entry_rules.h"
+#include "platform/clock.h"
+#include "platform/device_root.h"
+#include "store/asset_table.h"
+#include "store/book_tables.h"
+#include "support/cli_runner.h"
+#include "support/temp_dir.h"
+
+namespace coinest {
+namespace {
+
+LedgerEntry entry(int32_t id, const char* date, const char* kind, const char* content, int32_t amount,
+                  int32_t assetId = 0) {
+  LedgerEntry e;
+  e.entryId = id;
+  e.entryDate = date;
+  e.entryKind = kind;
+  e.majorItem = "식비";
+  e.minorItem = "외식";
+  e.content = content;
+  e.amount = amount;
+  e.cardFlag = "N";
+  e.assetId = assetId;
+  return e;
+}
+
+void writeSmallBook(const std::filesystem::path& root) {
+  ASSERT_TRUE(prepareDeviceRoot(root).ok);
+  FixedDateClock clock{2007, 3, 5};
+  BookOpenResult opened = openBook(objectStoreFilePath(root), clock);
+  ASSERT_TRUE(opened.store) << opened.error;
+  Book book{*opened.store, clock};
+  Asset account;
+  account.assetId = 10001;
+  account.assetKind = "1";
+  account.assetName = "급여";
+  addAsset(book, account);
+  Asset card = account;
+  card.assetId = 10002;
+  card.assetKind = "2";
+  addAsset(book, card);
+
+  LedgerEntry withdrawal = entry(20003, "2007-03-05", "3", "인출", 100000, account.assetId);
+  LedgerEntry phoneBill = entry(20004, "2007-03-08", "2", "통신비", 45000, card.assetId);
+  phoneBill.cardFlag = "Y";
+  phoneBill.reserveId = 10005;
+  for (const LedgerEntry& e : {entry(20001, "2007-03-02", "2", "점심", 3000),
+                               entry(20002, "2007-03-05", "1", "월급", 1500000, account.assetId), withdrawal,
+                               phoneBill, entry(20005, "2007-04-01", "2", "다음달", 1000)}) {
+    addEntry(book, e);
+  }
+}
+
+TEST(BookCommand, PrintsTheListTotalsAndSelection) {
+  testing::TempDir dir;
+  const std::filesystem::path root = dir / "root";
+  writeSmallBook(root);
+
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    const char* out;
+  };
+  const Case cases[] = {
+      {{"book", "2007-03-05"},
+       0,
+       "range\t2007-03-05\t2007-03-05\n"
+       "row\t03/05\t[계]월급\t+1,500,000\t20002\n"
+       "row\t03/05\t[이]인출\t100,000\t20003\n"
+       "income\t1,500,000\nexpense\t0\ncash\t+100,000\nselected\t\n"},
+      {{"book", "2007-03-05", "--mode", "W"},
+       0,
+       "range\t2007-03-04\t2007-03-10\n"
+       "row\t03/05\t[계]월급\t+1,500,000\t20002\n"
+       "row\t03/05\t[이]인출\t100,000\t20003\n"
+       "row\t03/08\t@[카]통신비\t-45,000\t20004\n"
+       "income\t1,500,000\nexpense\t45,000\ncash\t+100,000\nselected\t20003\n"},
+      {{"book", "2007-03-31", "--mode", "M"},
+       0,
+       "range\t2007-03-01\t2007-03-31\n"
+       "row\t03/02\t점심\t-3,000\t20001\n"
+       "row\t03/05\t[계]월급\t+1,500,000\t20002\n"
+       "row\t03/05\t[이]인출\t100,000\t20003\n"
+       "row\t03/08\t@[카]통신비\t-45,000\t20004\n"
+       "income\t1,500,000\nexpense\t48,000\ncash\t+97,000\nselected\t20004\n"},
+      {{"book", "2007-06-15", "--mode", "M"},
+       0,
+       "range\t2007-06-01\t2007-06-30\nincome\t0\nexpense\t0\ncash\t0\nselected\t\n"},
+      {{"book", "2007-02-30"}, 2, ""},
+      {{"book", "1800-01-01"}, 2, ""},
+      {{"book", "2007-3-5"}, 2, ""},
+      {{"book", "2007-03-05", "--mode", "L"}, 2, ""},
+      {{"book"}, 2, ""},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"--root", root.string()};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const testing::CliRun run = testing::runCli(args, dir.path());
+    const std::string label = c.args.size() > 1 ? c.args[1] + (c.args.size() > 3 ? " " + c.args[3] : "") : "none";
+    EXPECT_EQ(run.status, c.status) << label << ": " << run.err;
+    EXPECT_EQ(run.out, c.out) << label;
+  }
+}
+
+}  // namespace
+}  // namespace coinest

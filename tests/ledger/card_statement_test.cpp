@@ -1,0 +1,190 @@
+#include "ledger/card_statement.h"
+
+#include <gtest/gtest.h>
+
+#include "ledger/entry_rules.h"
+#include "ledger/ledger_test_support.h"
+#include "store/entry_table.h"
+#include "store/id_counters.h"
+#include "support/book_fixture.h"
+
+namespace coinest {
+namespace {
+
+Asset cardWithPeriod(int32_t fromMonth, int32_t fromDay, int32_t toMonth, int32_t toDay) {
+  Asset card;
+  card.assetKind = "2";
+  card.periodFromMonth = fromMonth;
+  card.periodFromDay = fromDay;
+  card.periodToMonth = toMonth;
+  card.periodToDay = toDay;
+  return card;
+}
+
+TEST(BillingPeriodTest, MonthsCarryIntoThePreviousYearAndDaysAreWrittenAsSet) {
+  struct Case {
+    int32_t fromMonth, fromDay, toMonth, toDay;
+    int year, month;
+    std::optional<DateRange> expected;
+  };
+  const Case cases[] = {
+      {2, 1, 2, 32, 2007, 5, DateRange{"2007-04-01", "2007-04-32"}},    // 전월 1일 ~ 전월 말일
+      {1, 26, 2, 25, 2007, 1, DateRange{"2006-11-26", "2006-12-25"}},   // m = -1 and m = 0
+      {2, 1, 2, 32, 2007, 1, DateRange{"2006-12-01", "2006-12-32"}},    // January covers December
+      {1, 15, 3, 14, 2007, 2, DateRange{"2006-12-15", "2007-02-14"}},
+      {3, 1, 3, 32, 2007, 12, DateRange{"2007-12-01", "2007-12-32"}},
+      {2, 1, 2, 0, 2007, 5, std::nullopt},  // incomplete
+      {0, 1, 2, 32, 2007, 5, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.year << "-" << c.month << " " << c.fromMonth << "/" << c.fromDay);
+    const Asset card = cardWithPeriod(c.fromMonth, c.fromDay, c.toMonth, c.toDay);
+    EXPECT_EQ(billingPeriod(card, c.year, c.month), c.expected);
+    EXPECT_EQ(hasCompleteBillingPeriod(card), c.expected.has_value());
+  }
+}
+
+class CardStatementTest : public ::testing::Test {
+ protected:
+  Asset addCard(const std::string& name, int32_t fromMonth, int32_t fromDay, int32_t toMonth, int32_t toDay) {
+    Asset card = cardWithPeriod(fromMonth, fromDay, toMonth, toDay);
+    card.assetId = takeId(book().store, CounterNo::Reservation);
+    card.assetName = name;
+    addAsset(book(), card);
+    return card;
+  }
+
+  // A card expense; `id` 0 takes the next id.
+  int32_t buy(const Asset& card, const char* date, int32_t amount, int32_t instalments, int32_t id = 0,
+              const char* content = "buy") {
+    LedgerEntry e = testing::makeEntry(date, "2", amount);
+    e.entryId = id != 0 ? id : newEntryId(book());
+    e.cardFlag = "Y";
+    e.assetId = card.assetId;
+    e.instalments = instalments;
+    e.content = content;
+    addEntry(book(), e);
+    return e.entryId;
+  }
+
+  struct Line {
+    std::string date;
+    std::string content;
+    Amount amount;
+    int32_t entryId;
+    bool operator==(const Line&) const = default;
+  };
+  static std::vector<Line> linesOf(const CardStatement& s) {
+    std::vector<Line> out;
+    for (const StatementLine& l : s.lines) out.push_back({l.date, l.content, l.amount, l.entryId});
+    return out;
+  }
+
+  Book& book() { return fx.book(); }
+  testing::BookFixture fx;
+  const DateRange noFallback{"2000-01-01", "2000-01-01"};
+};
+
+TEST_F(CardStatementTest, InstalmentsAreBilledMonthByMonthWithTheRestToCome) {
+  const Asset card = addCard("monthly", 2, 1, 2, 32);  // 전월 1일 ~ 전월 말일
+  // Bought in December: the January statement reads December of the year before.
+  const int32_t id = buy(card, "2006-12-15", 10000, 3, 0, "tv");
+  struct Case {
+    int year, month;
+    const char* content;
+    Amount billed;
+    TotalAmount toCome;
+  };
+  const Case cases[] = {
+      {2007, 1, "[1/3]tv", 3333, 6667},
+      {2007, 2, "[2/3]tv", 3333, 3334},
+      {2007, 3, "[3/3]tv", 3334, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.month);
+    const CardStatement s = buildCardStatement(book(), c.year, c.month, card.assetId, noFallback);
+    EXPECT_EQ(linesOf(s), (std::vector<Line>{{"2006-12-15", c.content, c.billed, id}}));
+    EXPECT_EQ(s.billed, c.billed);
+    EXPECT_EQ(s.toCome, c.toCome);
+  }
+  // The month before the purchase's statement: all of it is still to come.
+  const CardStatement before = buildCardStatement(book(), 2006, 12, card.assetId, noFallback);
+  EXPECT_TRUE(before.lines.empty());
+  EXPECT_EQ(before.toCome, 10000);
+  EXPECT_EQ(buildCardStatement(book(), 2007, 4, card.assetId, noFallback).lines.size(), 0u);
+}
+
+TEST_F(CardStatementTest, AnInstalmentDatedTheThirtyFirstIsBilledWhereItsMonthEnds) {
+  const Asset monthly = addCard("monthly", 2, 1, 2, 32);  // 전월 1일 ~ 전월 말일
+  const Asset midMonth = addCard("mid", 1, 26, 2, 25);    // 전전월 26일 ~ 전월 25일
+  buy(monthly, "2007-01-31", 5001, 2, 0, "coat");
+  buy(midMonth, "2007-01-31", 5001, 2, 0, "shoes");
+  // The second instalment is dated "2007-02-31": inside February for the first card, inside
+  // 02-26 .. 03-25 for the second.
+  const CardStatement march = buildCardStatement(book(), 2007, 3, monthly.assetId, noFallback);
+  EXPECT_EQ(linesOf(march), (std::vector<Line>{{"2007-01-31", "[2/2]coat", 2501, march.lines.at(0).entryId}}));
+  EXPECT_EQ(march.toCome, 0);
+  const CardStatement april = buildCardStatement(book(), 2007, 4, midMonth.assetId, noFallback);
+  ASSERT_EQ(april.lines.size(), 1u);
+  EXPECT_EQ(april.lines[0].content, "[2/2]shoes");
+  EXPECT_EQ(april.lines[0].amount, 2501);
+  // Its March statement (01-26 .. 02-25) bills the purchase itself, not the second instalment.
+  const CardStatement midMarch = buildCardStatement(book(), 2007, 3, midMonth.assetId, noFallback);
+  ASSERT_EQ(midMarch.lines.size(), 1u);
+  EXPECT_EQ(midMarch.lines[0].content, "[1/2]shoes");
+  EXPECT_EQ(midMarch.toCome, 2501);
+}
+
+TEST_F(CardStatementTest, EveryCardOverItsOwnPeriodSortedTogether) {
+  const Asset a = addCard("A", 2, 1, 2, 32);   // March statement: 02-01 .. 02-32
+  const Asset b = addCard("B", 1, 26, 2, 25);  // 01-26 .. 02-25
+  const Asset c = addCard("C", 0, 0, 0, 0);    // no period: the fallback range
+  const DateRange fallback{"2007-03-01", "2007-03-05"};
+
+  const int32_t aBread = buy(a, "2007-02-10", 5000, 1, 20005, "bread");  // lump sum: no prefix
+  const int32_t bBook = buy(b, "2007-02-10", 1500, 0, 20001, "book");    // same day, lower id
+  const int32_t bSofa = buy(b, "2007-01-28", 12000, 3, 0, "sofa");       // 4,000 now, 8,000 to come
+  const int32_t aLamp = buy(a, "2007-02-27", 3000, 0, 0, "lamp");
+  buy(b, "2007-02-27", 7000, 0, 0, "after B's end");             // all of it to come
+  buy(a, "2007-03-02", 9000, 3, 0, "after A's end");             // whole amount to come
+  const int32_t cFuel = buy(c, "2007-03-03", 2000, 1, 0, "fuel");
+  buy(c, "2007-02-10", 1000, 1, 0, "before the fallback");
+  buy(a, "2007-01-31", 800, 1, 0, "before A's start");
+  LedgerEntry cash = testing::makeEntry("2007-02-10", "2", 400);  // not a card expense
+  cash.entryId = newEntryId(book());
+  addEntry(book(), cash);
+
+  const CardStatement all = buildCardStatement(book(), 2007, 3, 0, fallback);
+  EXPECT_EQ(linesOf(all), (std::vector<Line>{{"2007-01-28", "[1/3]sofa", 4000, bSofa},
+                                             {"2007-02-10", "book", 1500, bBook},
+                                             {"2007-02-10", "bread", 5000, aBread},
+                                             {"2007-02-27", "lamp", 3000, aLamp},
+                                             {"2007-03-03", "fuel", 2000, cFuel}}));
+  EXPECT_EQ(all.billed, 15500);
+  EXPECT_EQ(all.toCome, 8000 + 7000 + 9000);
+  EXPECT_EQ(statementMonthText(all.year, all.month), "2007년 3월");
+
+  const CardStatement onlyA = buildCardStatement(book(), 2007, 3, a.assetId, fallback);
+  EXPECT_EQ(linesOf(onlyA), (std::vector<Line>{{"2007-02-10", "bread", 5000, aBread},
+                                               {"2007-02-27", "lamp", 3000, aLamp}}));
+  EXPECT_EQ(onlyA.toCome, 9000);
+
+  // An id that is no credit card lists nothing.
+  const CardStatement none = buildCardStatement(book(), 2007, 3, 424242, fallback);
+  EXPECT_TRUE(none.lines.empty());
+  EXPECT_EQ(none.billed + none.toCome, 0);
+}
+
+TEST_F(CardStatementTest, AnInstalmentWhoseEntryIsGoneOrShorterBillsNothing) {
+  const Asset card = addCard("monthly", 2, 1, 2, 32);
+  const int32_t id = buy(card, "2007-01-15", 9000, 3);
+  // Rows of numbers the entry no longer has, and a row whose entry is gone, as foreign data may hold.
+  addInstalmentRow(book(), {900001, "2007-02-15", id, 4, card.assetId});
+  addInstalmentRow(book(), {900002, "2007-02-15", 777777, 2, card.assetId});
+  const CardStatement march = buildCardStatement(book(), 2007, 3, card.assetId, noFallback);
+  EXPECT_EQ(linesOf(march), (std::vector<Line>{{"2007-01-15", "[2/3]buy", 3000, id}}));
+  EXPECT_EQ(march.toCome, 3000);
+}
+
+}  // namespace
+}  // namespace coinest
