@@ -6,4 +6,23 @@ void ConsoleUi::showMessage(std::string_view text, MessageCaption) { out_ << tex
 
 bool ConsoleUi::askYesNo(std::string_view) { return true; }
 
+std::optional<std::filesystem::path> ConsoleUi::chooseSaveFile(const FileChoice&) { return chosenFile_; }
+
+std::optional<std::filesystem::path> ConsoleUi::chooseOpenFile(const FileChoice&) { return chosenFile_; }
+
+namespace {
+
+class SilentBar final : public ProgressBar {
+ public:
+  void setPosition(int) override {}
+};
+
+}  // namespace
+
+bool ConsoleUi::runProgressDialog(std::string_view, int, int, const std::function<void(ProgressBar&)>& work) {
+  SilentBar bar;
+  work(bar);
+  return true;
+}
+
 }  // namespace coinest::cli

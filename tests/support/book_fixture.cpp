@@ -26,6 +26,40 @@ bool ScriptedUiPort::askYesNo(std::string_view text) {
   return answer;
 }
 
+std::optional<std::filesystem::path> ScriptedUiPort::chooseSaveFile(const FileChoice& choice) {
+  fileChoices.push_back(choice);
+  return chosenFile;
+}
+
+std::optional<std::filesystem::path> ScriptedUiPort::chooseOpenFile(const FileChoice& choice) {
+  fileChoices.push_back(choice);
+  return chosenFile;
+}
+
+namespace {
+
+class RecordingBar final : public ProgressBar {
+ public:
+  explicit RecordingBar(std::vector<int>& positions) : positions_(positions) {}
+  void setPosition(int position) override { positions_.push_back(position); }
+
+ private:
+  std::vector<int>& positions_;
+};
+
+}  // namespace
+
+bool ScriptedUiPort::runProgressDialog(std::string_view title, int maximum, int position,
+                                       const std::function<void(ProgressBar&)>& work) {
+  progressDialogs.push_back({std::string(title), maximum, {position}});
+  const bool ok = progressAnswers.empty() ? true : progressAnswers.front();
+  if (!progressAnswers.empty()) progressAnswers.pop_front();
+  if (!ok) return false;
+  RecordingBar bar(progressDialogs.back().positions);
+  work(bar);
+  return true;
+}
+
 BookFixture::BookFixture(CalendarDate today)
     : clock_(today.year, today.month, today.day),
       opened_(openBook(objectStoreFilePath(dir_.path()), clock_)),

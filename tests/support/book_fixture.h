@@ -24,10 +24,26 @@ class RecordingChangeSink final : public ChangeSink {
 };
 
 // Records every message and answers questions from a script (Yes when the script is empty).
+// The file choosers give `chosenFile` (none: cancelled); the progress dialog is answered from
+// `progressAnswers` (OK when empty) and records every bar position.
 class ScriptedUiPort final : public UiPort {
  public:
   void showMessage(std::string_view text, MessageCaption caption) override;
   bool askYesNo(std::string_view text) override;
+  std::optional<std::filesystem::path> chooseSaveFile(const FileChoice& choice) override;
+  std::optional<std::filesystem::path> chooseOpenFile(const FileChoice& choice) override;
+  bool runProgressDialog(std::string_view title, int maximum, int position,
+                         const std::function<void(ProgressBar&)>& work) override;
+
+  std::optional<std::filesystem::path> chosenFile;
+  std::vector<FileChoice> fileChoices;  // what each chooser offered
+  std::deque<bool> progressAnswers;
+  struct Progress {
+    std::string title;
+    int maximum = 0;
+    std::vector<int> positions;  // the opening position, then every move
+  };
+  std::vector<Progress> progressDialogs;
 
   struct Message {
     std::string text;
