@@ -5,6 +5,7 @@
 #include "store/asset_table.h"
 #include "store/entry_table.h"
 #include "store/id_counters.h"
+#include "store/journaled_writes.h"
 
 namespace coinest {
 
@@ -65,14 +66,9 @@ bool deleteEntry(Book& book, int32_t entryId) {
 }
 
 void updateEntry(Book& book, const LedgerEntry& entry) {
-  TransactionGuard tx(book.store);
-  {
-    ModeScope suppressed(book.modes.journalSuppressed);
-    if (deleteEntry(book, entry.entryId)) addEntry(book, entry);
-  }
-  journalChange(book, recordChange(ChangeLetter::Entry, ChangeOp::Modify, entry.entryId, entry),
-                JournalRule::ExchangeOnly);
-  tx.commit();
+  replaceJournaled(
+      book, ChangeLetter::Entry, entry.entryId, entry, [&] { return deleteEntry(book, entry.entryId); },
+      [&] { addEntry(book, entry); });
 }
 
 void adjustAssetBalance(Book& book, int32_t assetId, int32_t delta) {

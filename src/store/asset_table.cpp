@@ -5,6 +5,7 @@
 
 #include "store/entry_table.h"
 #include "store/id_counters.h"
+#include "store/journaled_writes.h"
 #include "store/record_layout.h"
 #include "store/table_access.h"
 #include "store/table_catalogue.h"
@@ -55,37 +56,22 @@ std::optional<Asset> findAsset(Book& book, int32_t assetId) {
 }
 
 void addAsset(Book& book, const Asset& asset) {
-  TableHandle table = book.store.openTable(kAssetsTable, 0);
-  if (!table) return;
-  TransactionGuard tx(book.store);
-  table.writeRecord(propsOf(asset));
-  table.close();
-  if (book.modes.applyingImport && asset.assetId < kDesktopIdBase) {
-    raiseCounter(book.store, CounterNo::Reservation, asset.assetId);
-  }
-  journalChange(book, recordChange(ChangeLetter::Asset, ChangeOp::Add, asset.assetId, asset), JournalRule::Usual);
-  tx.commit();
+  // Assets share their counter with the reservations.
+  addJournaled(book, kAssetsTable, ChangeLetter::Asset, CounterNo::Reservation, asset.assetId, asset);
 }
 
 bool deleteAsset(Book& book, int32_t assetId) {
   TransactionGuard tx(book.store);
-  const bool existed = deleteById(book.store, kAssetsTable, assetId);
-  journalChange(book, deleteChange(ChangeLetter::Asset, assetId), JournalRule::Usual);
+  const bool existed = deleteJournaled(book, kAssetsTable, ChangeLetter::Asset, assetId);
   // A replacement deletes under a suppressed journal and keeps the card's instalment rows.
   if (existed && !book.modes.journalSuppressed) deleteInstalmentsOfCard(book, assetId);
-  // A delete that was rolled back did not happen.
   return tx.commit() && existed;
 }
 
 void replaceAsset(Book& book, const Asset& asset) {
-  TransactionGuard tx(book.store);
-  {
-    ModeScope quiet(book.modes.journalSuppressed);
-    if (deleteAsset(book, asset.assetId)) addAsset(book, asset);
-  }
-  journalChange(book, recordChange(ChangeLetter::Asset, ChangeOp::Modify, asset.assetId, asset),
-                JournalRule::ExchangeOnly);
-  tx.commit();
+  replaceJournaled(
+      book, ChangeLetter::Asset, asset.assetId, asset, [&] { return deleteAsset(book, asset.assetId); },
+      [&] { addAsset(book, asset); });
 }
 
 bool assetIdFree(Book& book, int32_t assetId) { return idFree(book.store, kAssetsTable, assetId); }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "store/id_counters.h"
+#include "store/journaled_writes.h"
 #include "store/record_layout.h"
 #include "store/table_access.h"
 #include "store/table_catalogue.h"
@@ -95,80 +96,36 @@ std::optional<MinorItem> findMinorItem(Book& book, int32_t minorId) {
 }
 
 void addMajorItem(Book& book, const MajorItem& item) {
-  TransactionGuard tx(book.store);
-  if (writeNew(book.store, kMajorItemsTable, item)) {
-    // Majors share their counter with the instalment rows.
-    if (book.modes.applyingImport && item.majorId < kDesktopIdBase) {
-      raiseCounter(book.store, CounterNo::Instalment, item.majorId);
-    }
-    journalChange(book, recordChange(ChangeLetter::Major, ChangeOp::Add, item.majorId, item), JournalRule::Usual);
-  }
-  // A table that cannot be opened leaves nothing to undo; a failed write has marked the
-  // transaction, so this commit rolls it back.
-  tx.commit();
+  // Majors share their counter with the instalment rows.
+  addJournaled(book, kMajorItemsTable, ChangeLetter::Major, CounterNo::Instalment, item.majorId, item);
 }
 
 void addMinorItem(Book& book, const MinorItem& item) {
-  TransactionGuard tx(book.store);
-  if (writeNew(book.store, kMinorItemsTable, item)) {
-    if (book.modes.applyingImport && item.minorId < kDesktopIdBase) {
-      raiseCounter(book.store, CounterNo::Minor, item.minorId);
-    }
-    journalChange(book, recordChange(ChangeLetter::Minor, ChangeOp::Add, item.minorId, item), JournalRule::Usual);
-  }
-  // A table that cannot be opened leaves nothing to undo; a failed write has marked the
-  // transaction, so this commit rolls it back.
-  tx.commit();
+  addJournaled(book, kMinorItemsTable, ChangeLetter::Minor, CounterNo::Minor, item.minorId, item);
 }
 
 void replaceMajorItem(Book& book, const MajorItem& item) {
-  TransactionGuard tx(book.store);
-  {
-    ModeScope quiet(book.modes.journalSuppressed);
-    if (deleteMajorItem(book, item.majorId)) addMajorItem(book, item);
-  }
-  journalChange(book, recordChange(ChangeLetter::Major, ChangeOp::Modify, item.majorId, item),
-                JournalRule::ExchangeOnly);
-  tx.commit();
+  replaceJournaled(
+      book, ChangeLetter::Major, item.majorId, item, [&] { return deleteMajorItem(book, item.majorId); },
+      [&] { addMajorItem(book, item); });
 }
 
 void replaceMinorItem(Book& book, const MinorItem& item) {
-  TransactionGuard tx(book.store);
-  {
-    ModeScope quiet(book.modes.journalSuppressed);
-    if (deleteMinorItem(book, item.minorId)) addMinorItem(book, item);
-  }
-  journalChange(book, recordChange(ChangeLetter::Minor, ChangeOp::Modify, item.minorId, item),
-                JournalRule::ExchangeOnly);
-  tx.commit();
+  replaceJournaled(
+      book, ChangeLetter::Minor, item.minorId, item, [&] { return deleteMinorItem(book, item.minorId); },
+      [&] { addMinorItem(book, item); });
 }
 
 bool deleteMajorItem(Book& book, int32_t majorId) {
-  TransactionGuard tx(book.store);
-  const bool existed = deleteById(book.store, kMajorItemsTable, majorId);
-  // The desktop is told even when the device had no such record: its copy may still hold one.
-  journalChange(book, deleteChange(ChangeLetter::Major, majorId), JournalRule::Usual);
-  tx.commit();
-  return existed;
+  return deleteJournaled(book, kMajorItemsTable, ChangeLetter::Major, majorId);
 }
 
 bool deleteMinorItem(Book& book, int32_t minorId) {
-  TransactionGuard tx(book.store);
-  const bool existed = deleteById(book.store, kMinorItemsTable, minorId);
-  journalChange(book, deleteChange(ChangeLetter::Minor, minorId), JournalRule::Usual);
-  tx.commit();
-  return existed;
+  return deleteJournaled(book, kMinorItemsTable, ChangeLetter::Minor, minorId);
 }
 
 void deleteMinorItemsOf(Book& book, int32_t majorId) {
-  TransactionGuard tx(book.store);
-  if (TableHandle t = book.store.openTable(kMinorItemsTable, kMinorParentKey)) {
-    t.seek(SeekMode::SeekFromFirst, 0);
-    for (RecordId r = t.seek(SeekMode::SeekAtLeast, majorId); r != 0; r = t.seek(SeekMode::SeekFromCurrent, 1)) {
-      if (intKeyOf(t, kMinorParentKey) == majorId) t.deleteRecord(r);
-    }
-  }
-  tx.commit();
+  deleteAllWithKey(book, kMinorItemsTable, kMinorParentKey, majorId);
 }
 
 bool majorIdFree(Book& book, int32_t majorId) { return idFree(book.store, kMajorItemsTable, majorId); }

@@ -7,6 +7,7 @@
 
 #include "store/id_counters.h"
 #include "store/record_layout.h"
+#include "store/journaled_writes.h"
 #include "store/table_access.h"
 #include "store/table_catalogue.h"
 
@@ -42,18 +43,6 @@ std::vector<R> recordsInRange(Book& book, std::string_view tableName, std::strin
 }
 
 // Deletes every instalment row whose integer property `keyOrder` holds `id`.
-void deleteInstalmentsBy(Book& book, PropId keyOrder, int32_t id) {
-  TableHandle table = book.store.openTable(kInstalmentsTable, keyOrder);
-  if (!table) return;
-  TransactionGuard tx(book.store);
-  table.seek(SeekMode::SeekFromFirst, 0);
-  for (RecordId r = table.seek(SeekMode::SeekAtLeast, id); r != 0; r = table.seek(SeekMode::SeekFromCurrent, 1)) {
-    // A row that lacks the key is no row of this entry or card, even when looking for id 0.
-    if (intKeyOf(table, keyOrder) == id) table.deleteRecord(r);
-  }
-  table.close();
-  tx.commit();
-}
 
 }  // namespace
 
@@ -107,12 +96,9 @@ std::optional<LedgerEntry> deleteEntryRecord(Book& book, int32_t entryId) {
 }
 
 void addInstalmentRow(Book& book, const InstalmentRow& row) {
-  TableHandle table = book.store.openTable(kInstalmentsTable, 0);
-  if (!table) return;
   TransactionGuard tx(book.store);
-  table.writeRecord(propsOf(row));
-  table.close();
-  if (book.modes.applyingImport && row.instId < kDesktopIdBase) {
+  // Instalment rows reach the desktop only through the full export: no change file.
+  if (writeNew(book.store, kInstalmentsTable, row) && book.modes.applyingImport && row.instId < kDesktopIdBase) {
     raiseCounter(book.store, CounterNo::Instalment, row.instId);
   }
   tx.commit();
@@ -122,8 +108,10 @@ std::vector<InstalmentRow> instalmentsInRange(Book& book, std::string_view first
   return recordsInRange(book, kInstalmentsTable, &InstalmentRow::instDate, first, last);
 }
 
-void deleteInstalmentsOfEntry(Book& book, int32_t entryId) { deleteInstalmentsBy(book, kInstEntryOrder, entryId); }
+void deleteInstalmentsOfEntry(Book& book, int32_t entryId) {
+  deleteAllWithKey(book, kInstalmentsTable, kInstEntryOrder, entryId);
+}
 
-void deleteInstalmentsOfCard(Book& book, int32_t cardId) { deleteInstalmentsBy(book, kInstCardOrder, cardId); }
+void deleteInstalmentsOfCard(Book& book, int32_t cardId) { deleteAllWithKey(book, kInstalmentsTable, kInstCardOrder, cardId); }
 
 }  // namespace coinest

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "store/id_counters.h"
+#include "store/journaled_writes.h"
 #include "store/record_layout.h"
 #include "store/table_access.h"
 #include "store/table_catalogue.h"
@@ -52,78 +53,38 @@ std::string reservationStartDate(int32_t dayOfMonth, const TodayDate& today) {
 
 void saveNewReservation(Book& book, Reservation reservation) {
   reservation.startDate = reservationStartDate(reservation.dayOfMonth, today(book.clock));
-  TransactionGuard tx(book.store);
-  if (writeNew(book.store, kReservationsTable, reservation)) {
-    journalChange(book, recordChange(ChangeLetter::Reservation, ChangeOp::Add, reservation.reserveId, reservation),
-                  JournalRule::Usual);
-  }
-  tx.commit();
+  addReservation(book, reservation);
 }
 
 void addReservation(Book& book, const Reservation& reservation) {
-  TransactionGuard tx(book.store);
-  if (writeNew(book.store, kReservationsTable, reservation)) {
-    // Reservations share their counter with the assets.
-    if (book.modes.applyingImport && reservation.reserveId < kDesktopIdBase) {
-      raiseCounter(book.store, CounterNo::Reservation, reservation.reserveId);
-    }
-    journalChange(book, recordChange(ChangeLetter::Reservation, ChangeOp::Add, reservation.reserveId, reservation),
-                  JournalRule::Usual);
-  }
-  tx.commit();
+  // Reservations share their counter with the assets.
+  addJournaled(book, kReservationsTable, ChangeLetter::Reservation, CounterNo::Reservation, reservation.reserveId,
+               reservation);
 }
 
 void replaceReservation(Book& book, Reservation reservation) {
   reservation.startDate = reservationStartDate(reservation.dayOfMonth, today(book.clock));
-  TransactionGuard tx(book.store);
-  {
-    ModeScope quiet(book.modes.journalSuppressed);
-    if (deleteReservation(book, reservation.reserveId)) addReservation(book, reservation);
-  }
-  journalChange(book, recordChange(ChangeLetter::Reservation, ChangeOp::Modify, reservation.reserveId, reservation),
-                JournalRule::ExchangeOnly);
-  tx.commit();
+  replaceJournaled(
+      book, ChangeLetter::Reservation, reservation.reserveId, reservation,
+      [&] { return deleteReservation(book, reservation.reserveId); }, [&] { addReservation(book, reservation); });
 }
 
 bool deleteReservation(Book& book, int32_t reserveId) {
-  TransactionGuard tx(book.store);
-  const bool existed = deleteById(book.store, kReservationsTable, reserveId);
-  // The desktop is told even when the device had no such record: its copy may still hold one.
-  journalChange(book, deleteChange(ChangeLetter::Reservation, reserveId), JournalRule::Usual);
-  tx.commit();
-  return existed;
+  return deleteJournaled(book, kReservationsTable, ChangeLetter::Reservation, reserveId);
 }
 
 bool reservationIdFree(Book& book, int32_t reserveId) { return idFree(book.store, kReservationsTable, reserveId); }
 
 void addReservationLink(Book& book, const ReservationLink& link) {
-  TransactionGuard tx(book.store);
-  if (writeNew(book.store, kReservationLinksTable, link)) {
-    if (book.modes.applyingImport && link.linkId < kDesktopIdBase) {
-      raiseCounter(book.store, CounterNo::Link, link.linkId);
-    }
-    journalChange(book, recordChange(ChangeLetter::Link, ChangeOp::Add, link.linkId, link), JournalRule::Usual);
-  }
-  tx.commit();
+  addJournaled(book, kReservationLinksTable, ChangeLetter::Link, CounterNo::Link, link.linkId, link);
 }
 
 bool deleteReservationLink(Book& book, int32_t linkId) {
-  TransactionGuard tx(book.store);
-  const bool existed = deleteById(book.store, kReservationLinksTable, linkId);
-  journalChange(book, deleteChange(ChangeLetter::Link, linkId), JournalRule::Usual);
-  tx.commit();
-  return existed;
+  return deleteJournaled(book, kReservationLinksTable, ChangeLetter::Link, linkId);
 }
 
 void deleteLinksOfReservation(Book& book, int32_t reserveId) {
-  TransactionGuard tx(book.store);
-  if (TableHandle t = book.store.openTable(kReservationLinksTable, kLinkReservationKey)) {
-    t.seek(SeekMode::SeekFromFirst, 0);
-    for (RecordId r = t.seek(SeekMode::SeekAtLeast, reserveId); r != 0; r = t.seek(SeekMode::SeekFromCurrent, 1)) {
-      if (intKeyOf(t, kLinkReservationKey) == reserveId) t.deleteRecord(r);
-    }
-  }
-  tx.commit();
+  deleteAllWithKey(book, kReservationLinksTable, kLinkReservationKey, reserveId);
 }
 
 bool linkExists(Book& book, int32_t reserveId, std::string_view postedMonth) {
