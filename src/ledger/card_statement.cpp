@@ -12,9 +12,6 @@ namespace coinest {
 
 namespace {
 
-// Compares after every stored date, so a walk bounded by it runs to the end of the table.
-constexpr std::string_view kEndOfTable = "\xff";
-
 struct BilledCard {
   int32_t cardId = 0;
   DateRange range;
@@ -102,8 +99,9 @@ CardStatement buildCardStatement(Book& book, int year, int month, int32_t cardId
     last = std::max(last, card.range.end);
   }
 
-  // One walk serves every card: each takes the card expenses from its own start onwards.
-  for (const LedgerEntry& entry : entriesInRange(book, first, kEndOfTable)) {
+  // One walk serves every card: each takes the card expenses from its own start onwards. Past the
+  // latest period end only the amounts still to come matter, so that long tail is read lightly.
+  for (const LedgerEntry& entry : entriesInRange(book, first, last)) {
     if (entry.cardFlag != "Y") continue;
     const BilledCard* card = findCard(cards, entry.assetId);
     if (card == nullptr || entry.entryDate < card->range.start) continue;
@@ -113,6 +111,9 @@ CardStatement buildCardStatement(Book& book, int year, int month, int32_t cardId
     }
     statement.lines.push_back(lineOf(entry, 1));
     statement.toCome += afterInstalment(entry, 1);
+  }
+  for (const EntryAmount& later : entryAmountsAfter(book, last)) {
+    if (later.cardFlag == "Y" && findCard(cards, later.assetId) != nullptr) statement.toCome += later.amount;
   }
 
   for (const InstalmentRow& row : instalmentsInRange(book, first, last)) {

@@ -56,6 +56,27 @@ std::vector<LedgerEntry> entriesInRange(Book& book, std::string_view first, std:
   return recordsInRange(book, kBooksTable, &LedgerEntry::entryDate, first, last);
 }
 
+std::vector<EntryAmount> entryAmountsAfter(Book& book, std::string_view after) {
+  std::vector<EntryAmount> out;
+  TableHandle table = book.store.openTable(kBooksTable, kDateOrder);
+  if (!table) return out;
+  PropValue props[] = {PropValue::ofText(kDateOrder, ""), PropValue::ofText(makePropId(8, PropType::Text), ""),
+                       PropValue::ofInt(makePropId(11, PropType::Int32), 0),
+                       PropValue::ofInt(makePropId(7, PropType::Int32), 0)};
+  for (RecordId r = table.seek(SeekMode::SeekAtLeast, std::string(after)); r != 0;
+       r = table.seek(SeekMode::SeekFromCurrent, 1)) {
+    for (PropValue& p : props) {
+      p.text.clear();
+      p.intValue = 0;
+    }
+    table.readProps(props);
+    // Records without a date sort last and belong to no period.
+    if (!props[0].found || std::string_view(props[0].text) <= after) continue;
+    out.push_back(EntryAmount{props[0].text, props[1].text, props[2].intValue, props[3].intValue});
+  }
+  return out;
+}
+
 std::vector<ContentAmount> previousContents(Book& book, std::string_view entryKind, std::string_view majorItem,
                                             std::string_view minorItem) {
   std::vector<ContentAmount> list;

@@ -39,6 +39,18 @@ std::vector<LedgerEntry> entriesInRange(Book& book, std::string_view first, std:
 std::vector<ContentAmount> previousContents(Book& book, std::string_view entryKind, std::string_view majorItem,
                                             std::string_view minorItem);
 
+// The few fields of an entry that a sum over many entries needs.
+struct EntryAmount {
+  std::string entryDate;
+  std::string cardFlag;
+  int32_t assetId = 0;
+  int32_t amount = 0;
+};
+
+// The entries dated after `after` to the end of the table, in date order, reading only what a
+// sum needs (much cheaper than whole entries on a long walk).
+std::vector<EntryAmount> entryAmountsAfter(Book& book, std::string_view after);
+
 bool entryIdFree(Book& book, int32_t entryId);
 
 // Writes the entry as a new record with all fifteen properties.

@@ -5,7 +5,8 @@
 namespace coinest {
 
 RecordId seekById(TableHandle& table, int32_t id) {
-  table.seek(SeekMode::SeekFromFirst, 0);
+  // The equality seek finds the first record of the key from anywhere: no need to go to the
+  // first record before it.
   const RecordId record = table.seek(SeekMode::SeekFirstEqual, id);
   if (record == 0) return 0;
   return intKeyOf(table, kIdKey) == id ? record : 0;
