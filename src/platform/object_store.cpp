@@ -331,6 +331,7 @@ int64_t ObjectStore::createTable(std::string_view name, std::span<const SortOrde
     if (!isIntProp(s.prop) && !isTextProp(s.prop)) return 0;
   }
   TransactionGuard tx(*this);
+  if (beginFailed_) return 0;  // no change of the catalogue outside a transaction
   sqlite3_stmt* insert = nullptr;
   if (sqlite3_prepare_v2(db_, "INSERT INTO store_tables(name, s1, f1, s2, f2, s3, f3, s4, f4) VALUES(?,?,?,?,?,?,?,?,?)",
                          -1, &insert, nullptr) != SQLITE_OK) {
@@ -399,6 +400,7 @@ void ObjectStore::dropTable(std::string_view name) {
   }
   idleStatements_.clear();
   TransactionGuard tx(*this);
+  if (beginFailed_) return;  // no change of the catalogue outside a transaction
   const std::string sql = "DROP TABLE IF EXISTS " + table + "; DELETE FROM store_tables WHERE id = " + std::to_string(id) + ";";
   if (!exec(sql.c_str())) return;
   if (tx.commit()) {
@@ -506,6 +508,8 @@ TransactionGuard::~TransactionGuard() {
     --store_.depth_;
   }
 }
+
+bool TransactionGuard::healthy() const { return active_ && !store_.beginFailed_ && !store_.doomed_; }
 
 void TransactionGuard::abandon() {
   if (active_) store_.doomed_ = true;

@@ -224,6 +224,10 @@ class TransactionGuard {
   // Gives the change up: the outermost commit will roll everything back.
   void abandon();
 
+  // Whether the transaction is open and nothing has failed it yet (false when it could not even
+  // begin, another process holding the file).
+  bool healthy() const;
+
  private:
   ObjectStore& store_;
   bool active_ = false;

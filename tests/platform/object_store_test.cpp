@@ -346,11 +346,16 @@ TEST_F(ObjectStoreTest, AChangeThatCannotBeginWritesNothing) {
   store->setBusyTimeout(20);
   {
     TransactionGuard tx(*store);
+    EXPECT_FALSE(tx.healthy());
     EXPECT_EQ(put(1, "one"), 0) << "no write one by one outside the transaction";
+    store->dropTable("T");
+    EXPECT_EQ(store->createTable("U", {}), 0);
     EXPECT_FALSE(tx.commit());
   }
   sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
   sqlite3_close(other);
+  ASSERT_TRUE(store->tableExists("T")) << "nor a drop or a create";
+  EXPECT_FALSE(store->tableExists("U"));
   EXPECT_EQ(store->recordCount("T"), 0u);
   EXPECT_NE(put(2, "two"), 0) << "the store works again once the other writer is gone";
 }

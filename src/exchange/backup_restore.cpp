@@ -1,0 +1,171 @@
+// Backup and restore of the whole book.
+//
+// Backup invariants (the file side is backup_file.cpp's):
+//   1. The chosen file is replaced only by a file that was read back with exactly the records its
+//      header counts; until then, and after a failure or cancel, it is as it was.
+//   2. A book whose records do not fit the 16-bit header count is refused: such a file could not
+//      be restored.
+// Restore invariants (the store side is book_reload.cpp's):
+//   1. The book is replaced whole in one transaction, or not at all.
+//   2. The exchange folder changes only after that transaction has committed: the old change files
+//      go, then the add files of the restored records and "A00000000._pd_" are written. A crash
+//      between the commit and those files leaves the new book with the old change files: the
+//      desktop then lacks the replacement signal until the next full export it asks for.
+
+#include "exchange/backup_restore.h"
+
+#include <cstdio>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "exchange/backup_file.h"
+#include "exchange/backup_stream.h"
+#include "exchange/book_reload.h"
+#include "exchange/change_file.h"
+#include "exchange/desktop_import.h"
+#include "exchange/exchange_folder.h"
+
+namespace coinest {
+
+namespace {
+
+constexpr std::string_view kFilterTitle = "Brivanta 가계부 백업파일";
+constexpr std::string_view kFilterPattern = "*.cnb";
+constexpr std::string_view kDefaultExtension = "cnb";
+
+constexpr std::string_view kBackupTitle = "▶ 가계부 자료백업";
+constexpr std::string_view kRestoreTitle = "▶ 가계부 자료복원";
+
+constexpr std::string_view kBackupDone = "가계부 자료백업 작업이 완료되었습니다.";
+constexpr std::string_view kBackupFailed = "가계부 자료백업 작업이 실패했습니다.";
+constexpr std::string_view kBackupCancelled = "가계부 자료백업 작업이 취소되었습니다.";
+constexpr std::string_view kBackupTooLarge =
+    "가계부 자료가 65,534건을 넘어 백업파일에 담을 수 없으므로 가계부 자료백업 작업을 할 수 없습니다.";
+constexpr std::string_view kRestoreQuestion =
+    " 백업파일로 가계부 자료복원 작업을 하시겠습니까?\n\n가계부 자료복원을 하시면 기존의 가계부 자료는 모두 삭제되고 "
+    "선택한 가계부 백업파일 내용으로 가계부 내용이 바뀝니다.";
+constexpr std::string_view kRestoreInvalid = "올바르지 않은 복원파일이므로 가계부 자료복원 작업이 실패했었습니다.";
+constexpr std::string_view kRestoreDone = "가계부 자료복원 작업이 완료되었습니다.";
+constexpr std::string_view kRestoreFailed = "가계부 자료복원 작업이 실패했습니다.";
+constexpr std::string_view kRestoreCancelled = "가계부 자료복원 작업이 취소되었습니다.";
+
+FileChoice backupFileChoice(std::string proposedName) {
+  return FileChoice{std::string(kFilterTitle), std::string(kFilterPattern), std::string(kDefaultExtension),
+                    std::move(proposedName)};
+}
+
+std::string proposedBackupName(const Clock& clock) {
+  const LocalTime now = clock.now();
+  char name[32];
+  std::snprintf(name, sizeof name, "Coinest%02d%02d%02d.cnb", now.year % 100, now.month, now.day);
+  return name;
+}
+
+// Deletes the regular files of the folder whose names end in `suffix`.
+void deleteFilesEndingIn(const std::filesystem::path& folder, std::string_view suffix) {
+  std::vector<std::filesystem::path> doomed;
+  std::error_code ec;
+  std::filesystem::directory_iterator it(folder, ec);
+  for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+    std::error_code statusError;
+    if (it->symlink_status(statusError).type() != std::filesystem::file_type::regular) continue;
+    if (it->path().filename().string().ends_with(suffix)) doomed.push_back(it->path());
+  }
+  for (const std::filesystem::path& file : doomed) removeFileQuietly(file);
+}
+
+}  // namespace
+
+TransferOutcome backupBook(Book& book, UiPort& ui) {
+  const uint32_t headerCount = backupRecordCount(book.store);
+  if (headerCount > kMaxBackupBookRecords + 1) {
+    ui.showMessage(kBackupTooLarge, MessageCaption::Notice);
+    return TransferOutcome::Failed;
+  }
+  const std::optional<std::filesystem::path> chosen =
+      ui.chooseSaveFile(backupFileChoice(proposedBackupName(book.clock)));
+  if (!chosen) return TransferOutcome::NotRun;
+
+  const std::filesystem::path temp = temporaryBackupPath(*chosen);
+  OpenFile file = createBackupFile(temp);
+  if (!file || !writeBackupHeader(file.get(), headerCount)) {
+    file.reset();
+    removeFileQuietly(temp);
+    ui.showMessage(kBackupFailed, MessageCaption::Notice);
+    return TransferOutcome::Failed;
+  }
+
+  TransferOutcome outcome = TransferOutcome::Cancelled;
+  const bool ran = ui.runProgressDialog(kBackupTitle, 2 * static_cast<int>(headerCount), 0, [&](ProgressBar& bar) {
+    const bool checked =
+        writeCheckedBackup(book, file.get(), headerCount, [&](int position) { bar.setPosition(position); });
+    const bool closed = std::fclose(file.release()) == 0;
+    if (checked && closed && putBackupInPlace(temp, *chosen)) {
+      outcome = TransferOutcome::Done;
+      ui.showMessage(kBackupDone, MessageCaption::Notice);
+    } else {
+      removeFileQuietly(temp);
+      outcome = TransferOutcome::Failed;
+      ui.showMessage(kBackupFailed, MessageCaption::Notice);
+    }
+  });
+  if (!ran) {
+    file.reset();
+    removeFileQuietly(temp);
+    ui.showMessage(kBackupCancelled, MessageCaption::Notice);
+    return TransferOutcome::Cancelled;
+  }
+  return outcome;
+}
+
+RestoreRun restoreBook(Book& book, UiPort& ui, const std::filesystem::path& root) {
+  RestoreRun run;
+  const std::optional<std::filesystem::path> chosen = ui.chooseOpenFile(backupFileChoice(""));
+  if (!chosen) return run;
+  if (!ui.askYesNo(chosen->string() + std::string(kRestoreQuestion))) return run;
+
+  OpenFile file = openBackupFile(*chosen);
+  char header[kBackupHeaderSize];
+  const std::size_t got = file ? std::fread(header, 1, sizeof header, file.get()) : 0;
+  const std::optional<uint16_t> headerCount = parseBackupHeader(std::string_view(header, got));
+  if (!headerCount) {
+    ui.showMessage(kRestoreInvalid, MessageCaption::Notice);
+    run.outcome = TransferOutcome::Failed;
+    return run;
+  }
+
+  run.reachedDialog = true;
+  const std::filesystem::path folder = exchangeFolderPath(root);
+  const bool exchange = book.modes.exchangeEnabled;
+  run.outcome = TransferOutcome::Cancelled;
+  const bool ran = ui.runProgressDialog(kRestoreTitle, reloadEnd(*headerCount), 0, [&](ProgressBar& bar) {
+    // The old change files describe the book being replaced: they go once it has been replaced,
+    // before the add files of the restored records are written. A restore that fails keeps them.
+    std::function<void()> clearExchange;
+    if (exchange) {
+      clearExchange = [&folder] {
+        deleteFilesEndingIn(folder, "._pd_");
+        deleteFilesEndingIn(folder, "._pc_");
+      };
+    }
+    const bool replaced =
+        reloadBook(book, file.get(), *headerCount, [&](int position) { bar.setPosition(position); }, clearExchange);
+    file.reset();
+    if (replaced) {
+      if (exchange) writeExchangeFile(folder, kBookReplacedFileName, std::string_view("\x01", 1));
+      run.outcome = TransferOutcome::Done;
+      ui.showMessage(kRestoreDone, MessageCaption::Notice);
+    } else {
+      run.outcome = TransferOutcome::Failed;
+      ui.showMessage(kRestoreFailed, MessageCaption::Notice);
+    }
+  });
+  if (!ran) {
+    file.reset();
+    ui.showMessage(kRestoreCancelled, MessageCaption::Notice);
+  }
+  return run;
+}
+
+}  // namespace coinest

@@ -1,0 +1,70 @@
+// Replacing the book with a backup file, atomically.
+//
+// States:  counting ──(count differs or stream damaged)──> failed, nothing touched
+//             │
+//             └──> one transaction: tables emptied ──> records inserted ──> committed
+//                                       │                      │
+//                                       └─────(short, refused)─┴──> rolled back, nothing touched
+//
+// Invariants:
+//   1. No table is touched before the count pass has found exactly the header's records in a
+//      sound stream.
+//   2. Emptying the tables and inserting the records are one transaction of the store: a crash
+//      or kill at any moment leaves the old book (before the commit) or the new one (after it).
+//   3. The transaction commits only when every record counted was inserted again; otherwise it is
+//      rolled back and the old book stands whole.
+//   4. The change files of the inserted records and `onCommit` run only after the commit.
+//   5. No table is dropped unless the transaction really began: a drop outside it would commit
+//      on its own.
+
+#include "exchange/book_reload.h"
+
+#include <array>
+#include <span>
+#include <string_view>
+
+#include "exchange/backup_stream.h"
+#include "store/table_catalogue.h"
+
+namespace coinest {
+
+namespace {
+
+// The tables a reload empties, in the order it empties them.
+constexpr std::array<std::string_view, 8> kReloadedTables = {
+    kCountersTable,         kBooksTable,      kInstalmentsTable, kReservationsTable,
+    kReservationLinksTable, kMajorItemsTable, kMinorItemsTable,  kAssetsTable,
+};
+
+}  // namespace
+
+bool reloadBook(Book& book, std::FILE* file, uint16_t headerCount, const std::function<void(int)>& showPosition,
+                const std::function<void()>& onCommit) {
+  auto show = [&](int position) {
+    if (showPosition) showPosition(position);
+  };
+
+  int completed = 0;
+  const BackupStreamRead counted = readBackupStream(file, BackupReadMode::Count, book, [&] { show(++completed); });
+  if (counted.damaged || counted.completed != headerCount) return false;
+
+  int position = completed;
+  TransactionGuard tx(book.store);
+  if (!tx.healthy()) return false;  // another process holds the book: nothing is touched
+  if (onCommit) book.store.afterCommit(onCommit);  // first, so it runs before the records' change files
+  for (const std::string_view table : kReloadedTables) {
+    book.store.dropTable(table);
+    if (!createBookTable(book.store, table)) tx.abandon();
+    show(++position);
+  }
+  const BackupStreamRead inserted = readBackupStream(file, BackupReadMode::Insert, book, [&] { show(++position); });
+  if (inserted.damaged || inserted.completed != headerCount || position != reloadEnd(headerCount)) {
+    // The file changed under us or could not be read again: the old book stays.
+    tx.abandon();
+    return false;
+  }
+  // The commit is the one moment the book changes: a crash before it leaves the old book.
+  return tx.commit();
+}
+
+}  // namespace coinest
