@@ -38,7 +38,7 @@ struct CommandSpec {
 std::vector<CommandSpec>& commandRegistry();
 
 struct CommandRegistration {
-  explicit CommandRegistration(CommandSpec spec) { commandRegistry().push_back(std::move(spec)); }
+  explicit CommandRegistration(CommandSpec command) { commandRegistry().push_back(std::move(command)); }
 };
 
 }  // namespace coinest::cli
