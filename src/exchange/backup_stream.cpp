@@ -1,14 +1,13 @@
 #include "exchange/backup_stream.h"
 
 #include <array>
-#include <charconv>
 #include <initializer_list>
 #include <span>
 #include <tuple>
 #include <vector>
 
+#include "exchange/field_values.h"
 #include "ledger/entry_rules.h"
-#include "platform/code_page.h"
 #include "platform/utf8_text.h"
 #include "store/asset_table.h"
 #include "store/category_tables.h"
@@ -139,62 +138,6 @@ void beginRecord(Asset& a) {
   a.periodFromMonth = a.periodFromDay = a.periodToMonth = a.periodToDay = a.linkOrPayDay = a.balance = 0;
 }
 
-bool isPlainAscii(std::string_view text) {
-  for (const char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x80 || c == '\0') return false;
-  }
-  return true;
-}
-
-// CP949 bytes of a UTF-8 text; a character that does not convert becomes one '?'. ASCII is the
-// same in both, which spares the converter most values (dates, codes, flags).
-std::string toCp949(std::string_view utf8) {
-  if (isPlainAscii(utf8)) return std::string(utf8);
-  std::string out;
-  while (!utf8.empty()) {
-    const CodePageResult converted = utf8ToCp949(utf8);
-    if (converted.ok()) {
-      out += converted.bytes;
-      break;
-    }
-    // Only the failing character is lost (every non-ASCII one when there is no converter at all).
-    const std::size_t bad = converted.error == CodePageError::ConverterUnavailable
-                                ? 0
-                                : std::min(converted.errorOffset, utf8.size() - 1);
-    if (bad > 0) out += utf8ToCp949(utf8.substr(0, bad)).bytes;  // converts: the failure lies beyond
-    const std::string_view character = utf8Prefix(utf8.substr(bad), 1);  // a stray byte counts as one
-    out += isPlainAscii(character) ? character : std::string_view("?");
-    utf8.remove_prefix(bad + character.size());
-  }
-  return out;
-}
-
-// "%lu" read back: decimal digits only, at most 4294967295. The value must not be empty.
-std::optional<int32_t> parseNumber(std::string_view text) {
-  uint64_t value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + static_cast<uint64_t>(c - '0');
-    if (value > 0xFFFFFFFFull) return std::nullopt;  // checked each step, so it never overflows
-  }
-  return static_cast<int32_t>(static_cast<uint32_t>(value));
-}
-
-// A CP949 text that fits a field of `maxChars` characters.
-std::optional<std::string> parseText(std::string_view cp949, std::size_t maxChars) {
-  // A CP949 character takes one or two bytes: more than twice the field cannot fit.
-  if (cp949.size() > 2 * maxChars) return std::nullopt;
-  if (isPlainAscii(cp949)) {
-    if (cp949.size() > maxChars) return std::nullopt;
-    return std::string(cp949);
-  }
-  // The device kept texts as C strings: a NUL inside one cannot come from it.
-  if (cp949.find('\0') != std::string_view::npos) return std::nullopt;
-  CodePageResult utf8 = cp949ToUtf8(cp949);
-  if (!utf8.ok() || utf8Length(utf8.bytes) > maxChars) return std::nullopt;
-  return std::move(utf8.bytes);
-}
-
 void appendFieldRecord(std::string& out, BackupTag tag, uint16_t number, std::string_view value) {
   // Texts are cut to their field (at most 256 characters, 512 bytes); the cap only keeps the
   // length field honest.
@@ -213,15 +156,13 @@ void appendRecord(std::string& out, const R& record) {
   for (const StreamField<R>& field : layout.fields) {
     const Field<R>& f = *field.layout;
     if (f.intMember) {
-      char digits[16];
-      const char* end = std::to_chars(digits, digits + sizeof digits, static_cast<uint32_t>(record.*f.intMember)).ptr;
-      appendFieldRecord(out, layout.tag, field.number, std::string_view(digits, end));
+      appendFieldRecord(out, layout.tag, field.number, unsignedDecimalText(record.*f.intMember));
     } else {
       // Texts end at a NUL, as the C strings the reader expects do.
       const std::string& stored = record.*f.textMember;
       const std::string_view text = std::string_view(stored).substr(0, stored.find('\0'));
       if (field.optional && text.empty()) continue;
-      appendFieldRecord(out, layout.tag, field.number, toCp949(utf8Prefix(text, f.maxChars)));
+      appendFieldRecord(out, layout.tag, field.number, toCp949Lossy(utf8Prefix(text, f.maxChars)));
     }
   }
 }
@@ -347,12 +288,12 @@ class PendingRecords {
     if (f.intMember) {
       // An empty integer leaves the pending value as it was.
       if (!value.empty()) {
-        const std::optional<int32_t> parsed = parseNumber(value);
+        const std::optional<int32_t> parsed = parseUnsignedDecimal(value);
         if (!parsed) return Fed::Damaged;
         pending.*f.intMember = *parsed;
       }
     } else {
-      std::optional<std::string> text = value.empty() ? std::string() : parseText(value, f.maxChars);
+      std::optional<std::string> text = value.empty() ? std::string() : parseCp949Text(value, f.maxChars);
       if (!text) return Fed::Damaged;
       pending.*f.textMember = std::move(*text);
     }

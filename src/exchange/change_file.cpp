@@ -40,43 +40,6 @@ std::size_t textLimit(ChangeLetter letter, uint8_t number) {
   return kLongestText;
 }
 
-std::size_t utf8SequenceLength(unsigned char lead) {
-  if (lead >= 0xF0) return 4;
-  if (lead >= 0xE0) return 3;
-  if (lead >= 0xC0) return 2;
-  return 1;
-}
-
-// CP949 bytes of a UTF-8 text; every character that cannot be converted becomes one '?'.
-std::string toCp949Lossy(std::string_view utf8) {
-  std::string out;
-  while (!utf8.empty()) {
-    CodePageResult converted = utf8ToCp949(utf8);
-    if (converted.ok()) {
-      out += converted.bytes;
-      break;
-    }
-    if (converted.error == CodePageError::ConverterUnavailable) {
-      // Without a converter only ASCII can be written faithfully.
-      for (std::size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        out += lead < 0x80 ? static_cast<char>(lead) : '?';
-        i += lead < 0x80 ? 1 : utf8SequenceLength(lead);
-      }
-      break;
-    }
-    const std::size_t bad = converted.errorOffset;
-    if (bad >= utf8.size()) break;  // cannot happen for checked UTF-8; never index past the text
-    if (bad > 0) out += utf8ToCp949(utf8.substr(0, bad)).bytes;  // converts: the failure lies beyond it
-    out += '?';
-    const std::size_t skip = converted.error == CodePageError::Unmappable
-                                 ? utf8SequenceLength(static_cast<unsigned char>(utf8[bad]))
-                                 : 1;  // malformed: drop the offending byte alone
-    utf8.remove_prefix(std::min(utf8.size(), bad + skip));
-  }
-  return out;
-}
-
 void appendField(std::string& out, uint8_t number, std::string_view value) {
   // Texts are cut to their field first, so a value never reaches 65535 bytes; the cap is a guard.
   const std::size_t length = std::min<std::size_t>(value.size(), 0xFFFF);
@@ -84,27 +47,6 @@ void appendField(std::string& out, uint8_t number, std::string_view value) {
   out += static_cast<char>((length >> 8) & 0xFF);
   out += static_cast<char>(length & 0xFF);
   out.append(value.substr(0, length));
-}
-
-// "%lu" of the 32-bit value, read back the same way: all decimal digits, at most 4294967295.
-std::optional<int32_t> parseNumber(std::string_view text) {
-  if (text.empty() || text.size() > kMaxNumberTextBytes) return std::nullopt;
-  uint64_t value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + static_cast<uint64_t>(c - '0');
-    if (value > 0xFFFFFFFFull) return std::nullopt;  // checked each step, so it never overflows
-  }
-  return static_cast<int32_t>(static_cast<uint32_t>(value));
-}
-
-std::optional<std::string> parseText(std::string_view cp949, std::size_t maxChars) {
-  if (cp949.empty()) return std::string();
-  // The device keeps texts as C strings: a NUL inside one cannot come from it.
-  if (cp949.find('\0') != std::string_view::npos) return std::nullopt;
-  CodePageResult utf8 = cp949ToUtf8(cp949);
-  if (!utf8.ok() || utf8Length(utf8.bytes) > maxChars) return std::nullopt;
-  return std::move(utf8.bytes);
 }
 
 // Walks the field records of one file. Every read is checked against the size first.
@@ -161,11 +103,11 @@ std::optional<R> decodeRecord(std::string_view bytes, bool mayEndBeforeLast) {
       case FieldReader::Step::Value: break;
     }
     if (f.intMember) {
-      const std::optional<int32_t> number = parseNumber(value);
+      const std::optional<int32_t> number = parseUnsignedDecimal(value);
       if (!number) return std::nullopt;
       record.*f.intMember = *number;
     } else {
-      std::optional<std::string> text = parseText(value, f.maxChars);
+      std::optional<std::string> text = parseCp949Text(value, f.maxChars);
       if (!text) return std::nullopt;
       record.*f.textMember = std::move(*text);
     }
@@ -178,7 +120,7 @@ std::optional<DeletedId> decodeDelete(std::string_view bytes) {
   FieldReader reader(bytes);
   std::string_view value;
   if (reader.next(1, value) != FieldReader::Step::Value || !reader.atEnd()) return std::nullopt;
-  const std::optional<int32_t> id = parseNumber(value);
+  const std::optional<int32_t> id = parseUnsignedDecimal(value);
   if (!id) return std::nullopt;
   return DeletedId{*id};
 }
@@ -205,7 +147,7 @@ std::string encodeChangeRecord(const ChangeRecord& change) {
       const std::string_view cut = utf8Prefix(field.text, textLimit(change.letter, field.number));
       appendField(out, field.number, toCp949Lossy(cut));
     } else {
-      appendField(out, field.number, std::to_string(static_cast<uint32_t>(field.intValue)));
+      appendField(out, field.number, unsignedDecimalText(field.intValue));
     }
   }
   return out;

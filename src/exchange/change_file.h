@@ -14,6 +14,7 @@
 #include <string_view>
 #include <variant>
 
+#include "exchange/field_values.h"
 #include "store/book.h"
 #include "store/change_record.h"
 #include "store/records.h"
@@ -22,8 +23,6 @@ namespace coinest {
 
 // No change file is larger; a bigger incoming file is refused unread.
 inline constexpr std::size_t kMaxChangeFileSize = 1000;
-// An integer value longer than this is refused.
-inline constexpr std::size_t kMaxNumberTextBytes = 100;
 
 // "A10010001._pd_" for the add of entry 10001: the id is printed as "%07d".
 std::string changeFileName(ChangeLetter letter, ChangeOp op, int32_t id);
