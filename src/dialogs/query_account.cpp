@@ -8,27 +8,11 @@ namespace coinest {
 namespace {
 
 QueryRow accountRow(const LedgerEntry& e, int32_t accountId) {
-  QueryRow row;
-  row.entryId = e.entryId;
-  row.entryDate = e.entryDate;
-  row.content = reservationMarked(e.content, e.reserveId);
-  row.entryKind = e.entryKind;
-  row.cardFlag = e.cardFlag;
-  row.majorItem = e.majorItem;
-  row.minorItem = e.minorItem;
   const TotalAmount amount = e.amount;
-  if (e.entryKind == "3") {
-    row.signedAmount = e.assetId == accountId ? -amount : amount;
-  } else {
-    row.signedAmount = e.entryKind == "2" ? -amount : amount;
-  }
-  row.amountText = formatSignedTotalAmount(row.signedAmount);
-  row.reserveId = e.reserveId;
-  row.assetId = e.assetId;
-  row.toAssetId = e.toAssetId;
-  row.phoneFlag = e.phoneFlag;
-  row.checkCardFlag = e.checkCardFlag;
-  return row;
+  // A transfer leaves the account on its from side and enters it on its to side.
+  const bool leaves = e.entryKind == "3" ? e.assetId == accountId : e.entryKind == "2";
+  const TotalAmount signedAmount = leaves ? -amount : amount;
+  return QueryRow{e, reservationMarked(e.content, e.reserveId), signedAmount, formatSignedTotalAmount(signedAmount)};
 }
 
 }  // namespace
@@ -50,7 +34,7 @@ AccountQueryView buildAccountQuery(Book& book, const AccountCriteria& criteria, 
 
   AccountQueryView view;
   for (const QueryRow& row : cache.rows) {
-    view.rows.push_back({rowDateText(row.entryDate), row.content, row.amountText, row.entryId});
+    view.rows.push_back({rowDateText(row.entry.entryDate), row.content, row.amountText, row.entry.entryId});
   }
   view.fromText = criteria.accountFrom;
   view.toText = "~ " + criteria.accountTo;

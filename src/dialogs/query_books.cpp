@@ -9,22 +9,10 @@ namespace coinest {
 namespace {
 
 QueryRow booksRow(const LedgerEntry& e) {
-  QueryRow row;
-  row.entryId = e.entryId;
-  row.entryDate = e.entryDate;
-  row.content = entryRowContent(e);
-  row.entryKind = e.entryKind;
-  row.cardFlag = e.cardFlag;
-  row.majorItem = e.majorItem;
-  row.minorItem = e.minorItem;
-  row.signedAmount = e.entryKind == "2" ? -TotalAmount{e.amount} : TotalAmount{e.amount};
-  row.amountText = e.entryKind == "3" ? formatTotalAmount(row.signedAmount) : formatSignedTotalAmount(row.signedAmount);
-  row.reserveId = e.reserveId;
-  row.assetId = e.assetId;
-  row.toAssetId = e.toAssetId;
-  row.phoneFlag = e.phoneFlag;
-  row.checkCardFlag = e.checkCardFlag;
-  return row;
+  const TotalAmount amount = e.entryKind == "2" ? -TotalAmount{e.amount} : TotalAmount{e.amount};
+  // A transfer has no direction in the books query.
+  const std::string text = e.entryKind == "3" ? formatTotalAmount(amount) : formatSignedTotalAmount(amount);
+  return QueryRow{e, entryRowContent(e), amount, text};
 }
 
 }  // namespace
@@ -44,11 +32,11 @@ BooksQueryView buildBooksQuery(Book& book, const BooksCriteria& criteria, QueryR
 
   BooksQueryView view;
   for (const QueryRow& row : cache.rows) {
-    if (!passesBooksFilter(row, criteria)) continue;
-    if (row.entryId == rememberedEntryId && rememberedEntryId != 0) view.selected = view.rows.size();
-    view.rows.push_back({rowDateText(row.entryDate), row.content, row.amountText, row.entryId});
-    if (row.entryKind == "1") view.income += row.signedAmount;
-    if (row.entryKind == "2") view.expense -= row.signedAmount;
+    if (!passesBooksFilter(row.entry, criteria)) continue;
+    if (row.entry.entryId == rememberedEntryId && rememberedEntryId != 0) view.selected = view.rows.size();
+    view.rows.push_back({rowDateText(row.entry.entryDate), row.content, row.amountText, row.entry.entryId});
+    if (row.entry.entryKind == "1") view.income += row.signedAmount;
+    if (row.entry.entryKind == "2") view.expense -= row.signedAmount;
   }
 
   view.fromText = criteria.queryFrom;

@@ -8,6 +8,7 @@
 
 #include "dialogs/query_criteria.h"
 #include "dialogs/query_rows.h"
+#include "store/records.h"
 
 namespace coinest {
 
@@ -43,8 +44,8 @@ bool usesCategoryFilter(std::string_view code);
 // True for "4", "7", "8", "9" and "C", which can be narrowed to one asset.
 bool usesAssetFilter(std::string_view code);
 
-// Whether the row is listed under the criteria's code, category and asset filters. A text that is
+// Whether the entry is listed under the criteria's code, category and asset filters. A text that is
 // no code lists nothing.
-bool passesBooksFilter(const QueryRow& row, const BooksCriteria& criteria);
+bool passesBooksFilter(const LedgerEntry& entry, const BooksCriteria& criteria);
 
 }  // namespace coinest

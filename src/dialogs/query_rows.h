@@ -11,24 +11,16 @@
 
 #include "ledger/total_amount.h"
 #include "store/book.h"
+#include "store/records.h"
 
 namespace coinest {
 
+// An entry as a query read it, with what its list row shows.
 struct QueryRow {
-  int32_t entryId = 0;
-  std::string entryDate;
-  std::string content;          // the display content (prefix and reservation mark included)
-  std::string amountText;
-  std::string entryKind;
-  std::string cardFlag;
-  std::string majorItem;
-  std::string minorItem;
+  LedgerEntry entry;
+  std::string content;           // the display content (prefix and reservation mark included)
   TotalAmount signedAmount = 0;  // wide, so that no stored amount can overflow when negated
-  int32_t reserveId = 0;
-  int32_t assetId = 0;
-  int32_t toAssetId = 0;
-  std::string phoneFlag;
-  std::string checkCardFlag;
+  std::string amountText;
 };
 
 // Which read the rows are.

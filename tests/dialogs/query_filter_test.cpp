@@ -12,8 +12,8 @@ constexpr int32_t kAccountB = 12;
 constexpr int32_t kCheck = 13;
 constexpr int32_t kCard = 14;
 
-QueryRow row(const char* kind, int32_t assetId, int32_t toAssetId, const char* major, const char* minor) {
-  QueryRow r;
+LedgerEntry row(const char* kind, int32_t assetId, int32_t toAssetId, const char* major, const char* minor) {
+  LedgerEntry r;
   r.entryKind = kind;
   r.assetId = assetId;
   r.toAssetId = toAssetId;
@@ -24,9 +24,9 @@ QueryRow row(const char* kind, int32_t assetId, int32_t toAssetId, const char* m
 }
 
 // One entry of every shape the book holds, by name.
-const std::map<std::string, QueryRow>& shapes() {
-  static const std::map<std::string, QueryRow> all = [] {
-    std::map<std::string, QueryRow> m;
+const std::map<std::string, LedgerEntry>& shapes() {
+  static const std::map<std::string, LedgerEntry> all = [] {
+    std::map<std::string, LedgerEntry> m;
     m["cashIncome"] = row("1", 0, 0, "고정수입", "급여");
     m["accountIncome"] = row("1", kAccountA, 0, "고정수입", "급여");
     m["carryOver"] = row("1", 0, 0, "전월이월", "전월이월");
