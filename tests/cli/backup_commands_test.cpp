@@ -11,6 +11,7 @@
 #include "store/asset_table.h"
 #include "store/book_tables.h"
 #include "store/reservation_tables.h"
+#include "support/book_fixture.h"
 #include "support/cli_runner.h"
 #include "support/temp_dir.h"
 
@@ -45,11 +46,8 @@ class BackupCommandsTest : public ::testing::Test {
 
   // An account, a card purchase in instalments, a reservation.
   void writeBook() {
-    ASSERT_TRUE(prepareDeviceRoot(root()).ok);
-    FixedDateClock clock{2007, 3, 5};
-    BookOpenResult opened = openBook(objectStoreFilePath(root()), clock);
-    ASSERT_TRUE(opened.store) << opened.error;
-    Book book{*opened.store, clock};
+    testing::RootBook rootBook(root());
+    Book& book = rootBook.book();
     Asset card;
     card.assetId = 10001;
     card.assetKind = "2";

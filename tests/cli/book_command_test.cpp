@@ -7,6 +7,7 @@
 #include "platform/device_root.h"
 #include "store/asset_table.h"
 #include "store/book_tables.h"
+#include "support/book_fixture.h"
 #include "support/cli_runner.h"
 #include "support/temp_dir.h"
 
@@ -29,11 +30,8 @@ LedgerEntry entry(int32_t id, const char* date, const char* kind, const char* co
 }
 
 void writeSmallBook(const std::filesystem::path& root) {
-  ASSERT_TRUE(prepareDeviceRoot(root).ok);
-  FixedDateClock clock{2007, 3, 5};
-  BookOpenResult opened = openBook(objectStoreFilePath(root), clock);
-  ASSERT_TRUE(opened.store) << opened.error;
-  Book book{*opened.store, clock};
+  testing::RootBook rootBook(root);
+  Book& book = rootBook.book();
   Asset account;
   account.assetId = 10001;
   account.assetKind = "1";

@@ -1,9 +1,7 @@
 // Runs the built coinest-cli on real device roots, as a user would.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -17,6 +15,7 @@
 #include "store/book_tables.h"
 #include "store/entry_table.h"
 #include "store/reservation_tables.h"
+#include "support/book_fixture.h"
 #include "support/cli_runner.h"
 #include "support/temp_dir.h"
 
@@ -153,12 +152,8 @@ class CliBookTest : public CliTest {
  protected:
   template <class Fill>
   void prepare(Fill fill) {
-    ASSERT_TRUE(prepareDeviceRoot(dir / "root").ok);
-    FixedDateClock clock{2007, 3, 5};
-    BookOpenResult opened = openBook(objectStoreFilePath(dir / "root"), clock);
-    ASSERT_TRUE(opened.store) << opened.error;
-    Book book{*opened.store, clock};
-    fill(book);
+    testing::RootBook root(dir / "root");
+    fill(root.book());
   }
 
   static LedgerEntry cashEntry(int32_t id, const char* date, const char* kind, int32_t amount) {

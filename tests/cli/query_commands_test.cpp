@@ -1,9 +1,7 @@
 // card and query on a small book, run through the built coinest-cli.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "ledger/entry_rules.h"
@@ -12,30 +10,18 @@
 #include "store/book_tables.h"
 #include "store/entry_table.h"
 #include "store/id_counters.h"
+#include "support/book_fixture.h"
+#include "support/cli_runner.h"
 #include "support/temp_dir.h"
 
 namespace coinest {
 namespace {
 
-struct ToolRun {
-  int status = -1;
-  std::string out;
-};
-
-std::string quoted(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
 class QueryCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(prepareDeviceRoot(dir.path() / "root").ok);
-    FixedDateClock clock{2007, 3, 5};
-    BookOpenResult opened = openBook(objectStoreFilePath(dir.path() / "root"), clock);
-    ASSERT_TRUE(opened.store) << opened.error;
-    Book book{*opened.store, clock};
+    testing::RootBook rootBook(dir.path() / "root");
+    Book& book = rootBook.book();
 
     account = addAssetRecord(book, "1", "A", false, 100000);
     monthly = addAssetRecord(book, "2", "K", true, 0);  // 전월 1일 ~ 전월 말일
@@ -83,21 +69,9 @@ class QueryCommandsTest : public ::testing::Test {
     return e.entryId;
   }
 
-  ToolRun cli(std::vector<std::string> args) {
-    const char* binary = std::getenv("COINEST_CLI");
-    EXPECT_NE(binary, nullptr);
-    std::string command = "env -u COINEST_ROOT -u COINEST_TODAY " + quoted(binary ? binary : "false") + " --root " +
-                          quoted((dir.path() / "root").string()) + " --today 2007-03-05";
-    for (const std::string& a : args) command += " " + quoted(a);
-    command += " 2>/dev/null";
-    ToolRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
-    const int raw = pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return run;
+  testing::CliRun cli(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--root", (dir.path() / "root").string(), "--today", "2007-03-05"});
+    return testing::runCli(args, dir.path());
   }
 
   static std::string row(const char* date, const char* content, const char* amount, int32_t id) {
@@ -130,7 +104,7 @@ TEST_F(QueryCommandsTest, CardStatements) {
            "billed\t8,000\ntocome\t10,000\n"},
   };
   for (const Case& c : cases) {
-    const ToolRun run = cli(c.args);
+    const testing::CliRun run = cli(c.args);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, c.expected) << c.args.size();
   }
@@ -161,7 +135,7 @@ TEST_F(QueryCommandsTest, BooksAndAccountQueries) {
        row("03/01", "pay", "+30,000", pay) + row("03/04", "atm", "-5,000", atm) + "balance\t+125,000\n"},
   };
   for (const Case& c : cases) {
-    const ToolRun run = cli(c.args);
+    const testing::CliRun run = cli(c.args);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, c.expected) << c.args[1] << " " << c.args.size();
   }
@@ -180,7 +154,7 @@ TEST_F(QueryCommandsTest, WrongUsageExitsTwo) {
       {"query", "account", "--from", "2007-03-01", "--to", "2007-03-31", "--account", std::to_string(monthly)},
   };
   for (const std::vector<std::string>& args : cases) {
-    const ToolRun run = cli(args);
+    const testing::CliRun run = cli(args);
     EXPECT_EQ(run.status, 2) << args.back();
     EXPECT_EQ(run.out, "") << args.back();
   }

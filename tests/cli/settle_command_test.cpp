@@ -1,9 +1,7 @@
 // coinest-cli settle on a small book: the whole output, as the settlement page shows it.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "ledger/entry_rules.h"
@@ -11,34 +9,19 @@
 #include "platform/device_root.h"
 #include "store/book_tables.h"
 #include "store/entry_table.h"
+#include "support/book_fixture.h"
+#include "support/cli_runner.h"
 #include "support/temp_dir.h"
 
 namespace coinest {
 namespace {
 
-struct CliResult {
-  int status = -1;
-  std::string out;
-};
-
 class SettleCommandTest : public ::testing::Test {
  protected:
-  // Runs the tool on the test's root; stderr is dropped.
-  CliResult settle(const std::vector<std::string>& args) {
-    const char* binary = std::getenv("COINEST_CLI");
-    EXPECT_NE(binary, nullptr) << "COINEST_CLI names the tool under test";
-    std::string command = std::string("env -u COINEST_ROOT -u COINEST_TODAY '") + (binary ? binary : "false") +
-                          "' --root '" + (dir / "root").string() + "' --today 2007-03-05";
-    for (const std::string& a : args) command += " '" + a + "'";
-    command += " 2>/dev/null";
-    CliResult run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
-    const int raw = pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return run;
+  // Runs the tool on the test's root.
+  testing::CliRun settle(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--root", (dir / "root").string(), "--today", "2007-03-05"});
+    return testing::runCli(args, dir.path());
   }
 
   testing::TempDir dir;
@@ -46,11 +29,8 @@ class SettleCommandTest : public ::testing::Test {
 
 TEST_F(SettleCommandTest, PrintsTheSettlementWithTheBooksSettings) {
   {
-    ASSERT_TRUE(prepareDeviceRoot(dir / "root").ok);
-    FixedDateClock clock{2007, 3, 5};
-    BookOpenResult opened = openBook(objectStoreFilePath(dir / "root"), clock);
-    ASSERT_TRUE(opened.store) << opened.error;
-    Book book{*opened.store, clock};
+    testing::RootBook rootBook(dir / "root");
+    Book& book = rootBook.book();
     const int32_t bank = testing::makeAsset(book, "1", "bank").assetId;
     const int32_t visa = testing::makeAsset(book, "2", "visa", 25).assetId;
     auto add = [&](const char* date, const char* kind, const char* major, const char* minor, int32_t amount,
@@ -73,7 +53,7 @@ TEST_F(SettleCommandTest, PrintsTheSettlementWithTheBooksSettings) {
     add("2007-03-25", "2", "의류비", "신발", 7);  // the next settlement month
   }
 
-  CliResult run = settle({"settle", "2007", "2"});
+  testing::CliRun run = settle({"settle", "2007", "2"});
   ASSERT_EQ(run.status, 0);
   EXPECT_EQ(run.out,
             "heading\t2007년 2월 (2/1~2/28)\n"
@@ -138,7 +118,7 @@ TEST_F(SettleCommandTest, PrintsTheSettlementWithTheBooksSettings) {
 TEST_F(SettleCommandTest, WrongArgumentsAreUsageErrors) {
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {"settle", "2007", "13"}, {"settle", "2007", "0"}, {"settle", "2007"}, {"settle", "x", "3"}}) {
-    const CliResult run = settle(args);
+    const testing::CliRun run = settle(args);
     EXPECT_EQ(run.status, 2) << args.back();
     EXPECT_EQ(run.out, "") << args.back();
   }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "platform/device_root.h"
 
 namespace coinest::testing {
@@ -58,6 +60,17 @@ bool ScriptedUiPort::runProgressDialog(std::string_view title, int maximum, int 
   RecordingBar bar(progressDialogs.back().positions);
   work(bar);
   return true;
+}
+
+RootBook::RootBook(const std::filesystem::path& root, CalendarDate today)
+    : clock_(today.year, today.month, today.day) {
+  if (!prepareDeviceRoot(root).ok) ADD_FAILURE() << "cannot prepare " << root;
+  opened_ = openBook(objectStoreFilePath(root), clock_);
+  if (!opened_.store) {
+    ADD_FAILURE() << opened_.error;
+    std::abort();  // nothing below could run without the book
+  }
+  book_ = std::make_unique<Book>(*opened_.store, clock_);
 }
 
 BookFixture::BookFixture(CalendarDate today)

@@ -4,6 +4,7 @@
 // records every change instead of writing files.
 
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,19 @@ class ScriptedUiPort final : public UiPort {
   };
   std::vector<Message> messages;  // questions too, with the caption Question
   std::deque<bool> answers;
+};
+
+// The book of a given device root, opened with the library as the program's start does, for a
+// test that writes a book before it runs the command-line tool on that root.
+class RootBook {
+ public:
+  explicit RootBook(const std::filesystem::path& root, CalendarDate today = {2007, 3, 5});
+  Book& book() { return *book_; }
+
+ private:
+  FixedDateClock clock_;
+  BookOpenResult opened_;
+  std::unique_ptr<Book> book_;
 };
 
 class BookFixture {
