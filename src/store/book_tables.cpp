@@ -48,7 +48,6 @@ BookOpenResult openBook(const std::filesystem::path& storeFile, const Clock& clo
     return result;
   }
   result.created = *created;
-  readCon2Settings(*opened.store, result.con2);
   result.store = std::move(opened.store);
   return result;
 }

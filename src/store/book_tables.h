@@ -44,7 +44,6 @@ std::optional<NewTables> createMissingTables(ObjectStore& store, const Clock& cl
 struct BookOpenResult {
   std::unique_ptr<ObjectStore> store;
   NewTables created;
-  Con2Settings con2;    // the carry-over settings as read or written
   std::string error;    // set when `store` is null
 };
 
