@@ -7,20 +7,11 @@
 #include "store/asset_table.h"
 #include "store/entry_table.h"
 #include "store/id_counters.h"
+#include "ledger/ledger_test_support.h"
 #include "support/book_fixture.h"
 
 namespace coinest {
 namespace {
-
-Asset card(int32_t fromMonth, int32_t fromDay, int32_t toMonth, int32_t toDay) {
-  Asset a;
-  a.assetKind = "2";
-  a.periodFromMonth = fromMonth;
-  a.periodFromDay = fromDay;
-  a.periodToMonth = toMonth;
-  a.periodToDay = toDay;
-  return a;
-}
 
 TEST(CardQueryTest, PeriodTextNamesRealDays) {
   struct Case {
@@ -39,7 +30,8 @@ TEST(CardQueryTest, PeriodTextNamesRealDays) {
       {2, 1, 0, 32, 2007, 1, ""},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(billingPeriodText(card(c.fromMonth, c.fromDay, c.toMonth, c.toDay), c.year, c.month), c.expected)
+    const Asset card = testing::cardWithPeriod(c.fromMonth, c.fromDay, c.toMonth, c.toDay);
+    EXPECT_EQ(billingPeriodText(card, c.year, c.month), c.expected)
         << c.year << "-" << c.month << " " << c.fromMonth << "/" << c.fromDay << " " << c.toMonth << "/" << c.toDay;
   }
 }
@@ -51,7 +43,7 @@ TEST(CardQueryTest, PeriodTextAgreesWithTheStatementsRead) {
     for (int32_t toMonth = fromMonth; toMonth <= 3; ++toMonth) {
       for (int32_t fromDay : days) {
         for (int32_t toDay : days) {
-          const Asset a = card(fromMonth, fromDay, toMonth, toDay);
+          const Asset a = testing::cardWithPeriod(fromMonth, fromDay, toMonth, toDay);
           for (int month = 1; month <= 12; ++month) {
             const std::optional<DateRange> read = billingPeriod(a, 2008, month);
             const std::string text = billingPeriodText(a, 2008, month);
@@ -103,7 +95,7 @@ TEST(CardQueryTest, TypedYearMustBeFourDigitsInRange) {
 TEST(CardQueryTest, ChosenCardSetsItsTextsAndACardWithoutPeriodReadsTheBooksPeriod) {
   testing::BookFixture fx;
   Book& book = fx.book();
-  Asset noPeriod = card(0, 0, 0, 0);
+  Asset noPeriod = testing::cardWithPeriod(0, 0, 0, 0);
   noPeriod.assetId = takeId(book.store, CounterNo::Reservation);
   noPeriod.company = "K";
   noPeriod.assetName = "card";

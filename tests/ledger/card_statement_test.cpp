@@ -11,16 +11,6 @@
 namespace coinest {
 namespace {
 
-Asset cardWithPeriod(int32_t fromMonth, int32_t fromDay, int32_t toMonth, int32_t toDay) {
-  Asset card;
-  card.assetKind = "2";
-  card.periodFromMonth = fromMonth;
-  card.periodFromDay = fromDay;
-  card.periodToMonth = toMonth;
-  card.periodToDay = toDay;
-  return card;
-}
-
 TEST(BillingPeriodTest, MonthsCarryIntoThePreviousYearAndDaysAreWrittenAsSet) {
   struct Case {
     int32_t fromMonth, fromDay, toMonth, toDay;
@@ -38,7 +28,7 @@ TEST(BillingPeriodTest, MonthsCarryIntoThePreviousYearAndDaysAreWrittenAsSet) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.year << "-" << c.month << " " << c.fromMonth << "/" << c.fromDay);
-    const Asset card = cardWithPeriod(c.fromMonth, c.fromDay, c.toMonth, c.toDay);
+    const Asset card = testing::cardWithPeriod(c.fromMonth, c.fromDay, c.toMonth, c.toDay);
     EXPECT_EQ(billingPeriod(card, c.year, c.month), c.expected);
     EXPECT_EQ(hasCompleteBillingPeriod(card), c.expected.has_value());
   }
@@ -47,7 +37,7 @@ TEST(BillingPeriodTest, MonthsCarryIntoThePreviousYearAndDaysAreWrittenAsSet) {
 class CardStatementTest : public ::testing::Test {
  protected:
   Asset addCard(const std::string& name, int32_t fromMonth, int32_t fromDay, int32_t toMonth, int32_t toDay) {
-    Asset card = cardWithPeriod(fromMonth, fromDay, toMonth, toDay);
+    Asset card = testing::cardWithPeriod(fromMonth, fromDay, toMonth, toDay);
     card.assetId = takeId(book().store, CounterNo::Reservation);
     card.assetName = name;
     addAsset(book(), card);

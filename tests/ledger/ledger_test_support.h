@@ -28,6 +28,17 @@ inline int32_t balanceOf(Book& book, int32_t assetId) {
   return a ? a->balance : -999999;
 }
 
+// A credit card (not stored) with the billing period given.
+inline Asset cardWithPeriod(int32_t fromMonth, int32_t fromDay, int32_t toMonth, int32_t toDay) {
+  Asset card;
+  card.assetKind = "2";
+  card.periodFromMonth = fromMonth;
+  card.periodFromDay = fromDay;
+  card.periodToMonth = toMonth;
+  card.periodToDay = toDay;
+  return card;
+}
+
 inline LedgerEntry makeEntry(const std::string& date, const std::string& kind, int32_t amount) {
   LedgerEntry e;
   e.entryDate = date;
