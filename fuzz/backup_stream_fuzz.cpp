@@ -16,6 +16,7 @@
 
 #include "exchange/backup_stream.h"
 #include "platform/utf8_text.h"
+#include "seed_records.h"
 #include "store/record_layout.h"
 
 namespace {
@@ -69,34 +70,16 @@ std::string written(const std::vector<BackupRecord>& records) {
 
 void writeSeeds(const std::filesystem::path& dir) {
   std::filesystem::create_directories(dir);
-  LedgerEntry e;
-  e.entryId = 20001;
-  e.entryDate = "2007-03-05";
-  e.entryKind = "2";
-  e.majorItem = "식비";
-  e.minorItem = "외식";
-  e.content = "점심 똠양꿍";
-  e.amount = -1;
-  e.cardFlag = "Y";
-  e.assetId = 10002;
-  e.instalments = 3;
-  e.phoneFlag = "";
-  Reservation r;
-  r.reserveId = 10005;
-  r.dayOfMonth = 25;
-  r.content = "월세";
-  r.startDate = "2007-03-25";
+  fuzz::SeedRecords samples = fuzz::seedRecords();
+  LedgerEntry& e = samples.entry;
+  e.phoneFlag = "";  // a flag the writer leaves out
+  Reservation& r = samples.reservation;
   r.checkCardFlag = "Y";
-  Asset a;
-  a.assetId = 10002;
-  a.assetKind = "2";
-  a.assetName = "카드";
-  a.periodFromMonth = 2;
-  a.periodToDay = 32;
+  Asset& a = samples.card;
   a.balance = -5;
   const std::vector<std::vector<BackupRecord>> seeds = {
-      {IdCounters{10001, 10002, 10003, 10004, 10005}, e, InstalmentRow{10010, "2007-04-05", 20001, 2, 10002}},
-      {r, ReservationLink{10007, "200703", 10005, 20001}, MajorItem{10004, "2", "식비", 1},
+      {IdCounters{10001, 10002, 10003, 10004, 10005}, e, InstalmentRow{10010, "2007-04-05", e.entryId, 2, a.assetId}},
+      {r, ReservationLink{10007, "200703", r.reserveId, e.entryId}, MajorItem{10004, "2", "식비", 1},
        MinorItem{10010, 10004, "간식", 3, "Y"}, a},
       {e, e, a, a},
   };

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "exchange/change_file.h"
+#include "seed_records.h"
 
 namespace {
 
@@ -31,28 +32,10 @@ void writeSeed(const std::filesystem::path& dir, char letter, char digit, const 
 
 void writeSeeds(const std::filesystem::path& dir) {
   std::filesystem::create_directories(dir);
-  LedgerEntry e;
-  e.entryId = 10001;
-  e.entryDate = "2007-03-05";
-  e.entryKind = "2";
-  e.majorItem = "식비";
-  e.minorItem = "외식";
-  e.content = "점심 똠양꿍";
-  e.amount = -1;
-  e.cardFlag = "Y";
-  e.assetId = 10003;
-  e.instalments = 3;
-  Reservation r;
-  r.reserveId = 10005;
-  r.dayOfMonth = 25;
-  r.content = "월세";
-  r.startDate = "2007-03-25";
-  Asset a;
-  a.assetId = 10003;
-  a.assetKind = "2";
-  a.assetName = "카드";
-  a.periodFromMonth = 2;
-  a.periodToDay = 32;
+  const fuzz::SeedRecords seeds = fuzz::seedRecords();
+  const LedgerEntry& e = seeds.entry;
+  const Reservation& r = seeds.reservation;
+  const Asset& a = seeds.card;
   writeSeed(dir, 'A', '1', recordChange(ChangeLetter::Entry, ChangeOp::Add, e.entryId, e));
   writeSeed(dir, 'A', '2', recordChange(ChangeLetter::Entry, ChangeOp::Modify, e.entryId, e));
   writeSeed(dir, 'B', '1', recordChange(ChangeLetter::Reservation, ChangeOp::Add, r.reserveId, r));
