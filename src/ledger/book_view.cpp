@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <tuple>
 
-#include "calendar/amount.h"
 #include "calendar/day_number.h"
 #include "ledger/entry_rules.h"
 #include "ledger/total_amount.h"
@@ -17,11 +16,6 @@ namespace {
 constexpr std::string_view kIncome = "1";
 constexpr std::string_view kExpense = "2";
 constexpr std::string_view kTransfer = "3";
-
-// Sums wrap at 32 bits as every amount sum of the book does.
-int32_t wrappingAdd(int32_t a, int32_t b) {
-  return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
-}
 
 std::string assetName(Book& book, int32_t assetId) {
   const std::optional<Asset> a = findAsset(book, assetId);
@@ -87,14 +81,14 @@ BookView buildBookView(Book& book, BookReadCache& cache, const BookViewQuery& qu
 
   TotalAmount income = 0;
   TotalAmount expense = 0;
-  int32_t cash = 0;  // the same sum as cashBalance over the range, from the entries already read
+  TotalAmount cash = 0;  // cashBalance over the range, from the entries already read
   view.rows.reserve(listed.size());
   for (std::size_t i = 0; i < listed.size(); ++i) {
     const LedgerEntry& e = *listed[i];
     view.rows.push_back(bookRowOf(e));
     if (e.entryKind == kIncome) income += e.amount;
     if (e.entryKind == kExpense) expense += e.amount;
-    cash = wrappingAdd(cash, cashEffect(e));
+    cash += cashEffect(e);
     if (query.mode == BookViewMode::Day) {
       if (query.selectedEntryId != 0 && e.entryId == query.selectedEntryId) view.selectedRow = i;
     } else if (e.entryDate <= query.currentDate) {
@@ -103,7 +97,7 @@ BookView buildBookView(Book& book, BookReadCache& cache, const BookViewQuery& qu
   }
   view.income = formatTotalAmount(income);
   view.expense = formatTotalAmount(expense);
-  view.cash = formatSignedAmount(cash);
+  view.cash = formatSignedTotalAmount(cash);
   view.calendar = calendarOf(view, query.currentDate, read, isHoliday);
   return view;
 }
