@@ -44,6 +44,7 @@ const CommandRegistration kBook{{
       c.out << '\n';
       return kExitDone;
     },
+    true,
 }};
 
 }  // namespace

@@ -45,8 +45,20 @@ std::optional<BookSession> openSession(const GlobalOptions& options, int* exitSt
   session.book = std::make_unique<Book>(Book{*session.opened.store, *session.clock});
   session.book->changes = session.changes.get();
   checkExchangeFolder(*session.book, session.exchangeFolder);
+  // What an earlier run committed but was stopped before writing goes out first.
+  const OutboxFlush earlier = flushOutbox(session.store(), session.exchangeFolder);
+  if (!earlier.status) {
+    std::cerr << "coinest-cli: files for the desktop wait in the book: " << earlier.status.reason() << "\n";
+  }
   *exitStatus = kExitDone;
   return session;
+}
+
+void reportWaitingChangeFiles(BookSession& session, std::ostream& err) {
+  if (const OutboxFlush& last = session.changes->lastFlush(); !last.status) {
+    err << "coinest-cli: files for the desktop wait in the book until the next opening: " << last.status.reason()
+        << '\n';
+  }
 }
 
 }  // namespace coinest::cli

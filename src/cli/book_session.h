@@ -40,4 +40,8 @@ inline constexpr int kExitUsage = 2;
 // the exit status to end with.
 std::optional<BookSession> openSession(const GlobalOptions& options, int* exitStatus);
 
+// Says on `err` when change files for the desktop could not be written after the last commit:
+// they stay in the book and are written at the next opening.
+void reportWaitingChangeFiles(BookSession& session, std::ostream& err);
+
 }  // namespace coinest::cli

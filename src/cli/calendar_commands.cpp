@@ -33,6 +33,7 @@ const CommandRegistration kLunar{{
             << lunarCaption(*lunar) << '\n';
       return kExitDone;
     },
+    true,
 }};
 
 const CommandRegistration kHoliday{{
@@ -47,6 +48,7 @@ const CommandRegistration kHoliday{{
       }
       return kExitDone;
     },
+    true,
 }};
 
 }  // namespace

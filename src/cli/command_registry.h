@@ -32,7 +32,13 @@ struct CommandSpec {
   std::function<void(CLI::App&)> configure;
   // Runs the command; returns the exit status.
   std::function<int(CommandContext&)> run;
+  // The command only reads: it runs on one snapshot of the book, and its output is printed only
+  // when every read succeeded (so a book replaced at that moment is never shown half or empty).
+  bool readsOnly = false;
 };
+
+// Prints the reason of a failed operation on the error stream; returns the failure exit status.
+int reportFailure(CommandContext& context, const Status& failure);
 
 // The registered commands, in no particular order.
 std::vector<CommandSpec>& commandRegistry();

@@ -53,6 +53,7 @@ const CommandRegistration kDump{{
       }
       return kExitDone;
     },
+    true,
 }};
 
 }  // namespace

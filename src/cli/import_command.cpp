@@ -14,7 +14,7 @@ const char* yesNo(bool value) { return value ? "yes" : "no"; }
 
 }  // namespace
 
-int runImportCommand(Book& book, const std::filesystem::path& root, std::ostream& out) {
+int runImportCommand(Book& book, const std::filesystem::path& root, std::ostream& out, std::ostream& err) {
   const std::filesystem::path folder = exchangeFolderPath(root);
   if (!checkExchangeFolder(book, folder)) {
     out << "exchange\toff\n";
@@ -29,6 +29,7 @@ int runImportCommand(Book& book, const std::filesystem::path& root, std::ostream
 
   if (run.storeFailed) {
     out << "the book could not be written; the desktop's changes wait for the next import\n";
+    err << "coinest-cli: " << run.status.reason() << '\n';
     return kExitFailed;
   }
   out << "exchange\ton\n"
@@ -36,6 +37,11 @@ int runImportCommand(Book& book, const std::filesystem::path& root, std::ostream
       << "wiped\t" << yesNo(run.wiped) << '\n'
       << "applied\t" << run.applied << '\n'
       << "rejected\t" << run.rejected << '\n';
+  // An export that could not be written, or files that could not be deleted.
+  if (!run.status) {
+    err << "coinest-cli: " << run.status.reason() << '\n';
+    return kExitFailed;
+  }
   return kExitDone;
 }
 
@@ -45,7 +51,7 @@ const CommandRegistration kImport{{
     "import",
     "apply the desktop's change files once, when exchange is on",
     nullptr,
-    [](CommandContext& c) { return runImportCommand(c.book(), c.session.root, c.out); },
+    [](CommandContext& c) { return runImportCommand(c.book(), c.session.root, c.out, c.err); },
 }};
 
 }  // namespace

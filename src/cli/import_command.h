@@ -13,6 +13,6 @@ namespace coinest::cli {
 // exported, wiped (yes/no), applied and rejected (file counts). When the book refuses the run's
 // writes, prints one line saying so and returns kExitFailed (the files stay). Returns the exit
 // status.
-int runImportCommand(Book& book, const std::filesystem::path& root, std::ostream& out);
+int runImportCommand(Book& book, const std::filesystem::path& root, std::ostream& out, std::ostream& err);
 
 }  // namespace coinest::cli

@@ -16,7 +16,7 @@ const CommandRegistration kPost{{
     "post the reservations due through today",
     nullptr,
     [](CommandContext& c) {
-      postDueReservations(c.book());
+      if (Status posted = postDueReservations(c.book()); !posted) return reportFailure(c, posted);
       return kExitDone;
     },
 }};
@@ -29,7 +29,9 @@ const CommandRegistration kCarryOver{{
       app.add_option("MONTH", carryMonth, "the new month")->required()->check(CLI::Range(1, 12));
     },
     [](CommandContext& c) {
-      carryOverCash(c.book(), c.ui, carryYear, carryMonth);
+      if (Status carried = carryOverCash(c.book(), c.ui, carryYear, carryMonth); !carried) {
+        return reportFailure(c, carried);
+      }
       return kExitDone;
     },
 }};
@@ -39,7 +41,8 @@ const CommandRegistration kReset{{
     "empty the entries and instalments (as if Yes)",
     nullptr,
     [](CommandContext& c) {
-      resetBook(c.book(), c.ui);
+      const ResetResult reset = resetBook(c.book(), c.ui);
+      if (!reset.status) return reportFailure(c, reset.status);
       return kExitDone;
     },
 }};

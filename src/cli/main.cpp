@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <sstream>
 
 #include "cli/book_session.h"
 #include "cli/command_registry.h"
@@ -14,7 +15,24 @@ std::vector<CommandSpec>& commandRegistry() {
   return commands;
 }
 
+int reportFailure(CommandContext& context, const Status& failure) {
+  context.err << "coinest-cli: " << failure.reason() << '\n';
+  return kExitFailed;
+}
+
 namespace {
+
+// Runs a reading command on one snapshot of the book, holding its output back until the snapshot
+// has proved whole.
+int runReading(const CommandSpec& command, CommandContext& context) {
+  std::ostringstream held;
+  CommandContext reading{context.session, context.ui, held, context.err};
+  TransactionGuard snapshot(context.store(), TransactionKind::Read);
+  const int status = command.run(reading);
+  if (Status read = snapshot.finish(); !read) return reportFailure(context, read);
+  context.out << held.str();
+  return status;
+}
 
 int run(int argc, char** argv) {
   CLI::App app{"Coinest household account book, command-line tool"};
@@ -48,8 +66,10 @@ int run(int argc, char** argv) {
   ConsoleUi ui(std::cout);
   CommandContext context{*session, ui, std::cout, std::cerr};
   for (std::size_t i = 0; i < commands.size(); ++i) {
-    if (subcommands[i]->parsed()) status = commands[i].run(context);
+    if (!subcommands[i]->parsed()) continue;
+    status = commands[i].readsOnly ? runReading(commands[i], context) : commands[i].run(context);
   }
+  reportWaitingChangeFiles(*session, std::cerr);
   std::cout.flush();
   return status == kExitDone && !std::cout ? kExitFailed : status;
 }

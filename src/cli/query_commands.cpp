@@ -84,6 +84,7 @@ const CommandRegistration kCard{{
             << "tocome\t" << formatTotalAmount(statement.toCome) << '\n';
       return kExitDone;
     },
+    true,
 }};
 
 struct QueryArgs {
@@ -144,6 +145,7 @@ const CommandRegistration kQuery{{
       query.account->add_option("--account", a.accountFilter, "the bank account's id")->required();
     },
     [](CommandContext& c) { return query.books->parsed() ? runBooks(c) : runAccount(c); },
+    true,
 }};
 
 }  // namespace

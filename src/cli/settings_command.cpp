@@ -28,7 +28,7 @@ std::optional<std::string> checkSettingsChange(ObjectStore& store, const Setting
   return std::nullopt;
 }
 
-void applySettings(ObjectStore& store, const SettingsChange& change, std::ostream& out) {
+Status applySettings(ObjectStore& store, const SettingsChange& change, std::ostream& out) {
   TransactionGuard tx(store);
   if (change.loginPrompt || change.password || change.showUsedOnly || change.settlementStartDay) {
     writeConSettings(store, merged(store, change));
@@ -39,7 +39,8 @@ void applySettings(ObjectStore& store, const SettingsChange& change, std::ostrea
     con2.autoCarryOver = *change.autoCarryOver;
     writeCon2Settings(store, con2);
   }
-  tx.commit();
+  // A write that failed has failed the transaction: nothing is printed as if it had been stored.
+  if (Status stored = tx.finish(); !stored) return stored;
 
   ConSettings con;
   readConSettings(store, con);
@@ -50,6 +51,7 @@ void applySettings(ObjectStore& store, const SettingsChange& change, std::ostrea
       << "autoCarryOver\t" << con2.autoCarryOver << '\n'
       << "carryYear\t" << con2.carryYear << '\n'
       << "carryMonth\t" << con2.carryMonth << '\n';
+  return Status::ok();
 }
 
 namespace {
@@ -79,7 +81,7 @@ const CommandRegistration kSettings{{
         c.ui.showMessage(*message, MessageCaption::Error);
         return kExitFailed;
       }
-      applySettings(c.store(), change, c.out);
+      if (Status applied = applySettings(c.store(), change, c.out); !applied) return reportFailure(c, applied);
       return kExitDone;
     },
 }};

@@ -22,6 +22,6 @@ struct SettingsChange {
 std::optional<std::string> checkSettingsChange(ObjectStore& store, const SettingsChange& change);
 
 // Writes what is given (as the settings dialog does), then prints name<TAB>value lines.
-void applySettings(ObjectStore& store, const SettingsChange& change, std::ostream& out);
+Status applySettings(ObjectStore& store, const SettingsChange& change, std::ostream& out);
 
 }  // namespace coinest::cli

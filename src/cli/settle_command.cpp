@@ -42,6 +42,7 @@ const CommandRegistration kSettle{{
     "the settlement of a settlement month",
     configure,
     run,
+    true,
 }};
 
 }  // namespace

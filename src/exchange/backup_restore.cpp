@@ -8,9 +8,12 @@
 // Restore invariants (the store side is book_reload.cpp's):
 //   1. The book is replaced whole in one transaction, or not at all.
 //   2. The exchange folder changes only after that transaction has committed: the old change files
-//      go, then the add files of the restored records and "A00000000._pd_" are written. A crash
-//      between the commit and those files leaves the new book with the old change files: the
-//      desktop then lacks the replacement signal until the next full export it asks for.
+//      go, then the add files of the restored records and "A00000000._pd_" are written. All three
+//      are queued in the book's outbox by that transaction, so a crash after the commit leaves them
+//      to the next opening of the book, never undone (outbox.h).
+// Backup invariant 3: the book is read in one snapshot, so a restore by another process at the
+// same moment gives a backup of the old book or of the new one, and a read that fails (a table
+// taken away) fails the backup instead of writing an empty one.
 
 #include "exchange/backup_restore.h"
 
@@ -25,6 +28,7 @@
 #include "exchange/change_file.h"
 #include "exchange/desktop_import.h"
 #include "exchange/exchange_folder.h"
+#include "exchange/outbox.h"
 
 namespace coinest {
 
@@ -62,22 +66,10 @@ std::string proposedBackupName(const Clock& clock) {
   return name;
 }
 
-// Deletes the regular files of the folder whose names end in `suffix`.
-void deleteFilesEndingIn(const std::filesystem::path& folder, std::string_view suffix) {
-  std::vector<std::filesystem::path> doomed;
-  std::error_code ec;
-  std::filesystem::directory_iterator it(folder, ec);
-  for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-    std::error_code statusError;
-    if (it->symlink_status(statusError).type() != std::filesystem::file_type::regular) continue;
-    if (it->path().filename().string().ends_with(suffix)) doomed.push_back(it->path());
-  }
-  for (const std::filesystem::path& file : doomed) removeFileQuietly(file);
-}
-
 }  // namespace
 
 TransferOutcome backupBook(Book& book, UiPort& ui) {
+  TransactionGuard snapshot(book.store, TransactionKind::Read);
   const uint32_t headerCount = backupRecordCount(book.store);
   if (headerCount > kMaxBackupBookRecords + 1) {
     ui.showMessage(kBackupTooLarge, MessageCaption::Notice);
@@ -101,7 +93,8 @@ TransferOutcome backupBook(Book& book, UiPort& ui) {
     const bool checked =
         writeCheckedBackup(book, file.get(), headerCount, [&](int position) { bar.setPosition(position); });
     const bool closed = std::fclose(file.release()) == 0;
-    if (checked && closed && putBackupInPlace(temp, *chosen)) {
+    const bool read = snapshot.healthy();
+    if (checked && closed && read && putBackupInPlace(temp, *chosen)) {
       outcome = TransferOutcome::Done;
       ui.showMessage(kBackupDone, MessageCaption::Notice);
     } else {
@@ -137,23 +130,17 @@ RestoreRun restoreBook(Book& book, UiPort& ui, const std::filesystem::path& root
 
   run.reachedDialog = true;
   const std::filesystem::path folder = exchangeFolderPath(root);
-  const bool exchange = book.modes.exchangeEnabled;
   run.outcome = TransferOutcome::Cancelled;
   const bool ran = ui.runProgressDialog(kRestoreTitle, reloadEnd(*headerCount), 0, [&](ProgressBar& bar) {
     // The old change files describe the book being replaced: they go once it has been replaced,
     // before the add files of the restored records are written. A restore that fails keeps them.
-    std::function<void()> clearExchange;
-    if (exchange) {
-      clearExchange = [&folder] {
-        deleteFilesEndingIn(folder, "._pd_");
-        deleteFilesEndingIn(folder, "._pc_");
-      };
-    }
     const bool replaced =
-        reloadBook(book, file.get(), *headerCount, [&](int position) { bar.setPosition(position); }, clearExchange);
+        reloadBook(book, file.get(), *headerCount, [&](int position) { bar.setPosition(position); }, true);
     file.reset();
     if (replaced) {
-      if (exchange) writeExchangeFile(folder, kBookReplacedFileName, std::string_view("\x01", 1));
+      // The change files of the records may already be out (a ChangeFileWriter flushes at the
+      // commit); what is left waits in the outbox for the next opening should this fail.
+      static_cast<void>(flushOutbox(book.store, folder));
       run.outcome = TransferOutcome::Done;
       ui.showMessage(kRestoreDone, MessageCaption::Notice);
     } else {

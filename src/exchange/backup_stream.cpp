@@ -309,16 +309,19 @@ std::size_t readBytes(std::FILE* file, char* into, std::size_t size) {
   return size == 0 ? 0 : std::fread(into, 1, size, file);
 }
 
+// Each insert runs inside the reload's transaction: a failed one fails it whole.
 struct InsertRecord {
   Book& book;
-  void operator()(const IdCounters& c) const { writeCounters(book.store, c); }
-  void operator()(const LedgerEntry& e) const { addEntry(book, e); }
-  void operator()(const InstalmentRow& r) const { addInstalmentRow(book, r); }
-  void operator()(const Reservation& r) const { addReservation(book, r); }
-  void operator()(const ReservationLink& l) const { addReservationLink(book, l); }
-  void operator()(const MajorItem& m) const { addMajorItem(book, m); }
-  void operator()(const MinorItem& m) const { addMinorItem(book, m); }
-  void operator()(const Asset& a) const { addAsset(book, a); }
+  Status operator()(const IdCounters& c) const {
+    return writeCounters(book.store, c) ? Status::ok() : Status::failure(book.store.lastError());
+  }
+  Status operator()(const LedgerEntry& e) const { return addEntry(book, e); }
+  Status operator()(const InstalmentRow& r) const { return addInstalmentRow(book, r); }
+  Status operator()(const Reservation& r) const { return addReservation(book, r); }
+  Status operator()(const ReservationLink& l) const { return addReservationLink(book, l); }
+  Status operator()(const MajorItem& m) const { return addMajorItem(book, m); }
+  Status operator()(const MinorItem& m) const { return addMinorItem(book, m); }
+  Status operator()(const Asset& a) const { return addAsset(book, a); }
 };
 
 }  // namespace
@@ -401,7 +404,7 @@ BackupStreamRead readBackupStream(std::FILE* file, BackupReadMode mode, Book& bo
   }
   ModeScope restoring(book.modes.restoringBackup);
   return decodeBackupStream(file, [&](const BackupRecord& record) {
-    std::visit(InsertRecord{book}, record);
+    if (Status inserted = std::visit(InsertRecord{book}, record); !inserted) book.store.fail(inserted.reason());
     if (recordCompleted) recordCompleted();
   });
 }

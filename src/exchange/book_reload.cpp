@@ -13,9 +13,12 @@
 //      or kill at any moment leaves the old book (before the commit) or the new one (after it).
 //   3. The transaction commits only when every record counted was inserted again; otherwise it is
 //      rolled back and the old book stands whole.
-//   4. The change files of the inserted records and `onCommit` run only after the commit.
+//   4. The change files of the inserted records, and the clearing of the old ones, are queued in
+//      the same transaction and carried out only after the commit (outbox.h).
 //   5. No table is dropped unless the transaction really began: a drop outside it would commit
 //      on its own.
+//   6. No counter hands out an id that the file's records already use: each is raised, in the
+//      same transaction, to the highest id of the device's range in its tables.
 
 #include "exchange/book_reload.h"
 
@@ -24,6 +27,9 @@
 #include <string_view>
 
 #include "exchange/backup_stream.h"
+#include "exchange/desktop_import.h"
+#include "exchange/outbox.h"
+#include "store/id_counters.h"
 #include "store/table_catalogue.h"
 
 namespace coinest {
@@ -39,7 +45,7 @@ constexpr std::array<std::string_view, 8> kReloadedTables = {
 }  // namespace
 
 bool reloadBook(Book& book, std::FILE* file, uint16_t headerCount, const std::function<void(int)>& showPosition,
-                const std::function<void()>& onCommit) {
+                bool replaceDesktopCopy) {
   auto show = [&](int position) {
     if (showPosition) showPosition(position);
   };
@@ -51,7 +57,9 @@ bool reloadBook(Book& book, std::FILE* file, uint16_t headerCount, const std::fu
   int position = completed;
   TransactionGuard tx(book.store);
   if (!tx.healthy()) return false;  // another process holds the book: nothing is touched
-  if (onCommit) book.store.afterCommit(onCommit);  // first, so it runs before the records' change files
+  const bool toDesktop = replaceDesktopCopy && book.modes.exchangeEnabled;
+  // Queued first, so the old change files go before the add files of the new book are written.
+  if (toDesktop && !queueChangeFilesClear(book.store)) tx.abandon();
   for (const std::string_view table : kReloadedTables) {
     book.store.dropTable(table);
     if (!createBookTable(book.store, table)) tx.abandon();
@@ -63,6 +71,8 @@ bool reloadBook(Book& book, std::FILE* file, uint16_t headerCount, const std::fu
     tx.abandon();
     return false;
   }
+  if (!raiseCountersToIdsInUse(book.store)) tx.abandon();
+  if (toDesktop && !queueExchangeWrite(book.store, kBookReplacedFileName, std::string_view("\x01", 1))) tx.abandon();
   // The commit is the one moment the book changes: a crash before it leaves the old book.
   return tx.commit();
 }

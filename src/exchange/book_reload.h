@@ -19,12 +19,14 @@ constexpr int reloadEnd(uint16_t headerCount) { return 2 * static_cast<int>(head
 // the counters and the seven record tables (each made again with its sort orders) and inserts
 // every record of the file, all in one transaction of the store. The tables the file does not
 // carry (posting date, settings, holidays) stay as they are.
+// Counters the file brings below the ids of its own records are raised to them.
 // `showPosition` (may be empty) gets every progress position: each record counted, each table
-// emptied, each record inserted. `onCommit` (may be empty) runs once the replacement has
-// committed, before the change files of the inserted records are written.
+// emptied, each record inserted. With `replaceDesktopCopy` (and exchange on) the same transaction
+// queues, for after its commit (outbox.h): the clearing of the exchange folder's old change files,
+// then the add files of the inserted records, then "A00000000._pd_".
 // Returns true when the book was replaced; false leaves the book exactly as it was (also when the
-// insert pass falls short or the store refuses a write) and runs nothing of `onCommit`.
+// insert pass falls short or the store refuses a write) and queues nothing.
 bool reloadBook(Book& book, std::FILE* file, uint16_t headerCount, const std::function<void(int)>& showPosition,
-                const std::function<void()>& onCommit);
+                bool replaceDesktopCopy);
 
 }  // namespace coinest

@@ -233,8 +233,24 @@ bool writeExchangeFile(const std::filesystem::path& folder, std::string_view nam
   return ok;
 }
 
+bool ChangeFileWriter::queueChange(ObjectStore& store, const ChangeRecord& change) {
+  if (!queueExchangeWrite(store, changeFileName(change.letter, change.op, change.id), encodeChangeRecord(change))) {
+    return false;
+  }
+  ObjectStore* const flushed = &store;
+  store.afterCommit([this, flushed] { lastFlush_ = flushOutbox(*flushed, folder_); }, this);
+  return true;
+}
+
+Status writeChangeFileNow(const std::filesystem::path& folder, const ChangeRecord& change) {
+  const std::string name = changeFileName(change.letter, change.op, change.id);
+  if (writeExchangeFile(folder, name, encodeChangeRecord(change))) return Status::ok();
+  return Status::failure("the change file " + name + " cannot be written to " + folder.string());
+}
+
 void ChangeFileWriter::writeChange(const ChangeRecord& change) {
-  writeExchangeFile(folder_, changeFileName(change.letter, change.op, change.id), encodeChangeRecord(change));
+  // Nothing to report to: changes of a transaction go through queueChange, which keeps them.
+  static_cast<void>(writeChangeFileNow(folder_, change));
 }
 
 }  // namespace coinest

@@ -15,6 +15,7 @@
 #include <variant>
 
 #include "exchange/field_values.h"
+#include "exchange/outbox.h"
 #include "store/book.h"
 #include "store/change_record.h"
 #include "store/records.h"
@@ -69,17 +70,26 @@ ChangeRecord changeRecordOf(const DecodedChange& decoded);
 // when the folder does not exist or a step fails.
 bool writeExchangeFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes);
 
+// Writes the change's "._pd_" file into the folder at once (no outbox).
+Status writeChangeFileNow(const std::filesystem::path& folder, const ChangeRecord& change);
+
 // Writes each change as its "._pd_" file in the exchange folder, replacing a file of the same name
-// (so only the latest change of a kind to a record waits there). A file that cannot be written is
-// skipped without a word; the record change itself stands.
+// (so only the latest change of a kind to a record waits there). A change made in a transaction is
+// kept in the book's outbox with it and written once it commits (outbox.h): a file that cannot be
+// written then waits in the outbox for the next flush instead of being lost.
 class ChangeFileWriter final : public ChangeSink {
  public:
   explicit ChangeFileWriter(std::filesystem::path folder) : folder_(std::move(folder)) {}
+  bool queueChange(ObjectStore& store, const ChangeRecord& change) override;
+  // Writes the change's file at once, without the outbox.
   void writeChange(const ChangeRecord& change) override;
   const std::filesystem::path& folder() const { return folder_; }
+  // What the last flush after a commit left undone.
+  const OutboxFlush& lastFlush() const { return lastFlush_; }
 
  private:
   std::filesystem::path folder_;
+  OutboxFlush lastFlush_;
 };
 
 }  // namespace coinest

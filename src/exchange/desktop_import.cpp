@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "exchange/change_file.h"
+#include "exchange/exchange_files.h"
+#include "exchange/outbox.h"
 #include "ledger/entry_rules.h"
 #include "platform/utf8_text.h"
 #include "store/asset_table.h"
@@ -66,25 +68,9 @@ std::vector<std::string> takeNames(const std::filesystem::path& folder) {
   return names;
 }
 
-void removeFile(const std::filesystem::path& file) {
-  std::error_code ec;
-  std::filesystem::remove(file, ec);
-}
-
 bool fileExists(const std::filesystem::path& file) {
   std::error_code ec;
-  return std::filesystem::exists(file, ec);
-}
-
-// The whole file, or nothing when it cannot be read or is larger than a change file can be.
-std::optional<std::string> readChangeFile(const std::filesystem::path& file) {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(file.c_str(), "rb"), &std::fclose);
-  if (!in) return std::nullopt;
-  std::string bytes(kMaxChangeFileSize + 1, '\0');  // one more, to see a file that is too large
-  const std::size_t read = std::fread(bytes.data(), 1, bytes.size(), in.get());
-  if (std::ferror(in.get()) || read > kMaxChangeFileSize) return std::nullopt;
-  bytes.resize(read);
-  return bytes;
+  return std::filesystem::symlink_status(file, ec).type() == std::filesystem::file_type::regular;
 }
 
 void wipeRecordTables(Book& book) {
@@ -94,9 +80,10 @@ void wipeRecordTables(Book& book) {
   TransactionGuard tx(book.store);
   for (const std::string_view table : kTables) {
     book.store.dropTable(table);
-    createBookTable(book.store, table);
+    if (!createBookTable(book.store, table)) tx.abandon();
   }
-  tx.commit();
+  // A failure has failed the run's transaction, which reports it.
+  static_cast<void>(tx.commit());
 }
 
 // Applies one decoded change: an add only when its id is free, a modify as a delete followed by
@@ -105,18 +92,19 @@ class ApplyChange {
  public:
   ApplyChange(Book& book, const DecodedChange& change) : book_(book), change_(change) {}
 
+  // A failed step fails the run's transaction (the store notes it); the results need no more.
   void operator()(const DeletedId& deleted) const {
     const int32_t id = deleted.id;
     switch (change_.letter) {
       case ChangeLetter::Entry: deleteEntry(book_, id); break;
       case ChangeLetter::Reservation:
-        if (deleteReservation(book_, id)) deleteLinksOfReservation(book_, id);
+        if (deleteReservation(book_, id)) keep(deleteLinksOfReservation(book_, id));
         break;
       case ChangeLetter::Link: deleteReservationLink(book_, id); break;
       case ChangeLetter::Asset: deleteAsset(book_, id); break;
       case ChangeLetter::Minor: deleteMinorItem(book_, id); break;
       case ChangeLetter::Major:
-        if (deleteMajorItem(book_, id)) deleteMinorItemsOf(book_, id);
+        if (deleteMajorItem(book_, id)) keep(deleteMinorItemsOf(book_, id));
         break;
       case ChangeLetter::PostingDate:
       case ChangeLetter::Instalment: break;  // refused by the decoder
@@ -124,17 +112,17 @@ class ApplyChange {
   }
 
   void operator()(const LedgerEntry& entry) const {
-    if (adding() ? entryIdFree(book_, entry.entryId) : deleteEntry(book_, entry.entryId)) addEntry(book_, entry);
+    if (adding() ? entryIdFree(book_, entry.entryId) : deleteEntry(book_, entry.entryId)) keep(addEntry(book_, entry));
   }
 
   void operator()(const Reservation& reservation) const {
     if (adding() ? reservationIdFree(book_, reservation.reserveId) : deleteReservation(book_, reservation.reserveId)) {
-      addReservation(book_, reservation);  // its links stay
+      keep(addReservation(book_, reservation));  // its links stay
     }
   }
 
   void operator()(const ReservationLink& link) const {
-    if (adding()) addReservationLink(book_, link);
+    if (adding()) keep(addReservationLink(book_, link));
   }
 
   void operator()(const Asset& asset) const {
@@ -147,26 +135,31 @@ class ApplyChange {
       ModeScope keepRows(book_.modes.journalSuppressed);
       place = deleteAsset(book_, asset.assetId);
     }
-    if (place) addAsset(book_, asset);
+    if (place) keep(addAsset(book_, asset));
   }
 
   void operator()(const MinorItem& item) const {
-    if (adding() ? minorIdFree(book_, item.minorId) : deleteMinorItem(book_, item.minorId)) addMinorItem(book_, item);
+    if (adding() ? minorIdFree(book_, item.minorId) : deleteMinorItem(book_, item.minorId)) {
+      keep(addMinorItem(book_, item));
+    }
   }
 
   void operator()(const MajorItem& item) const {
     if (adding() ? majorIdFree(book_, item.majorId) : deleteMajorItem(book_, item.majorId)) {
-      addMajorItem(book_, item);  // its minor categories stay
+      keep(addMajorItem(book_, item));  // its minor categories stay
     }
   }
 
   void operator()(const PostingDate& date) const {
     // Writes the G2 file back, as every change of the posting date does while exchange is on.
-    if (utf8Length(date.postedThrough) == 10) writePostingDate(book_, date.postedThrough);
+    if (utf8Length(date.postedThrough) == 10) keep(writePostingDate(book_, date.postedThrough));
   }
 
  private:
   bool adding() const { return change_.op == ChangeOp::Add; }
+  void keep(const Status& step) const {
+    if (!step) book_.store.fail(step.reason());
+  }
 
   Book& book_;
   const DecodedChange& change_;
@@ -179,19 +172,27 @@ enum class Outcome {
   Failed,    // the book refused a write: the run is lost and its files stay for the next one
 };
 
-Outcome applyChangeFile(Book& book, const std::filesystem::path& file, char letter, char digit) {
+// Deletes a file that is refused unapplied. One that cannot be deleted is counted: it would only
+// be refused again, but the run must not say it went away.
+void rejectFile(const std::filesystem::path& file, ImportRun& run) {
+  ++run.rejected;
+  if (Status removed = removeExchangeFile(file); !removed && run.status) run.status = removed;
+}
+
+Outcome applyChangeFile(Book& book, const std::filesystem::path& file, char letter, char digit, ImportRun& run) {
   if (!incomingDigitAccepted(letter, digit)) {
-    removeFile(file);
+    rejectFile(file, run);
     return Outcome::Rejected;
   }
   if (letter == 'A' && digit == '0') {
     wipeRecordTables(book);
-    return Outcome::Wiped;
+    return queueOrderDelete(book.store, file.filename().string()) ? Outcome::Wiped : Outcome::Failed;
   }
-  const std::optional<std::string> bytes = readChangeFile(file);
-  const std::optional<DecodedChange> change = bytes ? decodeChangeFile(letter, digit, *bytes) : std::nullopt;
+  const IncomingFile bytes = readIncomingFile(file, kMaxChangeFileSize);
+  const std::optional<DecodedChange> change =
+      bytes.state == IncomingFile::State::Read ? decodeChangeFile(letter, digit, bytes.bytes) : std::nullopt;
   if (!change) {
-    removeFile(file);
+    rejectFile(file, run);
     return Outcome::Rejected;
   }
   TransactionGuard tx(book.store);
@@ -199,43 +200,54 @@ Outcome applyChangeFile(Book& book, const std::filesystem::path& file, char lett
     ModeScope importing(book.modes.applyingImport);
     std::visit(ApplyChange(book, *change), change->content);
   }
+  // Which file was applied is kept with what it did: a kill after the commit cannot make the
+  // next run apply it again.
+  if (!queueAppliedDelete(book.store, file.filename().string(), bytes.bytes)) tx.abandon();
   return tx.commit() ? Outcome::Applied : Outcome::Failed;
 }
 
+// Writes the add file of every record of the table; stops at the first file that cannot be written.
 template <class R>
-void exportTable(ObjectStore& store, std::string_view table, ChangeLetter letter, int32_t R::*idMember,
-                 ChangeSink& out) {
+Status exportTable(ObjectStore& store, const std::filesystem::path& folder, std::string_view table,
+                   ChangeLetter letter, int32_t R::*idMember) {
   TableHandle t = store.openTable(table, kIdKey);
-  if (!t) return;
+  if (!t) return Status::failure(store.lastError());
   t.seek(SeekMode::SeekFromFirst, 0);
   for (RecordId r = t.seek(SeekMode::SeekAtLeast, int32_t{1}); r != 0; r = t.seek(SeekMode::SeekFromCurrent, 1)) {
     R record;  // a flag the record lacks reads as its preset "N"
     readRecord(t, record);
     if (record.*idMember < 1) continue;  // a record without an id sorts last
-    out.writeChange(recordChange(letter, ChangeOp::Add, record.*idMember, record));
+    Status written = writeChangeFileNow(folder, recordChange(letter, ChangeOp::Add, record.*idMember, record));
+    if (!written) return written;
   }
+  return Status::ok();
 }
 
 }  // namespace
 
-bool fullExport(Book& book, const std::filesystem::path& folder) {
-  if (!book.modes.exchangeEnabled) return false;
-  removeFile(folder / std::string(kExportRequestFileName));
-  writeExchangeFile(folder, kBookReplacedFileName, std::string_view("\x01", 1));
-
-  ChangeFileWriter out(folder);
+Status fullExport(Book& book, const std::filesystem::path& folder) {
+  if (!book.modes.exchangeEnabled) return Status::failure("the exchange with the desktop is off");
+  // One snapshot of the book for the whole export (it joins the run's transaction when there is one).
+  TransactionGuard snapshot(book.store, TransactionKind::Read);
   ObjectStore& store = book.store;
-  exportTable(store, kBooksTable, ChangeLetter::Entry, &LedgerEntry::entryId, out);
-  exportTable(store, kReservationsTable, ChangeLetter::Reservation, &Reservation::reserveId, out);
-  exportTable(store, kReservationLinksTable, ChangeLetter::Link, &ReservationLink::linkId, out);
-  if (PostingDate date; readSingleRecord(store, kPostingDateTable, date) == SingleRecordRead::Read) {
-    out.writeChange(recordChange(ChangeLetter::PostingDate, ChangeOp::Modify, 1, date));
+  Status exported = exportTable(store, folder, kBooksTable, ChangeLetter::Entry, &LedgerEntry::entryId);
+  if (exported) exported = exportTable(store, folder, kReservationsTable, ChangeLetter::Reservation, &Reservation::reserveId);
+  if (exported) exported = exportTable(store, folder, kReservationLinksTable, ChangeLetter::Link, &ReservationLink::linkId);
+  if (PostingDate date; exported && readSingleRecord(store, kPostingDateTable, date) == SingleRecordRead::Read) {
+    exported = writeChangeFileNow(folder, recordChange(ChangeLetter::PostingDate, ChangeOp::Modify, 1, date));
   }
-  exportTable(store, kAssetsTable, ChangeLetter::Asset, &Asset::assetId, out);
-  exportTable(store, kMinorItemsTable, ChangeLetter::Minor, &MinorItem::minorId, out);
-  exportTable(store, kMajorItemsTable, ChangeLetter::Major, &MajorItem::majorId, out);
-  exportTable(store, kInstalmentsTable, ChangeLetter::Instalment, &InstalmentRow::instId, out);
-  return true;
+  if (exported) exported = exportTable(store, folder, kAssetsTable, ChangeLetter::Asset, &Asset::assetId);
+  if (exported) exported = exportTable(store, folder, kMinorItemsTable, ChangeLetter::Minor, &MinorItem::minorId);
+  if (exported) exported = exportTable(store, folder, kMajorItemsTable, ChangeLetter::Major, &MajorItem::majorId);
+  if (exported) exported = exportTable(store, folder, kInstalmentsTable, ChangeLetter::Instalment, &InstalmentRow::instId);
+  if (Status read = snapshot.finish(); exported && !read) exported = read;
+  if (!exported) return exported;
+  // Last, and only over a complete set: on seeing it the desktop replaces its copy of the book.
+  if (!writeExchangeFile(folder, kBookReplacedFileName, std::string_view("\x01", 1))) {
+    return Status::failure("the change file " + std::string(kBookReplacedFileName) + " cannot be written to " +
+                           folder.string());
+  }
+  return removeExchangeFile(folder / std::string(kExportRequestFileName));
 }
 
 ImportRun importChangeFiles(Book& book, const std::filesystem::path& folder) {
@@ -244,12 +256,23 @@ ImportRun importChangeFiles(Book& book, const std::filesystem::path& folder) {
   ModeScope busy(book.modes.importBusy);
   run.ran = true;
 
-  if (fileExists(folder / std::string(kExportRequestFileName))) run.exported = fullExport(book, folder);
+  // What an earlier run or change left to carry out comes first: the deletions of the files it
+  // applied above all, which must not be applied again.
+  const OutboxFlush earlier = flushOutbox(book.store, folder);
+  if (!earlier.status) {
+    run.status = Status::failure("the desktop's changes are not taken while earlier files wait: " +
+                                 earlier.status.reason());
+    return run;
+  }
+  if (fileExists(folder / std::string(kExportRequestFileName))) {
+    run.status = fullExport(book, folder);
+    if (!run.status) return run;  // the request stays for the next run
+    run.exported = true;
+  }
 
   // The whole run is one transaction (each file in its own guard within it): a crash leaves the
   // book as before the run with every file still waiting, and one commit is far cheaper than a
   // hundred. Applied files are deleted once the run is committed.
-  std::vector<std::filesystem::path> done;
   int applied = 0;
   bool wiped = false;
   bool orderCarriedOut = false;
@@ -257,7 +280,7 @@ ImportRun importChangeFiles(Book& book, const std::filesystem::path& folder) {
   TransactionGuard tx(book.store);
   if (const std::filesystem::path order = folder / std::string(kWipeOrderFileName); fileExists(order)) {
     wipeRecordTables(book);
-    done.push_back(order);
+    if (!queueOrderDelete(book.store, kWipeOrderFileName)) tx.abandon();
     wiped = orderCarriedOut = true;
   }
   for (const std::string& name : takeNames(folder)) {
@@ -268,33 +291,32 @@ ImportRun importChangeFiles(Book& book, const std::filesystem::path& folder) {
       case NameKind::Record: break;
       case NameKind::LeftAlone: continue;  // not taken by takeNames; never deleted
       case NameKind::Malformed:
-        removeFile(file);
-        ++run.rejected;
+        rejectFile(file, run);
         continue;
     }
-    const Outcome outcome = applyChangeFile(book, file, name[0], name[1]);
+    const Outcome outcome = applyChangeFile(book, file, name[0], name[1], run);
     if (outcome == Outcome::Failed) {
       failed = true;
       break;
     }
-    if (outcome == Outcome::Rejected) {
-      ++run.rejected;
-      continue;
-    }
-    done.push_back(file);
+    if (outcome == Outcome::Rejected) continue;
     if (outcome == Outcome::Wiped) {
       wiped = true;
     } else {
       ++applied;
     }
   }
-  if (failed || !tx.commit()) {
+  if (failed) tx.abandon();
+  if (Status committed = tx.finish(); !committed) {
     run.storeFailed = true;
-    return run;  // the guard rolls back; the applied files stay for the next run
+    run.status = committed;
+    return run;  // rolled back; the applied files stay for the next run
   }
-  for (const std::filesystem::path& file : done) removeFile(file);
   run.applied = applied;
   run.wiped = wiped;
+  // The applied files go now; one that cannot go stays recorded, and no run applies it again.
+  const OutboxFlush deleted = flushOutbox(book.store, folder);
+  if (!deleted.status && run.status) run.status = deleted.status;
   return run;
 }
 

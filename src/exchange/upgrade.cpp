@@ -48,6 +48,8 @@ bool upgradeExport(Book& book, UiPort& ui, const std::filesystem::path& root) {
     return false;
   };
   // The count of a bigger book would not survive the 16-bit header: its import could only fail.
+  // One snapshot of the book for the whole file (see backupBook).
+  TransactionGuard snapshot(book.store, TransactionKind::Read);
   const uint32_t headerCount = backupRecordCount(book.store);
   if (headerCount > kMaxBackupBookRecords + 1) return fail();
 
@@ -61,7 +63,7 @@ bool upgradeExport(Book& book, UiPort& ui, const std::filesystem::path& root) {
   }
   const bool checked = writeCheckedBackup(book, file.get(), headerCount, nullptr);
   const bool closed = std::fclose(file.release()) == 0;
-  if (!checked || !closed || !putBackupInPlace(temp, transfer)) return fail();
+  if (!checked || !closed || !snapshot.healthy() || !putBackupInPlace(temp, transfer)) return fail();
   return true;
 }
 
@@ -75,7 +77,7 @@ bool upgradeImport(Book& book, UiPort& ui, const std::filesystem::path& root) {
     ui.showMessage(kUpgradeInvalid, MessageCaption::Notice);
     return false;
   }
-  const bool replaced = reloadBook(book, file.get(), *headerCount, nullptr, nullptr);
+  const bool replaced = reloadBook(book, file.get(), *headerCount, nullptr, false);
   file.reset();
   if (!replaced) {
     ui.showMessage(kUpgradeFailed, MessageCaption::Notice);

@@ -14,29 +14,35 @@ constexpr char kCarryOverName[] = "전월이월";
 
 }  // namespace
 
-void offerCarryOver(Book& book, UiPort& ui) {
+Status offerCarryOver(Book& book, UiPort& ui) {
   Con2Settings settings;
   readCon2Settings(book.store, settings);
-  if (settings.autoCarryOver != "Y") return;
+  if (settings.autoCarryOver != "Y") return Status::ok();
   const TodayDate now = today(book.clock);
-  if (settings.carryYear * 100 + settings.carryMonth >= now.year * 100 + now.month) return;
+  if (settings.carryYear * 100 + settings.carryMonth >= now.year * 100 + now.month) return Status::ok();
   // Recorded before asking, so the question comes once a month whatever the answer.
-  writeCon2Settings(book.store, Con2Settings{settings.autoCarryOver, now.year, now.month});
-  if (ui.askYesNo("지난달 현금잔액을 전월이월 하시겠습니까?")) carryOverCash(book, ui, now.year, now.month);
+  {
+    TransactionGuard tx(book.store);
+    writeCon2Settings(book.store, Con2Settings{settings.autoCarryOver, now.year, now.month});
+    if (Status recorded = tx.finish(); !recorded) return recorded;
+  }
+  if (ui.askYesNo("지난달 현금잔액을 전월이월 하시겠습니까?")) return carryOverCash(book, ui, now.year, now.month);
+  return Status::ok();
 }
 
-void carryOverCash(Book& book, UiPort& ui, int year, int month) {
+Status carryOverCash(Book& book, UiPort& ui, int year, int month) {
   bool carried = false;
   {
     TransactionGuard tx(book.store);
-    const int32_t entryId = newEntryId(book);
+    const std::optional<int32_t> entryId = newEntryId(book);
+    if (!entryId) return tx.finish();
     const YearMonth previous = previousMonth(year, month);
     const int32_t cash =
         cashBalance(book, formatDateText(previous.year, previous.month, 1),
                     formatDateText(previous.year, previous.month, daysInMonth(previous.year, previous.month)));
     if (cash > 0) {
       LedgerEntry e;
-      e.entryId = entryId;
+      e.entryId = *entryId;
       e.entryDate = formatDateText(year, month, 1);
       e.entryKind = "1";
       e.majorItem = kCarryOverName;
@@ -44,26 +50,29 @@ void carryOverCash(Book& book, UiPort& ui, int year, int month) {
       e.content = kCarryOverName;
       e.amount = cash;
       e.cardFlag = "N";
-      addEntry(book, e);
+      if (Status added = addEntry(book, e); !added) return added;
     }
-    carried = tx.commit() && cash > 0;
+    // Without cash to carry the entry id taken stays used, as it always was.
+    if (Status committed = tx.finish(); !committed) return committed;
+    carried = cash > 0;
   }
   ui.showMessage(carried ? "현금잔액을 전월이월 하였습니다" : "전월이월할 현금잔액이 없습니다", MessageCaption::Notice);
+  return Status::ok();
 }
 
-bool resetBook(Book& book, UiPort& ui) {
+ResetResult resetBook(Book& book, UiPort& ui) {
   if (!ui.askYesNo("가계부 장부 초기화를 하시면 기존의 가계부 장부 자료는 모두 삭제되므로 이 작업 수행전 가계부 "
                    "자료백업을 먼저 하시길 바랍니다.\n[중요] 예약,항목,자산등은 삭제되지 않음\n\n가계부 장부 "
                    "초기화를 하시겠습니까?")) {
-    return false;
+    return ResetResult{false, Status::ok()};
   }
   TransactionGuard tx(book.store);
   book.store.dropTable(kBooksTable);
   book.store.dropTable(kInstalmentsTable);
-  createBookTable(book.store, kBooksTable);
-  createBookTable(book.store, kInstalmentsTable);
-  tx.commit();
-  return true;
+  if (!createBookTable(book.store, kBooksTable) || !createBookTable(book.store, kInstalmentsTable)) {
+    book.store.fail("the emptied tables cannot be made again (" + book.store.lastError() + ")");
+  }
+  return ResetResult{true, tx.finish()};
 }
 
 }  // namespace coinest

@@ -21,71 +21,81 @@ int32_t negated(int32_t v) { return static_cast<int32_t>(0u - static_cast<uint32
 
 // The balance effects of an entry; `sign` +1 applies them, -1 reverses them. A credit-card
 // expense changes no stored balance: the card is paid later by a "카드대금" entry.
-void applyBalanceEffects(Book& book, const LedgerEntry& e, int sign) {
-  if (e.cardFlag != "N") return;
+Status applyBalanceEffects(Book& book, const LedgerEntry& e, int sign) {
+  if (e.cardFlag != "N") return Status::ok();
   const int32_t amount = sign > 0 ? e.amount : negated(e.amount);
   if (e.assetId > 0) {
-    adjustAssetBalance(book, e.assetId, e.entryKind == "1" ? amount : negated(amount));
+    if (Status s = adjustAssetBalance(book, e.assetId, e.entryKind == "1" ? amount : negated(amount)); !s) return s;
   }
-  if (e.toAssetId > 0 && e.entryKind == "3") adjustAssetBalance(book, e.toAssetId, amount);
+  if (e.toAssetId > 0 && e.entryKind == "3") return adjustAssetBalance(book, e.toAssetId, amount);
+  return Status::ok();
 }
 
-void writeInstalmentRows(Book& book, const LedgerEntry& e) {
-  if (e.instalments <= 1 || e.assetId <= 0) return;
+Status writeInstalmentRows(Book& book, const LedgerEntry& e) {
+  if (e.instalments <= 1 || e.assetId <= 0) return Status::ok();
   for (int32_t k = 2; k <= e.instalments; ++k) {
-    const int32_t instId = takeId(book.store, CounterNo::Instalment);
-    addInstalmentRow(book, InstalmentRow{instId, instalmentDate(e.entryDate, k), e.entryId, k, e.assetId});
+    const std::optional<int32_t> instId = takeId(book.store, CounterNo::Instalment);
+    if (!instId) return Status::failure(book.store.lastError());
+    Status added = addInstalmentRow(book, InstalmentRow{*instId, instalmentDate(e.entryDate, k), e.entryId, k, e.assetId});
+    if (!added) return added;
   }
+  return Status::ok();
 }
 
 }  // namespace
 
-void addEntry(Book& book, const LedgerEntry& entry) {
+Status addEntry(Book& book, const LedgerEntry& entry) {
   TransactionGuard tx(book.store);
-  writeEntryRecord(book, entry);
+  if (!writeEntryRecord(book, entry)) return tx.finish();
   // A backup carries its balances and instalment rows itself.
   if (!book.modes.restoringBackup) {
-    applyBalanceEffects(book, entry, +1);
-    writeInstalmentRows(book, entry);
+    Status effects = applyBalanceEffects(book, entry, +1);
+    if (effects) effects = writeInstalmentRows(book, entry);
+    if (!effects) {
+      book.store.fail(effects.reason());
+      return tx.finish();
+    }
   }
   if (book.modes.applyingImport && entry.entryId < kDesktopIdBase) {
     raiseCounter(book.store, CounterNo::Entry, entry.entryId);
   }
   journalChange(book, recordChange(ChangeLetter::Entry, ChangeOp::Add, entry.entryId, entry), JournalRule::Usual);
-  tx.commit();
+  return tx.finish();
 }
 
 bool deleteEntry(Book& book, int32_t entryId) {
   TransactionGuard tx(book.store);
   const std::optional<LedgerEntry> old = deleteEntryRecord(book, entryId);
   if (!old) return false;
-  applyBalanceEffects(book, *old, -1);
+  if (Status reversed = applyBalanceEffects(book, *old, -1); !reversed) book.store.fail(reversed.reason());
   journalChange(book, deleteChange(ChangeLetter::Entry, entryId), JournalRule::Usual);
-  deleteInstalmentsOfEntry(book, entryId);
+  if (Status rows = deleteInstalmentsOfEntry(book, entryId); !rows) book.store.fail(rows.reason());
   return tx.commit();
 }
 
-void updateEntry(Book& book, const LedgerEntry& entry) {
-  replaceJournaled(
+Status updateEntry(Book& book, const LedgerEntry& entry) {
+  return replaceJournaled(
       book, ChangeLetter::Entry, entry.entryId, entry, [&] { return deleteEntry(book, entry.entryId); },
-      [&] { addEntry(book, entry); });
+      [&] { return addEntry(book, entry); });
 }
 
-void adjustAssetBalance(Book& book, int32_t assetId, int32_t delta) {
+Status adjustAssetBalance(Book& book, int32_t assetId, int32_t delta) {
   std::optional<Asset> target = findAsset(book, assetId);
-  if (!target) return;
+  if (!target) return Status::ok();
   // A check card that names an account moves the account's balance. A credit card's field of the
   // same place holds its payment day, which is never followed as an asset id.
   if (target->linkOrPayDay != 0) {
-    if (target->assetKind == "2") return;
+    if (target->assetKind == "2") return Status::ok();
     target = findAsset(book, target->linkOrPayDay);
-    if (!target) return;
+    if (!target) return Status::ok();
   }
   target->balance = wrappingAdd(target->balance, delta);
   TransactionGuard tx(book.store);
   ModeScope suppressed(book.modes.journalSuppressed);
-  if (deleteAsset(book, target->assetId)) addAsset(book, *target);
-  tx.commit();
+  if (deleteAsset(book, target->assetId)) {
+    if (Status added = addAsset(book, *target); !added) book.store.fail(added.reason());
+  }
+  return tx.finish();
 }
 
 int32_t cashEffect(const LedgerEntry& e) {

@@ -13,13 +13,15 @@ namespace coinest {
 namespace {
 
 // Posts every reservation of day-of-month `day` that is due on `date` and not yet posted in its
-// month.
-void postDay(Book& book, int32_t day, const std::string& date, const std::string& monthKey) {
+// month. Stops at the first failure.
+Status postDay(Book& book, int32_t day, const std::string& date, const std::string& monthKey) {
   for (const int32_t reserveId : reservationsOnDay(book, day)) {
     const std::optional<Reservation> r = findReservation(book, reserveId);
     if (!r || r->startDate > date || linkExists(book, reserveId, monthKey)) continue;
+    const std::optional<int32_t> entryId = newEntryId(book);
+    if (!entryId) return Status::failure(book.store.lastError());
     LedgerEntry e;
-    e.entryId = newEntryId(book);
+    e.entryId = *entryId;
     e.entryDate = date;
     e.entryKind = r->entryKind;
     e.majorItem = r->majorItem;
@@ -34,21 +36,27 @@ void postDay(Book& book, int32_t day, const std::string& date, const std::string
     e.phoneFlag = r->phoneFlag;
     e.checkCardFlag = r->checkCardFlag;
     e.toAssetId = 0;
-    addEntry(book, e);
-    addReservationLink(book, ReservationLink{takeId(book.store, CounterNo::Link), monthKey, reserveId, e.entryId});
+    if (Status added = addEntry(book, e); !added) return added;
+    const std::optional<int32_t> linkId = takeId(book.store, CounterNo::Link);
+    if (!linkId) return Status::failure(book.store.lastError());
+    if (Status linked = addReservationLink(book, ReservationLink{*linkId, monthKey, reserveId, e.entryId}); !linked) {
+      return linked;
+    }
   }
+  return Status::ok();
 }
 
 }  // namespace
 
-void postDueReservations(Book& book) {
+Status postDueReservations(Book& book) {
   ModeScope busy(book.modes.importBusy);
   const TodayDate now = today(book.clock);
+  // Read under the run's transaction, so that two runs at once cannot both post the same days.
+  TransactionGuard tx(book.store);
   std::string last = readPostingDate(book.store);
   if (!isValidDateText(last)) last = "2000-01-01";
-  if (last > now.text) return;
+  if (last > now.text) return tx.finish();
 
-  TransactionGuard tx(book.store);
   const DateFields from = readDateText(last);
   const int days = daySpan(last, now.text);
   for (int i = 0; i < days; ++i) {
@@ -57,10 +65,15 @@ void postDueReservations(Book& book) {
     const std::string monthKey = formatMonthKey(d.year, d.month);
     // On the month's last day the reservations of the days it lacks fall due too.
     const int lastServed = d.day == daysInMonth(d.year, d.month) ? 31 : d.day;
-    for (int day = d.day; day <= lastServed; ++day) postDay(book, day, date, monthKey);
+    for (int day = d.day; day <= lastServed; ++day) {
+      if (Status posted = postDay(book, day, date, monthKey); !posted) {
+        book.store.fail(posted.reason());
+        return tx.finish();
+      }
+    }
   }
-  writePostingDate(book, now.text);
-  tx.commit();
+  if (Status written = writePostingDate(book, now.text); !written) return written;
+  return tx.finish();
 }
 
 }  // namespace coinest

@@ -18,6 +18,13 @@
 //      from the (key, rid) of its current record.
 //   4. No statement stays in the middle of a walk across a write: writes reset the running walks
 //      first, so a write outside a transaction commits (and is synced) before it returns.
+//   5. tables_ is read again at the start of every outermost transaction, under its lock or
+//      snapshot: another process (a restore) may have dropped and made again the tables since, and
+//      a transaction must see the book before or after that, never between.
+//   6. Inside a transaction every failure (a write refused, a read that errs, a table gone) dooms
+//      it: its commit rolls back and reports false. Nothing fails quietly into "no record".
+//   7. store_outbox rows are written only inside write transactions, so a queued file exists
+//      exactly when the change that owes it was committed.
 //
 // Crash safety comes from SQLite: journal_mode WAL with synchronous FULL, so a commit is on disk
 // when it returns and a crash leaves the last committed state.
@@ -41,6 +48,9 @@ namespace {
 constexpr uint32_t kApplicationId = 0x434E5354;  // marks a file as this program's store
 constexpr int kLayoutVersion = 1;
 constexpr char kSqliteMagic[] = "SQLite format 3";
+constexpr char kOutboxTable[] =
+    "CREATE TABLE IF NOT EXISTS store_outbox("
+    " seq INTEGER PRIMARY KEY AUTOINCREMENT, kind INTEGER NOT NULL, name TEXT NOT NULL, bytes BLOB NOT NULL);";
 
 std::string recTable(int64_t id) { return "rec_" + std::to_string(id); }
 std::string keyColumn(int slot) { return "k" + std::to_string(slot); }
@@ -224,7 +234,8 @@ StoreOpenResult ObjectStore::open(const std::filesystem::path& path) {
         "PRAGMA user_version=" + std::to_string(kLayoutVersion) + ";"
         "CREATE TABLE IF NOT EXISTS store_tables("
         " id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT NOT NULL UNIQUE,"
-        " s1 INTEGER, f1 INTEGER, s2 INTEGER, f2 INTEGER, s3 INTEGER, f3 INTEGER, s4 INTEGER, f4 INTEGER);";
+        " s1 INTEGER, f1 INTEGER, s2 INTEGER, f2 INTEGER, s3 INTEGER, f3 INTEGER, s4 INTEGER, f4 INTEGER);" +
+        std::string(kOutboxTable);
     if (!store->exec(setup.c_str())) {
       result.error = shown + ": cannot be created (" + store->lastError_ + ")";
       return result;
@@ -235,15 +246,21 @@ StoreOpenResult ObjectStore::open(const std::filesystem::path& path) {
     return result;
   }
   std::string reason;
-  if (!store->loadCatalogue(&reason)) {
+  if (!store->loadCatalogue(&reason, true)) {
     result.error = shown + ": is damaged (" + reason + ")";
     return result;
   }
+  // Books made before the outbox get it now. A book that cannot be written (a read-only file)
+  // can still be read; its writes fail with their own message.
+  sqlite3_stmt* probe = nullptr;
+  const bool hasOutbox = sqlite3_prepare_v2(db, "SELECT seq FROM store_outbox LIMIT 0", -1, &probe, nullptr) == SQLITE_OK;
+  sqlite3_finalize(probe);
+  if (!hasOutbox) store->exec(kOutboxTable);
   result.store = std::move(store);
   return result;
 }
 
-bool ObjectStore::loadCatalogue(std::string* error) {
+bool ObjectStore::loadCatalogue(std::string* error, bool verify) {
   tables_.clear();
   sqlite3_stmt* stmt = nullptr;
   if (sqlite3_prepare_v2(db_, "SELECT id, name, s1, f1, s2, f2, s3, f3, s4, f4 FROM store_tables", -1, &stmt,
@@ -267,7 +284,7 @@ bool ObjectStore::loadCatalogue(std::string* error) {
   const bool ok = rc == SQLITE_DONE;
   if (!ok && error) *error = sqlite3_errmsg(db_);
   sqlite3_finalize(stmt);
-  if (!ok) return false;
+  if (!ok || !verify) return ok;
   // Each listed table must be there with its records; a missing one means a damaged file.
   for (const auto& [name, info] : tables_) {
     sqlite3_stmt* probe = nullptr;
@@ -303,6 +320,81 @@ void ObjectStore::noteError(const char* what) {
   if (depth_ > 0) doomed_ = true;
 }
 
+void ObjectStore::fail(std::string reason) {
+  lastError_ = std::move(reason);
+  if (depth_ > 0) doomed_ = true;
+}
+
+bool ObjectStore::stepRow(sqlite3_stmt* stmt, const char* what) {
+  const int rc = sqlite3_step(stmt);
+  if (rc == SQLITE_ROW) return true;
+  if (rc != SQLITE_DONE) noteError(what);
+  return false;
+}
+
+bool ObjectStore::writable(const char* what) {
+  if (beginFailed_) return false;  // already noted: the transaction never began
+  if (depth_ > 0 && readOnly_) {
+    fail(std::string(what) + ": a write inside a read-only transaction");
+    return false;
+  }
+  return true;
+}
+
+bool ObjectStore::queueFile(int kind, std::string_view name, std::string_view bytes) {
+  if (depth_ == 0) {
+    fail("queue file: outside a transaction");
+    return false;
+  }
+  if (!writable("queue file")) return false;
+  StatementLease insert(*this, "INSERT INTO store_outbox(kind, name, bytes) VALUES(?,?,?)");
+  if (!insert) return false;
+  sqlite3_bind_int(insert.get(), 1, kind);
+  sqlite3_bind_text(insert.get(), 2, name.data(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
+  sqlite3_bind_blob(insert.get(), 3, bytes.data(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
+  if (sqlite3_step(insert.get()) != SQLITE_DONE) {
+    noteError("queue file");
+    return false;
+  }
+  return true;
+}
+
+std::vector<QueuedFile> ObjectStore::queuedFiles(int64_t afterSeq, std::size_t limit) {
+  std::vector<QueuedFile> out;
+  StatementLease select(*this, "SELECT seq, kind, name, bytes FROM store_outbox WHERE seq > ? ORDER BY seq LIMIT ?");
+  if (!select) return out;
+  sqlite3_bind_int64(select.get(), 1, afterSeq);
+  sqlite3_bind_int64(select.get(), 2, static_cast<int64_t>(limit));
+  while (stepRow(select.get(), "read queued files")) {
+    QueuedFile file;
+    file.seq = sqlite3_column_int64(select.get(), 0);
+    file.kind = sqlite3_column_int(select.get(), 1);
+    const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(select.get(), 2));
+    file.name.assign(name ? name : "", static_cast<std::size_t>(sqlite3_column_bytes(select.get(), 2)));
+    const auto* bytes = static_cast<const char*>(sqlite3_column_blob(select.get(), 3));
+    file.bytes.assign(bytes ? bytes : "", static_cast<std::size_t>(sqlite3_column_bytes(select.get(), 3)));
+    out.push_back(std::move(file));
+  }
+  return out;
+}
+
+bool ObjectStore::hasQueuedFiles() {
+  StatementLease select(*this, "SELECT 1 FROM store_outbox LIMIT 1");
+  return select && stepRow(select.get(), "read queued files");
+}
+
+bool ObjectStore::unqueueFile(int64_t seq) {
+  if (!writable("unqueue file")) return false;
+  StatementLease del(*this, "DELETE FROM store_outbox WHERE seq = ?");
+  if (!del) return false;
+  sqlite3_bind_int64(del.get(), 1, seq);
+  if (sqlite3_step(del.get()) != SQLITE_DONE) {
+    noteError("unqueue file");
+    return false;
+  }
+  return true;
+}
+
 sqlite3_stmt* ObjectStore::borrow(const std::string& sql) {
   auto& idle = idleStatements_[sql];
   if (!idle.empty()) {
@@ -326,12 +418,13 @@ void ObjectStore::giveBack(const std::string& sql, sqlite3_stmt* stmt) {
 }
 
 int64_t ObjectStore::createTable(std::string_view name, std::span<const SortOrder> sortOrders) {
-  if (name.empty() || findTable(name) != nullptr || sortOrders.size() > kMaxSortOrders) return 0;
+  if (name.empty() || sortOrders.size() > kMaxSortOrders) return 0;
   for (const SortOrder& s : sortOrders) {
     if (!isIntProp(s.prop) && !isTextProp(s.prop)) return 0;
   }
   TransactionGuard tx(*this);
-  if (beginFailed_) return 0;  // no change of the catalogue outside a transaction
+  // No change of the catalogue outside a transaction; the catalogue is looked at under it.
+  if (!writable("create table") || findTable(name) != nullptr) return 0;
   sqlite3_stmt* insert = nullptr;
   if (sqlite3_prepare_v2(db_, "INSERT INTO store_tables(name, s1, f1, s2, f2, s3, f3, s4, f4) VALUES(?,?,?,?,?,?,?,?,?)",
                          -1, &insert, nullptr) != SQLITE_OK) {
@@ -345,11 +438,9 @@ int64_t ObjectStore::createTable(std::string_view name, std::span<const SortOrde
     sqlite3_bind_int64(insert, 3 + 2 * static_cast<int>(i), sortOrders[i].flags);
   }
   const bool inserted = sqlite3_step(insert) == SQLITE_DONE;
+  if (!inserted) noteError("create table");
   sqlite3_finalize(insert);
-  if (!inserted) {
-    noteError("create table");
-    return 0;
-  }
+  if (!inserted) return 0;
   const int64_t id = sqlite3_last_insert_rowid(db_);
   const std::string table = recTable(id);
   std::string ddl = "CREATE TABLE " + table + "(rid INTEGER PRIMARY KEY AUTOINCREMENT";
@@ -384,11 +475,14 @@ uint32_t ObjectStore::recordCount(std::string_view name) {
   const TableInfo* info = findTable(name);
   if (info == nullptr) return 0;
   StatementLease count(*this, "SELECT count(*) FROM " + recTable(info->id));
-  if (!count || sqlite3_step(count.get()) != SQLITE_ROW) return 0;
+  if (!count || !stepRow(count.get(), "count records")) return 0;
   return static_cast<uint32_t>(sqlite3_column_int64(count.get(), 0));
 }
 
 void ObjectStore::dropTable(std::string_view name) {
+  TransactionGuard tx(*this);
+  // No change of the catalogue outside a transaction; the catalogue is looked at under it.
+  if (!writable("drop table")) return;
   const TableInfo* info = findTable(name);
   if (info == nullptr) return;
   const int64_t id = info->id;
@@ -399,12 +493,10 @@ void ObjectStore::dropTable(std::string_view name) {
     for (sqlite3_stmt* s : stmts) sqlite3_finalize(s);
   }
   idleStatements_.clear();
-  TransactionGuard tx(*this);
-  if (beginFailed_) return;  // no change of the catalogue outside a transaction
   const std::string sql = "DROP TABLE IF EXISTS " + table + "; DELETE FROM store_tables WHERE id = " + std::to_string(id) + ";";
   if (!exec(sql.c_str())) return;
   if (tx.commit()) {
-    tables_.erase(tables_.find(name));
+    if (auto it = tables_.find(name); it != tables_.end()) tables_.erase(it);
   }
   changed();
 }
@@ -412,7 +504,10 @@ void ObjectStore::dropTable(std::string_view name) {
 TableHandle ObjectStore::openTable(std::string_view name, PropId activeSort) {
   TableHandle handle;
   const TableInfo* info = findTable(name);
-  if (info == nullptr) return handle;
+  if (info == nullptr) {
+    if (depth_ > 0) fail("the table " + std::string(name) + " is missing from the book");
+    return handle;
+  }
   int slot = 0;
   if (activeSort != 0) {
     for (std::size_t i = 0; i < info->sorts.size(); ++i) {
@@ -438,24 +533,39 @@ void ObjectStore::resetWalks() {
   }
 }
 
-void ObjectStore::afterCommit(std::function<void()> action) {
+void ObjectStore::afterCommit(std::function<void()> action, const void* once) {
   if (depth_ == 0) {
     action();
-  } else {
-    pendingActions_.push_back(std::move(action));
+    return;
   }
+  if (once != nullptr) {
+    for (const auto& [key, pending] : pendingActions_) {
+      if (key == once) return;
+    }
+  }
+  pendingActions_.emplace_back(once, std::move(action));
 }
 
-bool ObjectStore::begin() {
+bool ObjectStore::begin(TransactionKind kind) {
   depth_ = 1;
   pendingActions_.clear();
-  if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) {
+  readOnly_ = kind == TransactionKind::Read;
+  const char* sql = readOnly_ ? "BEGIN DEFERRED" : "BEGIN IMMEDIATE";
+  if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK) {
     noteError("begin");
     beginFailed_ = true;
     doomed_ = true;
     return false;
   }
   doomed_ = false;
+  // The table list as it stands under this transaction (invariant 5). For a read, this first
+  // read is what fixes the snapshot.
+  std::string reason;
+  if (!loadCatalogue(&reason, false)) {
+    fail("the book's table list cannot be read: " + reason);
+    return false;
+  }
+  changed();
   return true;
 }
 
@@ -471,9 +581,10 @@ bool ObjectStore::commitOutermost() {
   }
   depth_ = 0;
   doomed_ = false;
-  std::vector<std::function<void()>> actions;
+  readOnly_ = false;
+  std::vector<std::pair<const void*, std::function<void()>>> actions;
   actions.swap(pendingActions_);
-  for (auto& action : actions) action();
+  for (auto& [key, action] : actions) action();
   return true;
 }
 
@@ -482,21 +593,23 @@ void ObjectStore::rollbackOutermost() {
   beginFailed_ = false;
   depth_ = 0;
   doomed_ = false;
+  readOnly_ = false;
   pendingActions_.clear();
   changed();
-  loadCatalogue(nullptr);
+  loadCatalogue(nullptr, false);
 }
 
 // ---------------------------------------------------------------------------------------------
 // TransactionGuard
 
-TransactionGuard::TransactionGuard(ObjectStore& store) : store_(store) {
+TransactionGuard::TransactionGuard(ObjectStore& store, TransactionKind kind) : store_(store) {
   active_ = true;
   if (store_.depth_ > 0) {
     ++store_.depth_;
+    if (kind == TransactionKind::Write && store_.readOnly_) store_.fail("a write inside a read-only transaction");
   } else {
     outermost_ = true;
-    store_.begin();  // on failure the transaction is doomed and its writes refused
+    store_.begin(kind);  // on failure the transaction is doomed and its writes refused
   }
 }
 
@@ -521,6 +634,11 @@ bool TransactionGuard::commit() {
   if (outermost_) return store_.commitOutermost();
   --store_.depth_;
   return !store_.doomed_;
+}
+
+Status TransactionGuard::finish() {
+  if (commit()) return Status::ok();
+  return Status::failure(store_.lastError().empty() ? "the book could not be written" : store_.lastError());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -646,7 +764,7 @@ RecordId TableHandle::seekFromFirst(int32_t n) {
       *store_, selectColumns(sortSlot_) + recTable(tableId_) + orderBy(sortSlot_) + " LIMIT -1 OFFSET ?");
   if (!*lease) return 0;
   sqlite3_bind_int64(lease->get(), 1, n);
-  if (sqlite3_step(lease->get()) != SQLITE_ROW) return 0;
+  if (!store_->stepRow(lease->get(), "seek")) return 0;
   const RecordId rid = positionFromQuery(*lease);
   walk_ = std::move(lease);
   walkGeneration_ = store_->generation_;
@@ -668,7 +786,7 @@ RecordId TableHandle::stepForward(int32_t n) {
     if (sortSlot_ != 0) bindKey(back.get(), 1, from.keyType, from.keyInt, from.keyBlob);
     sqlite3_bind_int64(back.get(), 2, from.rid);
     sqlite3_bind_int64(back.get(), 3, -static_cast<int64_t>(n) - 1);
-    if (sqlite3_step(back.get()) != SQLITE_ROW) return 0;
+    if (!store_->stepRow(back.get(), "seek")) return 0;
     return positionFromQuery(back);
   }
   int64_t index = walkIndex_;
@@ -691,7 +809,7 @@ RecordId TableHandle::stepForward(int32_t n) {
     walkGeneration_ = store_->generation_;
   }
   for (int32_t i = 0; i < n; ++i) {
-    if (sqlite3_step(walk_->get()) != SQLITE_ROW) {
+    if (!store_->stepRow(walk_->get(), "seek")) {
       clearPosition();
       return 0;
     }
@@ -728,7 +846,7 @@ RecordId TableHandle::seekKey(SeekMode mode, const SeekValue& value) {
   auto lease = std::make_unique<StatementLease>(*store_, sql);
   if (!*lease) return 0;
   bindSeekValue(lease->get(), 1, value);
-  if (sqlite3_step(lease->get()) != SQLITE_ROW) return 0;
+  if (!store_->stepRow(lease->get(), "seek")) return 0;
   positionFromQuery(*lease);
   walk_ = std::move(lease);
   walkGeneration_ = store_->generation_;
@@ -768,7 +886,7 @@ std::vector<PropValue> TableHandle::readAllProps() const {
 }
 
 RecordId TableHandle::writeRecord(std::span<const PropValue> props) {
-  if (!valid() || store_->beginFailed_) return 0;
+  if (!valid() || !store_->writable("write record")) return 0;
   const std::vector<SortOrder>& sorts = sorts_;
   StatementLease insert(*store_, "INSERT INTO " + recTable(tableId_) + "(k1, k2, k3, k4, props) VALUES(?,?,?,?,?)");
   if (!insert) return 0;
@@ -802,7 +920,7 @@ RecordId TableHandle::writeRecord(std::span<const PropValue> props) {
 }
 
 bool TableHandle::deleteRecord(RecordId id) {
-  if (!valid() || id == 0 || store_->beginFailed_) return false;
+  if (!valid() || id == 0 || !store_->writable("delete record")) return false;
   StatementLease del(*store_, "DELETE FROM " + recTable(tableId_) + " WHERE rid = ?");
   if (!del) return false;
   store_->resetWalks();

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "platform/prop.h"
+#include "platform/status.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -122,6 +123,20 @@ class TableHandle {
   int64_t walkIndex_ = -1;  // position of the current record in the active order, when known
 };
 
+// One file the book owes the world outside it, kept in the book until it has been written (see
+// the outbox in ObjectStore). `kind` and the meaning of `name` and `bytes` belong to the caller.
+struct QueuedFile {
+  int64_t seq = 0;  // grows with every file queued: the order to carry them out in
+  int kind = 0;
+  std::string name;
+  std::string bytes;
+};
+
+enum class TransactionKind {
+  Write,  // takes the book's write lock at once
+  Read,   // a consistent snapshot of the book for reading; writes under it are refused
+};
+
 struct StoreOpenResult {
   std::unique_ptr<ObjectStore> store;
   std::string error;  // set when `store` is null: names the path and the reason
@@ -143,7 +158,9 @@ class ObjectStore {
   int64_t createTable(std::string_view name, std::span<const SortOrder> sortOrders);
 
   // Opens a table with `activeSort` (one of its sort order properties, or 0 for none). The
-  // handle is invalid when there is no such table or sort order.
+  // handle is invalid when there is no such table or sort order; inside a transaction a table
+  // that is not there fails the transaction (it was there when the book was opened: another
+  // process took it away, and reading it as empty would be a lie).
   TableHandle openTable(std::string_view name, PropId activeSort);
 
   bool tableExists(std::string_view name) const;
@@ -154,9 +171,25 @@ class ObjectStore {
 
   // Transactions. Use TransactionGuard rather than these directly.
   bool inTransaction() const { return depth_ > 0; }
+  // Fails the open transaction with `reason` (its commit then rolls back and reports false); outside
+  // a transaction only records the reason. For the failures the store cannot see itself (an id
+  // counter that has run out, a value refused by a rule).
+  void fail(std::string reason);
+
+  // The outbox: files the book owes the world outside (change files for the desktop, deletions of
+  // the desktop's applied files). They are queued inside the transaction that causes them, so they
+  // commit or roll back with it; whoever writes them removes them once they are written. Queueing
+  // outside a write transaction, or a failed queueing, fails the transaction.
+  bool queueFile(int kind, std::string_view name, std::string_view bytes);
+  // The oldest queued files after `afterSeq`, at most `limit` of them, in the order they were queued.
+  std::vector<QueuedFile> queuedFiles(int64_t afterSeq, std::size_t limit);
+  bool hasQueuedFiles();
+  // Removes a queued file once it has been carried out; inside a write transaction.
+  bool unqueueFile(int64_t seq);
   // Runs `action` once the outermost transaction commits (at once when none is open); dropped
-  // when the transaction rolls back.
-  void afterCommit(std::function<void()> action);
+  // when the transaction rolls back. With a `once` key, an action of the same key already waiting
+  // for this commit is not added again.
+  void afterCommit(std::function<void()> action, const void* once = nullptr);
 
   // How long a write waits for another process that holds the file (5 s by default).
   void setBusyTimeout(int milliseconds);
@@ -176,7 +209,8 @@ class ObjectStore {
   };
 
   explicit ObjectStore(sqlite3* db, std::filesystem::path path);
-  bool loadCatalogue(std::string* error);
+  // Reads the table list; `verify` also checks that each listed table is really there.
+  bool loadCatalogue(std::string* error, bool verify);
   const TableInfo* findTable(std::string_view name) const;
   bool exec(const char* sql);
   sqlite3_stmt* borrow(const std::string& sql);
@@ -186,8 +220,11 @@ class ObjectStore {
   // Stops every statement in the middle of a walk (see the invariants in the .cpp).
   void resetWalks();
 
-  bool begin();
+  bool begin(TransactionKind kind);
   bool commitOutermost();
+  // Steps a statement: true on a row, false at the end or on an error (which is noted).
+  bool stepRow(sqlite3_stmt* stmt, const char* what);
+  bool writable(const char* what);
   void rollbackOutermost();
 
   sqlite3* db_ = nullptr;
@@ -201,7 +238,8 @@ class ObjectStore {
   // BEGIN failed (the file is locked by another process, say): writes under the guard are
   // refused rather than committed one by one.
   bool beginFailed_ = false;
-  std::vector<std::function<void()>> pendingActions_;
+  bool readOnly_ = false;  // the open transaction is a read snapshot
+  std::vector<std::pair<const void*, std::function<void()>>> pendingActions_;
   std::string lastError_;
 };
 
@@ -211,15 +249,22 @@ class ObjectStore {
 // - An inner guard destroyed without commit() changes nothing by itself (an operation may return
 //   early when it finds nothing to do); abandon() makes the whole transaction fail.
 // - A write that fails inside a transaction makes the whole transaction fail.
+//
+// A Read guard gives a consistent snapshot of the book for a walk over many tables (a backup, a
+// dump, a settlement): another process's commit is not seen half-way, and a read that fails
+// (a table taken away, a damaged page) fails the guard instead of reading as empty.
 class TransactionGuard {
  public:
-  explicit TransactionGuard(ObjectStore& store);
+  explicit TransactionGuard(ObjectStore& store, TransactionKind kind = TransactionKind::Write);
   TransactionGuard(const TransactionGuard&) = delete;
   TransactionGuard& operator=(const TransactionGuard&) = delete;
   ~TransactionGuard();
 
-  // Returns true when the change is (or, for an inner guard, may still be) committed.
-  bool commit();
+  // Returns true when the change is (or, for an inner guard, may still be) committed; for a Read
+  // guard, when every read under it succeeded.
+  [[nodiscard]] bool commit();
+  // commit() with the reason of a failure.
+  Status finish();
 
   // Gives the change up: the outermost commit will roll everything back.
   void abandon();

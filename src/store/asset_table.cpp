@@ -55,23 +55,23 @@ std::optional<Asset> findAsset(Book& book, int32_t assetId) {
   return findById<Asset>(book.store, kAssetsTable, assetId);
 }
 
-void addAsset(Book& book, const Asset& asset) {
+Status addAsset(Book& book, const Asset& asset) {
   // Assets share their counter with the reservations.
-  addJournaled(book, kAssetsTable, ChangeLetter::Asset, CounterNo::Reservation, asset.assetId, asset);
+  return addJournaled(book, kAssetsTable, ChangeLetter::Asset, CounterNo::Reservation, asset.assetId, asset);
 }
 
 bool deleteAsset(Book& book, int32_t assetId) {
   TransactionGuard tx(book.store);
   const bool existed = deleteJournaled(book, kAssetsTable, ChangeLetter::Asset, assetId);
   // A replacement deletes under a suppressed journal and keeps the card's instalment rows.
-  if (existed && !book.modes.journalSuppressed) deleteInstalmentsOfCard(book, assetId);
+  if (existed && !book.modes.journalSuppressed && !deleteInstalmentsOfCard(book, assetId)) tx.abandon();
   return tx.commit() && existed;
 }
 
-void replaceAsset(Book& book, const Asset& asset) {
-  replaceJournaled(
+Status replaceAsset(Book& book, const Asset& asset) {
+  return replaceJournaled(
       book, ChangeLetter::Asset, asset.assetId, asset, [&] { return deleteAsset(book, asset.assetId); },
-      [&] { addAsset(book, asset); });
+      [&] { return addAsset(book, asset); });
 }
 
 bool assetIdFree(Book& book, int32_t assetId) { return idFree(book.store, kAssetsTable, assetId); }

@@ -23,10 +23,10 @@ std::optional<Asset> findAsset(Book& book, int32_t assetId);
 
 // Writes a "D" add change file (usual rule); while an import is applied an id below 500000
 // raises the reservation/asset counter.
-void addAsset(Book& book, const Asset& asset);
+Status addAsset(Book& book, const Asset& asset);
 // Deletes and adds again under the same id with the journal suppressed, then writes one modify
 // change file (whenever exchange is on). The card's instalment rows stay.
-void replaceAsset(Book& book, const Asset& asset);
+Status replaceAsset(Book& book, const Asset& asset);
 // Writes a delete change file (usual rule) whether or not it existed; when it existed and the
 // journal is not suppressed, also deletes the card's instalment rows. Returns whether it existed.
 bool deleteAsset(Book& book, int32_t assetId);

@@ -36,6 +36,10 @@ class ModeScope {
 class ChangeSink {
  public:
   virtual ~ChangeSink() = default;
+  // Called inside the transaction that causes the change; false fails it. By default the change
+  // reaches writeChange once the transaction commits. The exchange folder's sink keeps the change
+  // in the book's outbox instead, so that a kill right after the commit cannot lose it.
+  virtual bool queueChange(ObjectStore& store, const ChangeRecord& change);
   virtual void writeChange(const ChangeRecord& change) = 0;
 };
 
@@ -54,8 +58,9 @@ enum class JournalRule {
   ExchangeOnly,   // exchange on (the modify file of a replacement, the posting date)
 };
 
-// Records a change for the desktop when `rule` allows it. The file is written when the store's
-// current transaction commits (at once when none is open); a rollback drops it.
+// Records a change for the desktop when `rule` allows it, inside the store's current transaction:
+// the file is written once it commits, and a rollback drops it. A change that cannot be recorded
+// fails the transaction.
 void journalChange(Book& book, ChangeRecord change, JournalRule rule);
 
 }  // namespace coinest

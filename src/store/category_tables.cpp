@@ -95,25 +95,25 @@ std::optional<MinorItem> findMinorItem(Book& book, int32_t minorId) {
   return findById<MinorItem>(book.store, kMinorItemsTable, minorId);
 }
 
-void addMajorItem(Book& book, const MajorItem& item) {
+Status addMajorItem(Book& book, const MajorItem& item) {
   // Majors share their counter with the instalment rows.
-  addJournaled(book, kMajorItemsTable, ChangeLetter::Major, CounterNo::Instalment, item.majorId, item);
+  return addJournaled(book, kMajorItemsTable, ChangeLetter::Major, CounterNo::Instalment, item.majorId, item);
 }
 
-void addMinorItem(Book& book, const MinorItem& item) {
-  addJournaled(book, kMinorItemsTable, ChangeLetter::Minor, CounterNo::Minor, item.minorId, item);
+Status addMinorItem(Book& book, const MinorItem& item) {
+  return addJournaled(book, kMinorItemsTable, ChangeLetter::Minor, CounterNo::Minor, item.minorId, item);
 }
 
-void replaceMajorItem(Book& book, const MajorItem& item) {
-  replaceJournaled(
+Status replaceMajorItem(Book& book, const MajorItem& item) {
+  return replaceJournaled(
       book, ChangeLetter::Major, item.majorId, item, [&] { return deleteMajorItem(book, item.majorId); },
-      [&] { addMajorItem(book, item); });
+      [&] { return addMajorItem(book, item); });
 }
 
-void replaceMinorItem(Book& book, const MinorItem& item) {
-  replaceJournaled(
+Status replaceMinorItem(Book& book, const MinorItem& item) {
+  return replaceJournaled(
       book, ChangeLetter::Minor, item.minorId, item, [&] { return deleteMinorItem(book, item.minorId); },
-      [&] { addMinorItem(book, item); });
+      [&] { return addMinorItem(book, item); });
 }
 
 bool deleteMajorItem(Book& book, int32_t majorId) {
@@ -124,8 +124,8 @@ bool deleteMinorItem(Book& book, int32_t minorId) {
   return deleteJournaled(book, kMinorItemsTable, ChangeLetter::Minor, minorId);
 }
 
-void deleteMinorItemsOf(Book& book, int32_t majorId) {
-  deleteAllWithKey(book, kMinorItemsTable, kMinorParentKey, majorId);
+Status deleteMinorItemsOf(Book& book, int32_t majorId) {
+  return deleteAllWithKey(book, kMinorItemsTable, kMinorParentKey, majorId);
 }
 
 bool majorIdFree(Book& book, int32_t majorId) { return idFree(book.store, kMajorItemsTable, majorId); }

@@ -39,17 +39,17 @@ std::optional<MinorItem> findMinorItem(Book& book, int32_t minorId);
 
 // Adds write an "F" / "E" add change file (usual rule); while an import is applied an id below
 // 500000 raises the instalment / minor counter.
-void addMajorItem(Book& book, const MajorItem& item);
-void addMinorItem(Book& book, const MinorItem& item);
+Status addMajorItem(Book& book, const MajorItem& item);
+Status addMinorItem(Book& book, const MinorItem& item);
 // Replacements write one modify change file (whenever exchange is on).
-void replaceMajorItem(Book& book, const MajorItem& item);
-void replaceMinorItem(Book& book, const MinorItem& item);
+Status replaceMajorItem(Book& book, const MajorItem& item);
+Status replaceMinorItem(Book& book, const MinorItem& item);
 // Deletes write a delete change file (usual rule) whether or not the record existed; they
 // return whether it did.
 bool deleteMajorItem(Book& book, int32_t majorId);
 bool deleteMinorItem(Book& book, int32_t minorId);
 // Deletes every minor of the major; no change file.
-void deleteMinorItemsOf(Book& book, int32_t majorId);
+Status deleteMinorItemsOf(Book& book, int32_t majorId);
 
 bool majorIdFree(Book& book, int32_t majorId);
 bool minorIdFree(Book& book, int32_t minorId);

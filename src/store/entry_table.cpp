@@ -46,7 +46,7 @@ std::vector<R> recordsInRange(Book& book, std::string_view tableName, std::strin
 
 }  // namespace
 
-int32_t newEntryId(Book& book) { return takeId(book.store, CounterNo::Entry); }
+std::optional<int32_t> newEntryId(Book& book) { return takeId(book.store, CounterNo::Entry); }
 
 std::optional<LedgerEntry> findEntry(Book& book, int32_t entryId) {
   return findById<LedgerEntry>(book.store, kBooksTable, entryId);
@@ -103,7 +103,7 @@ std::vector<ContentAmount> previousContents(Book& book, std::string_view entryKi
 
 bool entryIdFree(Book& book, int32_t entryId) { return idFree(book.store, kBooksTable, entryId); }
 
-void writeEntryRecord(Book& book, const LedgerEntry& entry) { writeNew(book.store, kBooksTable, entry); }
+bool writeEntryRecord(Book& book, const LedgerEntry& entry) { return writeNew(book.store, kBooksTable, entry); }
 
 std::optional<LedgerEntry> deleteEntryRecord(Book& book, int32_t entryId) {
   TableHandle table = book.store.openTable(kBooksTable, kIdKey);
@@ -116,23 +116,23 @@ std::optional<LedgerEntry> deleteEntryRecord(Book& book, int32_t entryId) {
   return entry;
 }
 
-void addInstalmentRow(Book& book, const InstalmentRow& row) {
+Status addInstalmentRow(Book& book, const InstalmentRow& row) {
   TransactionGuard tx(book.store);
   // Instalment rows reach the desktop only through the full export: no change file.
   if (writeNew(book.store, kInstalmentsTable, row) && book.modes.applyingImport && row.instId < kDesktopIdBase) {
     raiseCounter(book.store, CounterNo::Instalment, row.instId);
   }
-  tx.commit();
+  return tx.finish();
 }
 
 std::vector<InstalmentRow> instalmentsInRange(Book& book, std::string_view first, std::string_view last) {
   return recordsInRange(book, kInstalmentsTable, &InstalmentRow::instDate, first, last);
 }
 
-void deleteInstalmentsOfEntry(Book& book, int32_t entryId) {
-  deleteAllWithKey(book, kInstalmentsTable, kInstEntryOrder, entryId);
+Status deleteInstalmentsOfEntry(Book& book, int32_t entryId) {
+  return deleteAllWithKey(book, kInstalmentsTable, kInstEntryOrder, entryId);
 }
 
-void deleteInstalmentsOfCard(Book& book, int32_t cardId) { deleteAllWithKey(book, kInstalmentsTable, kInstCardOrder, cardId); }
+Status deleteInstalmentsOfCard(Book& book, int32_t cardId) { return deleteAllWithKey(book, kInstalmentsTable, kInstCardOrder, cardId); }
 
 }  // namespace coinest

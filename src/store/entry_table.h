@@ -24,8 +24,9 @@ struct ContentAmount {
   bool operator==(const ContentAmount&) const = default;
 };
 
-// The next entry id from the entry counter; -1 when the counters cannot be opened.
-int32_t newEntryId(Book& book);
+// The next entry id from the entry counter; nothing (the open transaction failed, the reason in
+// the store's lastError) when no id can be given.
+std::optional<int32_t> newEntryId(Book& book);
 
 // The entry with this id, or nothing (also when the table cannot be opened).
 std::optional<LedgerEntry> findEntry(Book& book, int32_t entryId);
@@ -53,8 +54,8 @@ std::vector<EntryAmount> entryAmountsAfter(Book& book, std::string_view after);
 
 bool entryIdFree(Book& book, int32_t entryId);
 
-// Writes the entry as a new record with all fifteen properties.
-void writeEntryRecord(Book& book, const LedgerEntry& entry);
+// Writes the entry as a new record with all fifteen properties; false when it was not written.
+bool writeEntryRecord(Book& book, const LedgerEntry& entry);
 
 // Deletes the entry with this id; returns what it held (for reversing its effects), or nothing
 // when there was no such entry.
@@ -62,12 +63,12 @@ std::optional<LedgerEntry> deleteEntryRecord(Book& book, int32_t entryId);
 
 // Writes one instalment row. While an import is applied, an id below 500000 raises the
 // instalment counter to it.
-void addInstalmentRow(Book& book, const InstalmentRow& row);
+Status addInstalmentRow(Book& book, const InstalmentRow& row);
 
 // The rows dated from `first` to `last` inclusive, in date order.
 std::vector<InstalmentRow> instalmentsInRange(Book& book, std::string_view first, std::string_view last);
 
-void deleteInstalmentsOfEntry(Book& book, int32_t entryId);
-void deleteInstalmentsOfCard(Book& book, int32_t cardId);
+Status deleteInstalmentsOfEntry(Book& book, int32_t entryId);
+Status deleteInstalmentsOfCard(Book& book, int32_t cardId);
 
 }  // namespace coinest

@@ -10,15 +10,15 @@ bool deleteJournaled(Book& book, std::string_view table, ChangeLetter letter, in
   return tx.commit() && existed;
 }
 
-void deleteAllWithKey(Book& book, std::string_view table, PropId key, int32_t value) {
+Status deleteAllWithKey(Book& book, std::string_view table, PropId key, int32_t value) {
   TransactionGuard tx(book.store);
   if (TableHandle t = book.store.openTable(table, key)) {
     t.seek(SeekMode::SeekFromFirst, 0);
     for (RecordId r = t.seek(SeekMode::SeekAtLeast, value); r != 0; r = t.seek(SeekMode::SeekFromCurrent, 1)) {
-      if (intKeyOf(t, key) == value) t.deleteRecord(r);
+      if (intKeyOf(t, key) == value && !t.deleteRecord(r)) break;
     }
   }
-  tx.commit();
+  return tx.finish();
 }
 
 }  // namespace coinest

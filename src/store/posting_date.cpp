@@ -15,17 +15,18 @@ std::string readPostingDate(ObjectStore& store) {
   return date.postedThrough.size() == 10 ? date.postedThrough : "2001-01-01";
 }
 
-void writePostingDate(ObjectStore& store, const std::string& dateText) {
-  replaceSingleRecord(store, kPostingDateTable, PostingDate{dateText});
+bool writePostingDate(ObjectStore& store, const std::string& dateText) {
+  return replaceSingleRecord(store, kPostingDateTable, PostingDate{dateText});
 }
 
-void writePostingDate(Book& book, const std::string& dateText) {
+Status writePostingDate(Book& book, const std::string& dateText) {
   const PostingDate date{dateText};
   TransactionGuard tx(book.store);
-  replaceSingleRecord(book.store, kPostingDateTable, date);
-  // The posting date has no id of its own: its change file always carries 1.
-  journalChange(book, recordChange(ChangeLetter::PostingDate, ChangeOp::Modify, 1, date), JournalRule::ExchangeOnly);
-  tx.commit();
+  if (replaceSingleRecord(book.store, kPostingDateTable, date)) {
+    // The posting date has no id of its own: its change file always carries 1.
+    journalChange(book, recordChange(ChangeLetter::PostingDate, ChangeOp::Modify, 1, date), JournalRule::ExchangeOnly);
+  }
+  return tx.finish();
 }
 
 }  // namespace coinest

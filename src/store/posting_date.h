@@ -14,10 +14,10 @@ namespace coinest {
 std::string readPostingDate(ObjectStore& store);
 
 // Writes the date (a new book's first posting date: no change file).
-void writePostingDate(ObjectStore& store, const std::string& dateText);
+bool writePostingDate(ObjectStore& store, const std::string& dateText);
 
 // Writes the date and, whenever exchange is on (even while the journal is suppressed or an
 // import is applied), the "G" modify change file.
-void writePostingDate(Book& book, const std::string& dateText);
+Status writePostingDate(Book& book, const std::string& dateText);
 
 }  // namespace coinest

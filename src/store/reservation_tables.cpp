@@ -51,22 +51,22 @@ std::string reservationStartDate(int32_t dayOfMonth, const TodayDate& today) {
   return formatDateText(year, month, day);
 }
 
-void saveNewReservation(Book& book, Reservation reservation) {
+Status saveNewReservation(Book& book, Reservation reservation) {
   reservation.startDate = reservationStartDate(reservation.dayOfMonth, today(book.clock));
-  addReservation(book, reservation);
+  return addReservation(book, reservation);
 }
 
-void addReservation(Book& book, const Reservation& reservation) {
+Status addReservation(Book& book, const Reservation& reservation) {
   // Reservations share their counter with the assets.
-  addJournaled(book, kReservationsTable, ChangeLetter::Reservation, CounterNo::Reservation, reservation.reserveId,
+  return addJournaled(book, kReservationsTable, ChangeLetter::Reservation, CounterNo::Reservation, reservation.reserveId,
                reservation);
 }
 
-void replaceReservation(Book& book, Reservation reservation) {
+Status replaceReservation(Book& book, Reservation reservation) {
   reservation.startDate = reservationStartDate(reservation.dayOfMonth, today(book.clock));
-  replaceJournaled(
+  return replaceJournaled(
       book, ChangeLetter::Reservation, reservation.reserveId, reservation,
-      [&] { return deleteReservation(book, reservation.reserveId); }, [&] { addReservation(book, reservation); });
+      [&] { return deleteReservation(book, reservation.reserveId); }, [&] { return addReservation(book, reservation); });
 }
 
 bool deleteReservation(Book& book, int32_t reserveId) {
@@ -75,16 +75,16 @@ bool deleteReservation(Book& book, int32_t reserveId) {
 
 bool reservationIdFree(Book& book, int32_t reserveId) { return idFree(book.store, kReservationsTable, reserveId); }
 
-void addReservationLink(Book& book, const ReservationLink& link) {
-  addJournaled(book, kReservationLinksTable, ChangeLetter::Link, CounterNo::Link, link.linkId, link);
+Status addReservationLink(Book& book, const ReservationLink& link) {
+  return addJournaled(book, kReservationLinksTable, ChangeLetter::Link, CounterNo::Link, link.linkId, link);
 }
 
 bool deleteReservationLink(Book& book, int32_t linkId) {
   return deleteJournaled(book, kReservationLinksTable, ChangeLetter::Link, linkId);
 }
 
-void deleteLinksOfReservation(Book& book, int32_t reserveId) {
-  deleteAllWithKey(book, kReservationLinksTable, kLinkReservationKey, reserveId);
+Status deleteLinksOfReservation(Book& book, int32_t reserveId) {
+  return deleteAllWithKey(book, kReservationLinksTable, kLinkReservationKey, reserveId);
 }
 
 bool linkExists(Book& book, int32_t reserveId, std::string_view postedMonth) {

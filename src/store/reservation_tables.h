@@ -28,13 +28,13 @@ std::vector<int32_t> reservationsOnDay(Book& book, int32_t dayOfMonth);
 std::string reservationStartDate(int32_t dayOfMonth, const TodayDate& today);
 
 // Writes the reservation with its start date computed from today; a "B" add change file (usual).
-void saveNewReservation(Book& book, Reservation reservation);
+Status saveNewReservation(Book& book, Reservation reservation);
 // Writes the reservation as given (start date included); while an import is applied an id below
 // 500000 raises the reservation/asset counter; a "B" add change file (usual).
-void addReservation(Book& book, const Reservation& reservation);
+Status addReservation(Book& book, const Reservation& reservation);
 // Recomputes the start date from today, deletes and adds again with the journal suppressed, then
 // one modify change file (whenever exchange is on). Its links stay.
-void replaceReservation(Book& book, Reservation reservation);
+Status replaceReservation(Book& book, Reservation reservation);
 // A delete change file (usual) whether or not it existed; returns whether it did. Its links and
 // posted entries stay.
 bool deleteReservation(Book& book, int32_t reserveId);
@@ -42,10 +42,10 @@ bool reservationIdFree(Book& book, int32_t reserveId);
 
 // A "C" add change file (usual); while an import is applied an id below 500000 raises the link
 // counter.
-void addReservationLink(Book& book, const ReservationLink& link);
+Status addReservationLink(Book& book, const ReservationLink& link);
 bool deleteReservationLink(Book& book, int32_t linkId);
 // No change file.
-void deleteLinksOfReservation(Book& book, int32_t reserveId);
+Status deleteLinksOfReservation(Book& book, int32_t reserveId);
 // Whether the reservation was posted for the month ("YYYYMM").
 bool linkExists(Book& book, int32_t reserveId, std::string_view postedMonth);
 

@@ -11,8 +11,8 @@ void readConSettings(ObjectStore& store, ConSettings& settings) {
   settings = stored;  // an empty table leaves the defaults in `stored`
 }
 
-void writeConSettings(ObjectStore& store, const ConSettings& settings) {
-  replaceSingleRecord(store, kConSettingsTable, settings);
+bool writeConSettings(ObjectStore& store, const ConSettings& settings) {
+  return replaceSingleRecord(store, kConSettingsTable, settings);
 }
 
 void readCon2Settings(ObjectStore& store, Con2Settings& settings) {
@@ -21,8 +21,8 @@ void readCon2Settings(ObjectStore& store, Con2Settings& settings) {
   settings = stored;
 }
 
-void writeCon2Settings(ObjectStore& store, const Con2Settings& settings) {
-  replaceSingleRecord(store, kCon2SettingsTable, settings);
+bool writeCon2Settings(ObjectStore& store, const Con2Settings& settings) {
+  return replaceSingleRecord(store, kCon2SettingsTable, settings);
 }
 
 }  // namespace coinest

@@ -1,0 +1,94 @@
+#include "exchange/outbox.h"
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "exchange/change_file.h"
+#include "exchange/exchange_files.h"
+
+namespace coinest {
+
+namespace {
+
+// Files carried out under one lock and one commit.
+constexpr std::size_t kFlushBatch = 256;
+
+Status carryOut(const QueuedFile& file, const std::filesystem::path& folder) {
+  switch (static_cast<OutboxKind>(file.kind)) {
+    case OutboxKind::WriteFile:
+      return writeExchangeFile(folder, file.name, file.bytes)
+                 ? Status::ok()
+                 : Status::failure("the change file " + file.name + " cannot be written to " + folder.string());
+    case OutboxKind::DeleteApplied: {
+      const std::filesystem::path path = folder / file.name;
+      const IncomingFile now = readIncomingFile(path, kMaxChangeFileSize);
+      // Gone already, or the desktop has put a new file of that name since: nothing of ours to delete.
+      if (now.state == IncomingFile::State::Missing) return Status::ok();
+      if (now.state == IncomingFile::State::Read && now.bytes != file.bytes) return Status::ok();
+      return removeExchangeFile(path);
+    }
+    case OutboxKind::ClearChangeFiles: return removeChangeFiles(folder);
+    case OutboxKind::DeleteOrder: return removeExchangeFile(folder / file.name);
+  }
+  return Status::ok();  // a kind this program never queued: drop it
+}
+
+}  // namespace
+
+bool queueExchangeWrite(ObjectStore& store, std::string_view name, std::string_view bytes) {
+  return store.queueFile(static_cast<int>(OutboxKind::WriteFile), name, bytes);
+}
+
+bool queueAppliedDelete(ObjectStore& store, std::string_view name, std::string_view bytes) {
+  return store.queueFile(static_cast<int>(OutboxKind::DeleteApplied), name, bytes);
+}
+
+bool queueOrderDelete(ObjectStore& store, std::string_view name) {
+  return store.queueFile(static_cast<int>(OutboxKind::DeleteOrder), name, "");
+}
+
+bool queueChangeFilesClear(ObjectStore& store) {
+  return store.queueFile(static_cast<int>(OutboxKind::ClearChangeFiles), "", "");
+}
+
+OutboxFlush flushOutbox(ObjectStore& store, const std::filesystem::path& folder) {
+  OutboxFlush result;
+  if (!store.hasQueuedFiles()) return result;  // the usual case, read without taking the lock
+  int64_t after = 0;                           // files kept in the outbox are passed over
+  for (;;) {
+    TransactionGuard tx(store);
+    const std::vector<QueuedFile> batch = store.queuedFiles(after, kFlushBatch);
+    if (!tx.healthy()) {
+      result.status = Status::failure(store.lastError());
+      return result;
+    }
+    for (const QueuedFile& file : batch) {
+      after = file.seq;
+      Status done = carryOut(file, folder);
+      if (done) {
+        // Written and synced (or deleted) before its row goes: a kill here writes it again.
+        store.unqueueFile(file.seq);
+        ++result.carriedOut;
+        continue;
+      }
+      if (result.status) result.status = done;
+      if (const auto kind = static_cast<OutboxKind>(file.kind); kind == OutboxKind::DeleteApplied || kind == OutboxKind::DeleteOrder) {
+        ++result.undeletable;
+        continue;
+      }
+      result.stopped = true;
+      break;
+    }
+    if (Status committed = tx.finish(); !committed) {
+      result.status = committed;
+      return result;
+    }
+    if (result.stopped || batch.size() < kFlushBatch) return result;
+  }
+}
+
+}  // namespace coinest
