@@ -10,6 +10,7 @@
 #include "dialogs/query_page_state.h"
 #include "ledger/entry_row.h"
 #include "platform/clock.h"
+#include "store/asset_kind.h"
 #include "store/asset_table.h"
 
 namespace coinest::cli {
@@ -70,7 +71,7 @@ const CommandRegistration kCard{{
       }
       std::optional<Asset> chosen;
       if (card.card != 0) {
-        chosen = assetOfKind(c, card.card, "2", "credit card");
+        chosen = assetOfKind(c, card.card, kCreditCardKind, "credit card");
         if (!chosen) return kExitUsage;
       }
       setCardQuery(page.criteria.card, card.year, card.month, chosen ? &*chosen : nullptr);
@@ -110,7 +111,7 @@ int runBooks(CommandContext& c) {
 
 int runAccount(CommandContext& c) {
   AccountCriteria& criteria = query.accountCriteria;
-  const std::optional<Asset> account = assetOfKind(c, criteria.accountFilter, "1", "bank account");
+  const std::optional<Asset> account = assetOfKind(c, criteria.accountFilter, kBankAccountKind, "bank account");
   if (!account) return kExitUsage;
   criteria.company = account->company;
   criteria.assetName = account->assetName;

@@ -3,6 +3,7 @@
 #include "cli/command_registry.h"
 #include "platform/utf8_text.h"
 #include "store/settings_records.h"
+#include "store/yes_no_flag.h"
 
 namespace coinest::cli {
 
@@ -22,7 +23,7 @@ ConSettings merged(ObjectStore& store, const SettingsChange& change) {
 
 std::optional<std::string> checkSettingsChange(ObjectStore& store, const SettingsChange& change) {
   const ConSettings con = merged(store, change);
-  if (con.loginPrompt == "Y" && utf8Length(con.password) < 4) {
+  if (isYes(con.loginPrompt) && utf8Length(con.password) < 4) {
     return std::string("비밀번호는 최소 4자리이상 입력해야 합니다");
   }
   return std::nullopt;
@@ -56,7 +57,7 @@ Status applySettings(ObjectStore& store, const SettingsChange& change, std::ostr
 
 namespace {
 
-const std::vector<std::string> kYesNo = {"Y", "N"};
+const std::vector<std::string> kYesNo = {kYes, kNo};
 SettingsChange change;
 
 void configure(CLI::App& app) {

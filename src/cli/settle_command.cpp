@@ -5,6 +5,7 @@
 #include "ledger/settlement.h"
 #include "ledger/settlement_month.h"
 #include "store/settings_records.h"
+#include "store/yes_no_flag.h"
 
 namespace coinest::cli {
 
@@ -24,7 +25,7 @@ void configure(CLI::App& app) {
 int run(CommandContext& c) {
   ConSettings settings;
   readConSettings(c.store(), settings);
-  const SettlementOptions options{settings.showUsedOnly == "Y", withMinors};
+  const SettlementOptions options{isYes(settings.showUsedOnly), withMinors};
   const Settlement s = settleMonth(c.book(), YearMonth{argYear, argMonth},
                                    settlementStartDayOf(settings.settlementStartDay), options);
   c.out << "heading\t" << s.period.heading << '\n';

@@ -1,6 +1,7 @@
 #include "dialogs/query_account.h"
 
 #include "store/asset_table.h"
+#include "store/entry_kind.h"
 #include "store/entry_table.h"
 
 namespace coinest {
@@ -10,7 +11,7 @@ namespace {
 QueryRow accountRow(const LedgerEntry& e, int32_t accountId) {
   const TotalAmount amount = e.amount;
   // A transfer leaves the account on its from side and enters it on its to side.
-  const bool leaves = e.entryKind == "3" ? e.assetId == accountId : e.entryKind == "2";
+  const bool leaves = e.entryKind == kTransferKind ? e.assetId == accountId : e.entryKind == kExpenseKind;
   const TotalAmount signedAmount = leaves ? -amount : amount;
   return QueryRow{e, reservationMarked(e.content, e.reserveId), signedAmount, formatSignedTotalAmount(signedAmount)};
 }

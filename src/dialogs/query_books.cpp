@@ -2,6 +2,7 @@
 
 #include "calendar/amount.h"
 #include "dialogs/query_filter.h"
+#include "store/entry_kind.h"
 #include "store/entry_table.h"
 
 namespace coinest {
@@ -9,9 +10,9 @@ namespace coinest {
 namespace {
 
 QueryRow booksRow(const LedgerEntry& e) {
-  const TotalAmount amount = e.entryKind == "2" ? -TotalAmount{e.amount} : TotalAmount{e.amount};
+  const TotalAmount amount = e.entryKind == kExpenseKind ? -TotalAmount{e.amount} : TotalAmount{e.amount};
   // A transfer has no direction in the books query.
-  const std::string text = e.entryKind == "3" ? formatTotalAmount(amount) : formatSignedTotalAmount(amount);
+  const std::string text = e.entryKind == kTransferKind ? formatTotalAmount(amount) : formatSignedTotalAmount(amount);
   return QueryRow{e, entryRowContent(e), amount, text};
 }
 
@@ -35,8 +36,8 @@ BooksQueryView buildBooksQuery(Book& book, const BooksCriteria& criteria, QueryR
     if (!passesBooksFilter(row.entry, criteria)) continue;
     if (row.entry.entryId == rememberedEntryId && rememberedEntryId != 0) view.selected = view.rows.size();
     view.rows.push_back({rowDateText(row.entry.entryDate), row.content, row.amountText, row.entry.entryId});
-    if (row.entry.entryKind == "1") view.income += row.signedAmount;
-    if (row.entry.entryKind == "2") view.expense -= row.signedAmount;
+    if (row.entry.entryKind == kIncomeKind) view.income += row.signedAmount;
+    if (row.entry.entryKind == kExpenseKind) view.expense -= row.signedAmount;
   }
 
   view.fromText = criteria.queryFrom;

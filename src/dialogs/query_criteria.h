@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "dialogs/filter_codes.h"
 #include "platform/clock.h"
 
 namespace coinest {
@@ -18,7 +19,7 @@ inline constexpr std::string_view kAnyCategory = "전체";
 struct BooksCriteria {
   std::string queryFrom;            // "YYYY-MM-DD"
   std::string queryTo;
-  std::string filterCode = "0";     // query_filter.h
+  std::string filterCode = kFilterAll;  // filter_codes.h
   std::string majorFilter{kAnyCategory};
   std::string minorFilter{kAnyCategory};
   int32_t assetFilter = 0;          // 0 any asset
@@ -53,7 +54,7 @@ struct QueryCriteria {
 };
 
 // The start values: the books and account periods from the first of the current month to today,
-// code "0" with "전체" categories and no asset; the card query on the current month for every card.
+// code kFilterAll with "전체" categories and no asset; the card query on the current month for every card.
 QueryCriteria startQueryCriteria(const Clock& clock);
 
 }  // namespace coinest

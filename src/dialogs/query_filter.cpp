@@ -1,12 +1,12 @@
 #include "dialogs/query_filter.h"
 
+#include "store/entry_kind.h"
+#include "store/reserved_names.h"
+#include "store/yes_no_flag.h"
+
 namespace coinest {
 
 namespace {
-
-constexpr std::string_view kCarryOverMajor = "전월이월";
-constexpr std::string_view kCardBillMajor = "카드대금";
-constexpr std::string_view kCashAdvanceMinor = "현금서비스";
 
 bool categoryMatches(const LedgerEntry& entry, const BooksCriteria& c) {
   if (c.majorFilter == kAnyCategory) return true;
@@ -17,43 +17,45 @@ bool assetMatches(const LedgerEntry& entry, const BooksCriteria& c) {
   return c.assetFilter == 0 || c.assetFilter == entry.assetId;
 }
 
-bool yes(const std::string& flag) { return flag == "Y"; }
-
 // Money in hand on at least one side: an income or expense paid in cash, a transfer from or to
 // cash. A phone payment or a card spends no cash.
 bool movesCash(const LedgerEntry& entry) {
-  if (yes(entry.checkCardFlag) || yes(entry.phoneFlag) || yes(entry.cardFlag)) return false;
-  if (entry.entryKind == "3") return entry.assetId == 0 || entry.toAssetId == 0;
+  if (isYes(entry.checkCardFlag) || isYes(entry.phoneFlag) || isYes(entry.cardFlag)) return false;
+  if (entry.entryKind == kTransferKind) return entry.assetId == 0 || entry.toAssetId == 0;
   return entry.assetId == 0;
 }
 
 bool movesAccount(const LedgerEntry& entry, const BooksCriteria& c) {
-  if (yes(entry.checkCardFlag) || yes(entry.cardFlag)) return false;
+  if (isYes(entry.checkCardFlag) || isYes(entry.cardFlag)) return false;
   if (c.assetFilter != 0 && c.assetFilter != entry.assetId && c.assetFilter != entry.toAssetId) return false;
   if (entry.assetId <= 0 && entry.toAssetId <= 0) return false;
   // A cash advance leaves a card; it moves an account only when it is paid into one.
-  if (entry.entryKind == "3" && entry.minorItem == kCashAdvanceMinor) return entry.toAssetId > 0;
+  if (entry.entryKind == kTransferKind && entry.minorItem == kCashAdvanceMinor) return entry.toAssetId > 0;
   return true;
 }
 
 bool passesCode(const LedgerEntry& entry, const BooksCriteria& c) {
   const std::string_view code = c.filterCode;
-  const bool income = entry.entryKind == "1" && entry.majorItem != kCarryOverMajor;
-  const bool expense = entry.entryKind == "2" && entry.majorItem != kCardBillMajor;
-  const bool card = yes(entry.cardFlag);
-  if (code == "0") return true;
-  if (code == "B") return movesCash(entry);
-  if (code == "C") return movesAccount(entry, c);
-  if (code == "5") return entry.entryKind == "2" && entry.majorItem == kCardBillMajor;
-  if (code == "1") return income;
-  if (code == "6") return income && entry.assetId == 0;
-  if (code == "7") return income && entry.assetId > 0 && assetMatches(entry, c);
-  if (code == "2") return expense;
-  if (code == "3") return expense && entry.assetId == 0 && !yes(entry.phoneFlag) && !card;
-  if (code == "8") return expense && entry.assetId > 0 && assetMatches(entry, c) && !yes(entry.checkCardFlag) && !card;
-  if (code == "4") return expense && card && assetMatches(entry, c);
-  if (code == "9") return expense && entry.assetId > 0 && assetMatches(entry, c) && yes(entry.checkCardFlag) && !card;
-  if (code == "A") return expense && entry.assetId == 0 && yes(entry.phoneFlag) && !card;
+  const bool income = entry.entryKind == kIncomeKind && entry.majorItem != kCarryOverCategory;
+  const bool expense = entry.entryKind == kExpenseKind && entry.majorItem != kCardPaymentCategory;
+  const bool card = isYes(entry.cardFlag);
+  if (code == kFilterAll) return true;
+  if (code == kFilterCash) return movesCash(entry);
+  if (code == kFilterAccount) return movesAccount(entry, c);
+  if (code == kFilterCardPayment) return entry.entryKind == kExpenseKind && entry.majorItem == kCardPaymentCategory;
+  if (code == kFilterIncome) return income;
+  if (code == kFilterCashIncome) return income && entry.assetId == 0;
+  if (code == kFilterAccountIncome) return income && entry.assetId > 0 && assetMatches(entry, c);
+  if (code == kFilterExpense) return expense;
+  if (code == kFilterCashExpense) return expense && entry.assetId == 0 && !isYes(entry.phoneFlag) && !card;
+  if (code == kFilterAccountExpense) {
+    return expense && entry.assetId > 0 && assetMatches(entry, c) && !isYes(entry.checkCardFlag) && !card;
+  }
+  if (code == kFilterCardExpense) return expense && card && assetMatches(entry, c);
+  if (code == kFilterCheckCardExpense) {
+    return expense && entry.assetId > 0 && assetMatches(entry, c) && isYes(entry.checkCardFlag) && !card;
+  }
+  if (code == kFilterPhoneExpense) return expense && entry.assetId == 0 && isYes(entry.phoneFlag) && !card;
   return false;
 }
 
@@ -69,11 +71,13 @@ std::string_view filterCodeName(std::string_view code) {
 bool isFilterCode(std::string_view code) { return !filterCodeName(code).empty(); }
 
 bool usesCategoryFilter(std::string_view code) {
-  return isFilterCode(code) && code != "0" && code != "5" && code != "B" && code != "C";
+  return isFilterCode(code) && code != kFilterAll && code != kFilterCardPayment && code != kFilterCash &&
+         code != kFilterAccount;
 }
 
 bool usesAssetFilter(std::string_view code) {
-  return code == "4" || code == "7" || code == "8" || code == "9" || code == "C";
+  return code == kFilterCardExpense || code == kFilterAccountIncome || code == kFilterAccountExpense ||
+         code == kFilterCheckCardExpense || code == kFilterAccount;
 }
 
 bool passesBooksFilter(const LedgerEntry& entry, const BooksCriteria& criteria) {

@@ -16,6 +16,7 @@
 #include "store/record_layout.h"
 #include "store/reservation_tables.h"
 #include "store/table_catalogue.h"
+#include "store/yes_no_flag.h"
 
 namespace coinest {
 
@@ -126,8 +127,8 @@ template <class R>
 void resetOptionalEntryFields(R& r) {
   r.assetId = 0;
   r.instalments = 0;
-  r.phoneFlag = "N";
-  r.checkCardFlag = "N";
+  r.phoneFlag = kNo;
+  r.checkCardFlag = kNo;
 }
 template <>
 void beginRecord(LedgerEntry& e) { resetOptionalEntryFields(e); }

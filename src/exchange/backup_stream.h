@@ -14,7 +14,7 @@
 // (backup_stream.cpp), and is complete when its closing field (the last of the list) arrives with
 // a value. Field 1 with a value begins the next record of its table: the fields a file may leave
 // out get their defaults then (an entry's or reservation's asset, instalments and the two flags,
-// which become "N"; an asset's billing period and balance). Every other field keeps the value
+// which become no; an asset's billing period and balance). Every other field keeps the value
 // of the table's previous record until the file gives a new one.
 //
 // The same format carries the upgrade's transfer file. The stream is written in tag order

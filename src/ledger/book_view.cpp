@@ -7,15 +7,12 @@
 #include "ledger/entry_rules.h"
 #include "ledger/total_amount.h"
 #include "store/asset_table.h"
+#include "store/entry_kind.h"
 #include "store/entry_table.h"
 
 namespace coinest {
 
 namespace {
-
-constexpr std::string_view kIncome = "1";
-constexpr std::string_view kExpense = "2";
-constexpr std::string_view kTransfer = "3";
 
 std::string assetName(Book& book, int32_t assetId) {
   const std::optional<Asset> a = findAsset(book, assetId);
@@ -86,8 +83,8 @@ BookView buildBookView(Book& book, BookReadCache& cache, const BookViewQuery& qu
   for (std::size_t i = 0; i < listed.size(); ++i) {
     const LedgerEntry& e = *listed[i];
     view.rows.push_back(bookRowOf(e));
-    if (e.entryKind == kIncome) income += e.amount;
-    if (e.entryKind == kExpense) expense += e.amount;
+    if (e.entryKind == kIncomeKind) income += e.amount;
+    if (e.entryKind == kExpenseKind) expense += e.amount;
     cash += cashEffect(e);
     if (query.mode == BookViewMode::Day) {
       if (query.selectedEntryId != 0 && e.entryId == query.selectedEntryId) view.selectedRow = i;
@@ -106,7 +103,7 @@ EntryDetail entryDetailOf(Book& book, const LedgerEntry& entry) {
   EntryDetail detail;
   detail[0] = entry.content;
   detail[1] = entryText(entry);
-  if (entry.entryKind == kTransfer) {
+  if (entry.entryKind == kTransferKind) {
     detail[2] = "－계좌:" + (entry.assetId < 1 ? std::string("현금") : assetName(book, entry.assetId));
     detail[3] = "＋계좌:" + (entry.toAssetId < 1 ? std::string("현금") : assetName(book, entry.toAssetId));
   } else {

@@ -5,8 +5,10 @@
 #include <tuple>
 
 #include "ledger/instalments.h"
+#include "store/asset_kind.h"
 #include "store/asset_table.h"
 #include "store/entry_table.h"
+#include "store/yes_no_flag.h"
 
 namespace coinest {
 
@@ -87,7 +89,7 @@ CardStatement buildCardStatement(Book& book, int year, int month, int32_t cardId
   statement.month = month;
 
   std::vector<BilledCard> cards;
-  for (const Asset& card : loadAssetsOfKind(book, "2")) {
+  for (const Asset& card : loadAssetsOfKind(book, kCreditCardKind)) {
     if (cardId != 0 && card.assetId != cardId) continue;
     cards.push_back({card.assetId, billingPeriod(card, year, month).value_or(fallback)});
   }
@@ -102,7 +104,7 @@ CardStatement buildCardStatement(Book& book, int year, int month, int32_t cardId
   // One walk serves every card: each takes the card expenses from its own start onwards. Past the
   // latest period end only the amounts still to come matter, so that long tail is read lightly.
   for (const LedgerEntry& entry : entriesInRange(book, first, last)) {
-    if (entry.cardFlag != "Y") continue;
+    if (!isYes(entry.cardFlag)) continue;
     const BilledCard* card = findCard(cards, entry.assetId);
     if (card == nullptr || entry.entryDate < card->range.start) continue;
     if (entry.entryDate > card->range.end) {
@@ -113,7 +115,7 @@ CardStatement buildCardStatement(Book& book, int year, int month, int32_t cardId
     statement.toCome += afterInstalment(entry, 1);
   }
   for (const EntryAmount& later : entryAmountsAfter(book, last)) {
-    if (later.cardFlag == "Y" && findCard(cards, later.assetId) != nullptr) statement.toCome += later.amount;
+    if (isYes(later.cardFlag) && findCard(cards, later.assetId) != nullptr) statement.toCome += later.amount;
   }
 
   for (const InstalmentRow& row : instalmentsInRange(book, first, last)) {

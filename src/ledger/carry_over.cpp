@@ -2,22 +2,19 @@
 
 #include "calendar/date_text.h"
 #include "ledger/entry_rules.h"
+#include "store/entry_kind.h"
 #include "store/entry_table.h"
+#include "store/reserved_names.h"
 #include "store/settings_records.h"
 #include "store/table_catalogue.h"
+#include "store/yes_no_flag.h"
 
 namespace coinest {
-
-namespace {
-
-constexpr char kCarryOverName[] = "전월이월";
-
-}  // namespace
 
 Status offerCarryOver(Book& book, UiPort& ui) {
   Con2Settings settings;
   readCon2Settings(book.store, settings);
-  if (settings.autoCarryOver != "Y") return Status::ok();
+  if (!isYes(settings.autoCarryOver)) return Status::ok();
   const TodayDate now = today(book.clock);
   if (settings.carryYear * 100 + settings.carryMonth >= now.year * 100 + now.month) return Status::ok();
   // Recorded before asking, so the question comes once a month whatever the answer.
@@ -44,12 +41,12 @@ Status carryOverCash(Book& book, UiPort& ui, int year, int month) {
       LedgerEntry e;
       e.entryId = *entryId;
       e.entryDate = formatDateText(year, month, 1);
-      e.entryKind = "1";
-      e.majorItem = kCarryOverName;
-      e.minorItem = kCarryOverName;
-      e.content = kCarryOverName;
+      e.entryKind = kIncomeKind;
+      e.majorItem = kCarryOverCategory;
+      e.minorItem = kCarryOverCategory;
+      e.content = kCarryOverCategory;
       e.amount = cash;
-      e.cardFlag = "N";
+      e.cardFlag = kNo;
       if (Status added = addEntry(book, e); !added) return added;
     }
     // Without cash to carry the entry id taken stays used, as it always was.

@@ -1,6 +1,8 @@
 #include "ledger/entry_row.h"
 
 #include "calendar/amount.h"
+#include "store/entry_kind.h"
+#include "store/yes_no_flag.h"
 
 namespace coinest {
 
@@ -14,15 +16,15 @@ std::string rowDateText(std::string_view entryDate) {
 
 std::string prefixedContent(const LedgerEntry& entry) {
   const char* prefix = "[계]";
-  if (entry.entryKind == "3") {
+  if (entry.entryKind == kTransferKind) {
     prefix = "[이]";
-  } else if (entry.cardFlag == "Y") {
+  } else if (isYes(entry.cardFlag)) {
     prefix = "[카]";
-  } else if (entry.phoneFlag == "Y") {
+  } else if (isYes(entry.phoneFlag)) {
     prefix = "[폰]";
   } else if (entry.assetId < 1) {
     prefix = "";
-  } else if (entry.checkCardFlag == "Y") {
+  } else if (isYes(entry.checkCardFlag)) {
     prefix = "[체]";
   }
   return prefix + entry.content;
@@ -34,8 +36,8 @@ std::string reservationMarked(std::string content, int32_t reserveId) {
 
 std::string rowAmountText(const LedgerEntry& entry) {
   const std::string amount = formatAmount(entry.amount);
-  if (entry.entryKind == "1") return "+" + amount;
-  if (entry.entryKind == "2") return "-" + amount;
+  if (entry.entryKind == kIncomeKind) return "+" + amount;
+  if (entry.entryKind == kExpenseKind) return "-" + amount;
   return amount;
 }
 

@@ -2,10 +2,13 @@
 
 #include "calendar/amount.h"
 #include "ledger/instalments.h"
+#include "store/asset_kind.h"
 #include "store/asset_table.h"
+#include "store/entry_kind.h"
 #include "store/entry_table.h"
 #include "store/id_counters.h"
 #include "store/journaled_writes.h"
+#include "store/yes_no_flag.h"
 
 namespace coinest {
 
@@ -20,14 +23,15 @@ int32_t wrappingAdd(int32_t a, int32_t b) {
 int32_t negated(int32_t v) { return static_cast<int32_t>(0u - static_cast<uint32_t>(v)); }
 
 // The balance effects of an entry; `sign` +1 applies them, -1 reverses them. A credit-card
-// expense changes no stored balance: the card is paid later by a "카드대금" entry.
+// expense changes no stored balance: the card is paid later by a card payment entry.
 Status applyBalanceEffects(Book& book, const LedgerEntry& e, int sign) {
-  if (e.cardFlag != "N") return Status::ok();
+  if (isYes(e.cardFlag)) return Status::ok();
   const int32_t amount = sign > 0 ? e.amount : negated(e.amount);
   if (e.assetId > 0) {
-    if (Status s = adjustAssetBalance(book, e.assetId, e.entryKind == "1" ? amount : negated(amount)); !s) return s;
+    Status adjusted = adjustAssetBalance(book, e.assetId, e.entryKind == kIncomeKind ? amount : negated(amount));
+    if (!adjusted) return adjusted;
   }
-  if (e.toAssetId > 0 && e.entryKind == "3") return adjustAssetBalance(book, e.toAssetId, amount);
+  if (e.toAssetId > 0 && e.entryKind == kTransferKind) return adjustAssetBalance(book, e.toAssetId, amount);
   return Status::ok();
 }
 
@@ -85,7 +89,7 @@ Status adjustAssetBalance(Book& book, int32_t assetId, int32_t delta) {
   // A check card that names an account moves the account's balance. A credit card's field of the
   // same place holds its payment day, which is never followed as an asset id.
   if (target->linkOrPayDay != 0) {
-    if (target->assetKind == "2") return Status::ok();
+    if (target->assetKind == kCreditCardKind) return Status::ok();
     target = findAsset(book, target->linkOrPayDay);
     if (!target) return Status::ok();
   }
@@ -99,11 +103,13 @@ Status adjustAssetBalance(Book& book, int32_t assetId, int32_t delta) {
 }
 
 int32_t cashEffect(const LedgerEntry& e) {
-  if (e.entryKind == "1" && e.assetId == 0) return e.amount;
+  if (e.entryKind == kIncomeKind && e.assetId == 0) return e.amount;
   // Mobile-phone and credit-card expenses do not spend cash.
-  if (e.entryKind == "2" && e.assetId == 0 && e.cardFlag == "N" && e.phoneFlag == "N") return negated(e.amount);
-  if (e.entryKind == "3" && e.assetId == 0 && e.toAssetId >= 1) return negated(e.amount);  // cash deposit
-  if (e.entryKind == "3" && e.assetId > 0 && e.toAssetId == 0) return e.amount;  // withdrawal, cash advance
+  if (e.entryKind == kExpenseKind && e.assetId == 0 && !isYes(e.cardFlag) && !isYes(e.phoneFlag)) {
+    return negated(e.amount);
+  }
+  if (e.entryKind == kTransferKind && e.assetId == 0 && e.toAssetId >= 1) return negated(e.amount);  // cash deposit
+  if (e.entryKind == kTransferKind && e.assetId > 0 && e.toAssetId == 0) return e.amount;  // withdrawal, cash advance
   return 0;
 }
 
@@ -115,18 +121,18 @@ int32_t cashBalance(Book& book, std::string_view fromDate, std::string_view toDa
 
 std::string entryText(const LedgerEntry& e) {
   const std::string amount = formatAmount(e.amount) + "원";
-  if (e.entryKind == "1") return amount + (e.assetId > 0 ? "(계좌수입)" : "(현금수입)");
-  if (e.phoneFlag == "Y") return amount + "(휴대폰결제 지출)";
-  if (e.entryKind == "2" && e.cardFlag == "N") {
+  if (e.entryKind == kIncomeKind) return amount + (e.assetId > 0 ? "(계좌수입)" : "(현금수입)");
+  if (isYes(e.phoneFlag)) return amount + "(휴대폰결제 지출)";
+  if (e.entryKind == kExpenseKind && !isYes(e.cardFlag)) {
     if (e.assetId < 1) return amount + "(현금지출)";
-    return amount + (e.checkCardFlag == "Y" ? "(체크카드지출)" : "(계좌지출)");
+    return amount + (isYes(e.checkCardFlag) ? "(체크카드지출)" : "(계좌지출)");
   }
-  if (e.entryKind == "2") {
+  if (e.entryKind == kExpenseKind) {
     if (e.instalments == 0) return amount + "(카드지출)";
     if (e.instalments == 1) return amount + "(카드지출-일시불)";
     return amount + "(카드지출-" + std::to_string(e.instalments) + "개월할부)";
   }
-  if (e.entryKind == "3") return amount + "(이체:" + e.majorItem + "-" + e.minorItem + ")";
+  if (e.entryKind == kTransferKind) return amount + "(이체:" + e.majorItem + "-" + e.minorItem + ")";
   return amount;
 }
 

@@ -8,20 +8,19 @@
 
 #include "calendar/amount.h"
 #include "store/category_tables.h"
+#include "store/entry_kind.h"
 #include "store/entry_table.h"
+#include "store/yes_no_flag.h"
 
 namespace coinest {
 
 namespace {
 
-constexpr std::string_view kIncome = "1";
-constexpr std::string_view kExpense = "2";
-
 void addByMeans(MeansSums& sums, const LedgerEntry& e) {
   sums.total += e.amount;
-  if (e.cardFlag == "Y") {
+  if (isYes(e.cardFlag)) {
     sums.card += e.amount;
-  } else if (e.phoneFlag == "Y" || e.checkCardFlag == "Y") {
+  } else if (isYes(e.phoneFlag) || isYes(e.checkCardFlag)) {
     sums.other += e.amount;
   } else if (e.assetId != 0) {
     sums.account += e.amount;
@@ -81,7 +80,7 @@ SettlementTally readSettlement(Book& book, YearMonth month, int startDay) {
   // (kind, name) -> category; the first of equal names takes the entries.
   std::map<std::pair<std::string, std::string>, std::size_t> byName;
   std::vector<int32_t> majorIds;  // of the categories in the table, by index
-  for (const std::string_view kind : {kIncome, kExpense}) {
+  for (const std::string_view kind : {kIncomeKind, kExpenseKind}) {
     for (const MajorItem& item : loadMajorItems(book, kind).items) {
       if (!byName.emplace(std::make_pair(item.itemKind, item.itemName), tally.categories.size()).second) continue;
       tally.categories.push_back(CategoryTally{item.itemKind, item.itemName, true, {}, {}});
@@ -91,7 +90,7 @@ SettlementTally readSettlement(Book& book, YearMonth month, int startDay) {
 
   for (LedgerEntry& e : entriesInRange(book, tally.period.first, tally.period.last)) {
     // Transfers take no part; a kind the program never writes has no group to count in.
-    if (e.entryKind != kIncome && e.entryKind != kExpense) continue;
+    if (e.entryKind != kIncomeKind && e.entryKind != kExpenseKind) continue;
     const auto [it, added] = byName.emplace(std::make_pair(e.entryKind, e.majorItem), tally.categories.size());
     if (added) tally.categories.push_back(CategoryTally{e.entryKind, e.majorItem, false, {}, {}});
     CategoryTally& category = tally.categories[it->second];
@@ -129,7 +128,7 @@ Settlement settlementView(const SettlementTally& tally, SettlementOptions option
     if (c.name == kCardPaymentCategory) continue;
     if (options.showUsedOnly && s.total == 0) continue;
 
-    const bool income = c.kind == kIncome;
+    const bool income = c.kind == kIncomeKind;
     bool& labelled = income ? incomeLabelled : expenseLabelled;
     SettlementRow row;
     row.group = labelled ? "" : income ? "수입" : "지출";

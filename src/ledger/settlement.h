@@ -20,11 +20,9 @@
 #include "ledger/total_amount.h"
 #include "store/book.h"
 #include "store/records.h"
+#include "store/reserved_names.h"
 
 namespace coinest {
-
-inline constexpr std::string_view kCarryOverCategory = "전월이월";
-inline constexpr std::string_view kCardPaymentCategory = "카드대금";
 
 // The dates a settlement month covers and the page's heading for it.
 struct SettlementPeriod {
@@ -54,7 +52,7 @@ struct MinorTally {
 
 // One major category of the settlement, in table or found only in entries.
 struct CategoryTally {
-  std::string kind;  // "1" income, "2" expense
+  std::string kind;  // kIncomeKind or kExpenseKind
   std::string name;
   bool inTable = true;  // false: only entries name it (the category was deleted)
   MeansSums sums;
@@ -119,7 +117,7 @@ struct LabelledTotal {
 std::array<LabelledTotal, 10> settlementTotalTexts(const SettlementTotals& totals);
 
 struct SettlementOptions {
-  bool showUsedOnly = false;  // the setting "결산시 내역이 있는 항목만 보이기" is "Y"
+  bool showUsedOnly = false;  // the setting "결산시 내역이 있는 항목만 보이기" is yes
   bool withMinors = false;    // the minor rows are switched on
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "store/asset_kind.h"
 #include "store/entry_table.h"
 #include "store/id_counters.h"
 #include "store/journaled_writes.h"
@@ -41,8 +42,8 @@ std::vector<Asset> loadAssetsOfKind(Book& book, std::string_view assetKind) {
 
 std::vector<Asset> loadPaymentAssets(Book& book, std::string_view assetKind) {
   std::vector<Asset> list =
-      assetKind == "0"
-          ? walkKinds(book, assetKind, [](const std::string& kind) { return kind == "1" || kind == "6"; })
+      assetKind == kPaymentAssetKinds
+          ? walkKinds(book, assetKind, [](const std::string& kind) { return kind == kBankAccountKind || kind == kCheckCardKind; })
           : walkKinds(book, assetKind, [&](const std::string& kind) { return kind == assetKind; });
   std::stable_sort(list.begin(), list.end(), [](const Asset& a, const Asset& b) {
     if (a.assetKind != b.assetKind) return a.assetKind < b.assetKind;

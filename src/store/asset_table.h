@@ -14,10 +14,13 @@ namespace coinest {
 
 inline constexpr std::size_t kAssetListCapacity = 500;
 
+// Asks loadPaymentAssets for the bank accounts and the check cards together; no asset has this kind.
+inline constexpr char kPaymentAssetKinds[] = "0";
+
 // The assets of a kind, in table order (the asset page).
 std::vector<Asset> loadAssetsOfKind(Book& book, std::string_view assetKind);
-// For "0" the bank accounts and check cards, otherwise the assets of that kind; sorted by kind,
-// then by company (the account and card choices of the dialogs).
+// For kPaymentAssetKinds the bank accounts and check cards, otherwise the assets of that kind;
+// sorted by kind, then by company (the account and card choices of the dialogs).
 std::vector<Asset> loadPaymentAssets(Book& book, std::string_view assetKind);
 std::optional<Asset> findAsset(Book& book, int32_t assetId);
 

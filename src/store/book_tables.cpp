@@ -6,6 +6,7 @@
 #include "store/posting_date.h"
 #include "store/settings_records.h"
 #include "store/table_catalogue.h"
+#include "store/yes_no_flag.h"
 
 namespace coinest {
 
@@ -30,7 +31,7 @@ std::optional<NewTables> createMissingTables(ObjectStore& store, const Clock& cl
   created.postingDate = createBookTable(store, kPostingDateTable);
   if (created.postingDate) writePostingDate(store, now.text);
   created.con2Settings = createBookTable(store, kCon2SettingsTable);
-  if (created.con2Settings) writeCon2Settings(store, Con2Settings{"N", now.year, now.month});
+  if (created.con2Settings) writeCon2Settings(store, Con2Settings{kNo, now.year, now.month});
   if (!tx.commit()) return std::nullopt;
   return created;
 }

@@ -4,9 +4,11 @@
 #include <array>
 #include <string>
 
+#include "store/entry_kind.h"
 #include "store/id_counters.h"
 #include "store/journaled_writes.h"
 #include "store/record_layout.h"
+#include "store/reserved_names.h"
 #include "store/table_access.h"
 #include "store/table_catalogue.h"
 
@@ -18,12 +20,12 @@ constexpr PropId kMajorKindKey = makePropId(2, PropType::Text);
 constexpr PropId kMinorParentKey = makePropId(2, PropType::Int32);
 
 // The transfer categories are not stored: they exist for every book and the desktop never sees them.
-const MajorItem kTransferMajor{kTransferMajorId, "3", "현금", 1};
+const MajorItem kTransferMajor{kTransferMajorId, kTransferKind, kTransferCategory, 1};
 const std::array kTransferMinors = {
-    MinorItem{-999, kTransferMajorId, "현금 입금", 1, "Y"},
-    MinorItem{-998, kTransferMajorId, "현금 인출", 2, "Y"},
-    MinorItem{-997, kTransferMajorId, "현금서비스", 3, "Y"},
-    MinorItem{-996, kTransferMajorId, "계좌 이동", 4, "Y"},
+    MinorItem{-999, kTransferMajorId, kCashDepositMinor, 1, kYes},
+    MinorItem{-998, kTransferMajorId, kCashWithdrawalMinor, 2, kYes},
+    MinorItem{-997, kTransferMajorId, kCashAdvanceMinor, 3, kYes},
+    MinorItem{-996, kTransferMajorId, kAccountTransferMinor, 4, kYes},
 };
 
 template <class Item>
@@ -54,17 +56,17 @@ MajorList walkMajors(Book& book, std::string_view itemKind) {
 }  // namespace
 
 MajorList loadMajorItems(Book& book, std::string_view itemKind) {
-  if (itemKind == "3") return MajorList{{kTransferMajor}, kTransferMajor.itemOrder};
+  if (itemKind == kTransferKind) return MajorList{{kTransferMajor}, kTransferMajor.itemOrder};
   MajorList list = walkMajors(book, itemKind);
   sortItems(list.items);
   return list;
 }
 
 MajorList loadMajorItemsForQuery(Book& book, std::string_view itemKind) {
-  if (itemKind == "3") return MajorList{{kTransferMajor}, kTransferMajor.itemOrder};
+  if (itemKind == kTransferKind) return MajorList{{kTransferMajor}, kTransferMajor.itemOrder};
   MajorList list = walkMajors(book, itemKind);
   // The carry-over and the card payments are not categories a query asks for.
-  std::erase_if(list.items, [](const MajorItem& m) { return m.itemName == "전월이월" || m.itemName == "카드대금"; });
+  std::erase_if(list.items, [](const MajorItem& m) { return m.itemName == kCarryOverCategory || m.itemName == kCardPaymentCategory; });
   sortItems(list.items);
   return list;
 }

@@ -29,7 +29,7 @@ struct MinorList {
   int32_t highestOrder = 0;
 };
 
-// The majors of a kind: "1" income, "2" expense, "3" the built-in transfer major alone.
+// The majors of a kind (entry_kind.h); for kTransferKind the built-in transfer major alone.
 MajorList loadMajorItems(Book& book, std::string_view itemKind);
 // As loadMajorItems, without "전월이월" and "카드대금".
 MajorList loadMajorItemsForQuery(Book& book, std::string_view itemKind);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/utf8_text.h"
+#include "store/yes_no_flag.h"
 
 namespace coinest {
 
@@ -21,8 +22,8 @@ const std::array kLedgerEntryFields = {
     intField(10, &LedgerEntry::reserveId),
     intField(11, &LedgerEntry::assetId),
     intField(12, &LedgerEntry::instalments),
-    textField(13, &LedgerEntry::phoneFlag, 1, "N"),
-    textField(14, &LedgerEntry::checkCardFlag, 1, "N"),
+    textField(13, &LedgerEntry::phoneFlag, 1, kNo),
+    textField(14, &LedgerEntry::checkCardFlag, 1, kNo),
     intField(15, &LedgerEntry::toAssetId),
 };
 
@@ -47,8 +48,8 @@ const std::array kReservationFields = {
     textField(10, &Reservation::note, 256),
     intField(11, &Reservation::assetId),
     intField(12, &Reservation::instalments),
-    textField(13, &Reservation::phoneFlag, 1, "N"),
-    textField(14, &Reservation::checkCardFlag, 1, "N"),
+    textField(13, &Reservation::phoneFlag, 1, kNo),
+    textField(14, &Reservation::checkCardFlag, 1, kNo),
 };
 
 const std::array kReservationLinkFields = {
@@ -103,14 +104,14 @@ const std::array kIdCountersFields = {
 };
 
 const std::array kConSettingsFields = {
-    textField(1, &ConSettings::loginPrompt, 1, "N"),
+    textField(1, &ConSettings::loginPrompt, 1, kNo),
     textField(2, &ConSettings::password, 10),
-    textField(3, &ConSettings::showUsedOnly, 1, "N"),
+    textField(3, &ConSettings::showUsedOnly, 1, kNo),
     textField(4, &ConSettings::settlementStartDay, 2, "1"),
 };
 
 const std::array kCon2SettingsFields = {
-    textField(1, &Con2Settings::autoCarryOver, 1, "N"),
+    textField(1, &Con2Settings::autoCarryOver, 1, kNo),
     intField(2, &Con2Settings::carryYear),
     intField(3, &Con2Settings::carryMonth),
 };

@@ -7,24 +7,26 @@
 #include <cstdint>
 #include <string>
 
+#include "store/yes_no_flag.h"
+
 namespace coinest {
 
 // "CoinestBooks": one entry of the book.
 struct LedgerEntry {
   int32_t entryId = 0;
   std::string entryDate;   // "YYYY-MM-DD"
-  std::string entryKind;   // "1" income, "2" expense, "3" transfer
+  std::string entryKind;   // entry_kind.h
   std::string majorItem;   // major category name
   std::string minorItem;   // minor category name
   std::string content;
   int32_t amount = 0;
-  std::string cardFlag;    // "Y" credit-card expense
+  std::string cardFlag;    // yes: a credit-card expense
   std::string note;
   int32_t reserveId = 0;   // the reservation that posted it; 0 when made by hand
   int32_t assetId = 0;     // paid from (a transfer: the side the money leaves); 0 = cash
   int32_t instalments = 0; // 0 none, 1 lump sum, 2 to 24
-  std::string phoneFlag = "N";
-  std::string checkCardFlag = "N";
+  std::string phoneFlag = kNo;
+  std::string checkCardFlag = kNo;
   int32_t toAssetId = 0;   // a transfer's destination; 0 = cash
 };
 
@@ -51,8 +53,8 @@ struct Reservation {
   std::string note;
   int32_t assetId = 0;
   int32_t instalments = 0;
-  std::string phoneFlag = "N";
-  std::string checkCardFlag = "N";
+  std::string phoneFlag = kNo;
+  std::string checkCardFlag = kNo;
 };
 
 // "CoinestRBLink": a reservation posted for one month.
@@ -71,7 +73,7 @@ struct PostingDate {
 // "CoinestIteml": a major category.
 struct MajorItem {
   int32_t majorId = 0;
-  std::string itemKind;  // "1" income, "2" expense
+  std::string itemKind;  // kIncomeKind or kExpenseKind (entry_kind.h)
   std::string itemName;
   int32_t itemOrder = 0;
 };
@@ -82,13 +84,13 @@ struct MinorItem {
   int32_t majorId = 0;
   std::string itemName;
   int32_t itemOrder = 0;
-  std::string inUse;  // "Y" offered in the entry dialog
+  std::string inUse;  // yes: offered in the entry dialog
 };
 
 // "CoinestAssets": an account, card, policy or other asset.
 struct Asset {
   int32_t assetId = 0;
-  std::string assetKind;  // "1" account, "2" credit card, "3" insurance, "4" securities, "5" other, "6" check card
+  std::string assetKind;  // asset_kind.h
   std::string assetName;
   std::string assetNumber;
   std::string holder;
@@ -113,15 +115,15 @@ struct IdCounters {
 
 // "CoinestCon" (one record).
 struct ConSettings {
-  std::string loginPrompt = "N";
+  std::string loginPrompt = kNo;
   std::string password;
-  std::string showUsedOnly = "N";
+  std::string showUsedOnly = kNo;
   std::string settlementStartDay = "1";
 };
 
 // "CoinestCon2" (one record).
 struct Con2Settings {
-  std::string autoCarryOver = "N";
+  std::string autoCarryOver = kNo;
   int32_t carryYear = 0;
   int32_t carryMonth = 0;
 };

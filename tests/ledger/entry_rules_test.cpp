@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include "ledger/entry_row.h"
 #include "ledger/instalments.h"
 #include "ledger/ledger_test_support.h"
+#include "ledger/settlement.h"
 #include "store/entry_table.h"
 #include "store/table_catalogue.h"
 #include "support/book_fixture.h"
@@ -317,6 +319,40 @@ TEST_F(EntryRulesTest, CashBalanceCountsOnlyCash) {
   add(makeEntry("2007-03-01", "1", 1000000));
   EXPECT_EQ(cashBalance(book(), "2007-02-01", "2007-02-28"), 500000 - 320000 + 7000 - 2000);
   EXPECT_EQ(cashBalance(book(), "2007-02-11", "2007-02-28"), 0);
+}
+
+// The program writes "Y" or "N", but a desktop file may leave a card flag empty or make one up.
+// Every rule reads such a flag as "not a card": the account pays and is paid back on delete,
+// cash is spent, and the texts, the rows and the settlement all say so.
+TEST_F(EntryRulesTest, ACardFlagOtherThanYesIsNoCardInEveryRule) {
+  int month = 1;
+  for (const char* flag : {"N", "", "X"}) {
+    SCOPED_TRACE(std::string("card flag \"") + flag + "\"");
+    const std::string date = formatDateText(2007, month, 10);
+    const int32_t before = balanceOf(book(), accountA.assetId);
+    LedgerEntry account = makeEntry(date, "2", 10000);
+    account.assetId = accountA.assetId;
+    account.cardFlag = flag;
+    account = add(account);
+    LedgerEntry cash = makeEntry(date, "2", 3000);
+    cash.cardFlag = flag;
+    add(cash);
+
+    EXPECT_EQ(balanceOf(book(), accountA.assetId), before - 10000);
+    EXPECT_EQ(cashBalance(book(), date, date), -3000);
+    EXPECT_EQ(entryText(account), "10,000원(계좌지출)");
+    EXPECT_EQ(entryText(cash), "3,000원(현금지출)");
+    EXPECT_EQ(prefixedContent(account), "[계]test");
+    EXPECT_EQ(prefixedContent(cash), "test");
+    const SettlementTotals totals = settleMonth(book(), YearMonth{2007, month}, 1, SettlementOptions{}).totals;
+    EXPECT_EQ(totals.accountExpense, 10000);
+    EXPECT_EQ(totals.cashExpense, 3000);
+    EXPECT_EQ(totals.cardExpense, 0);
+
+    ASSERT_TRUE(deleteEntry(book(), account.entryId));
+    EXPECT_EQ(balanceOf(book(), accountA.assetId), before);
+    ++month;
+  }
 }
 
 TEST(EntryText, EveryKindOfEntry) {
