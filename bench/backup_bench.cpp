@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "require_ok.h"
 #include "exchange/backup_restore.h"
 #include "exchange/backup_stream.h"
 #include "exchange/upgrade.h"
@@ -122,7 +123,7 @@ class BackupBenchBook {
       e.assetId = 10001 + static_cast<int32_t>(i % 100);
       write(kBooksTable, e);
     }
-    tx.commit();
+    requireOk(tx.commit());
   }
 
   std::filesystem::path root_;

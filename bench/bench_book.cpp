@@ -1,3 +1,4 @@
+#include "require_ok.h"
 #include "bench_book.h"
 
 #include <stdlib.h>
@@ -21,7 +22,7 @@ constexpr int kDays = 3653;  // 2000-01-01 to 2009-12-31
 Asset makeAsset(Book& book, const char* kind, const char* name, int32_t fromMonth, int32_t fromDay, int32_t toMonth,
                 int32_t toDay, int32_t linkOrPayDay) {
   Asset a;
-  a.assetId = takeId(book.store, CounterNo::Reservation);
+  a.assetId = *takeId(book.store, CounterNo::Reservation);
   a.assetKind = kind;
   a.assetName = name;
   a.company = std::string(name) + " company";
@@ -32,7 +33,7 @@ Asset makeAsset(Book& book, const char* kind, const char* name, int32_t fromMont
   a.periodToDay = toDay;
   a.linkOrPayDay = linkOrPayDay;
   a.balance = 1000000;
-  addAsset(book, a);
+  requireOk(addAsset(book, a));
   return a;
 }
 
@@ -61,7 +62,7 @@ void build(ViewBenchBook& b) {
   for (int i = 0; i < kEntries; ++i) {
     const DateTime d = addDays(2000, 1, 1, static_cast<int>(static_cast<long>(i) * kDays / kEntries));
     LedgerEntry e;
-    e.entryId = takeId(book.store, CounterNo::Entry);
+    e.entryId = *takeId(book.store, CounterNo::Entry);
     e.entryDate = formatDateText(d.year, d.month, d.day);
     e.content = "entry " + std::to_string(i % 977);
     e.amount = 1000 + (i * 7919) % 200000;
@@ -92,9 +93,9 @@ void build(ViewBenchBook& b) {
         e.assetId = b.accounts[1];
       }
     }
-    addEntry(book, e);
+    requireOk(addEntry(book, e));
   }
-  tx.commit();
+  requireOk(tx.commit());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "require_ok.h"
 #include "exchange/change_file.h"
 #include "ledger/entry_rules.h"
 #include "ledger/reservation_posting.h"
@@ -57,11 +58,11 @@ void BM_AddAccountExpense(benchmark::State& state) {
   BenchBook bench(FixedDateClock{2007, 3, 5});
   Book& book = bench.book();
   Asset account;
-  account.assetId = takeId(book.store, CounterNo::Reservation);
+  account.assetId = *takeId(book.store, CounterNo::Reservation);
   account.assetKind = "1";
   account.assetName = "salary";
   account.balance = 1000000;
-  addAsset(book, account);
+  requireOk(addAsset(book, account));
   LedgerEntry e;
   e.entryDate = "2007-03-05";
   e.entryKind = "2";
@@ -72,8 +73,8 @@ void BM_AddAccountExpense(benchmark::State& state) {
   e.cardFlag = "N";
   e.assetId = account.assetId;
   for (auto _ : state) {
-    e.entryId = newEntryId(book);
-    addEntry(book, e);
+    e.entryId = *newEntryId(book);
+    requireOk(addEntry(book, e));
   }
 }
 BENCHMARK(BM_AddAccountExpense)->Unit(benchmark::kMillisecond);
@@ -86,7 +87,7 @@ void BM_PostingRunThreeMonths(benchmark::State& state) {
     Book& book = bench.book();
     for (int i = 0; i < 50; ++i) {
       Reservation r;
-      r.reserveId = takeId(book.store, CounterNo::Reservation);
+      r.reserveId = *takeId(book.store, CounterNo::Reservation);
       r.dayOfMonth = 1 + i % 31;
       r.entryKind = "2";
       r.majorItem = "주거/통신";
@@ -95,11 +96,11 @@ void BM_PostingRunThreeMonths(benchmark::State& state) {
       r.amount = 10000 + i;
       r.cardFlag = "N";
       r.startDate = "2007-01-01";
-      addReservation(book, r);
+      requireOk(addReservation(book, r));
     }
     bench.clock() = FixedDateClock{2007, 3, 31};
     state.ResumeTiming();
-    postDueReservations(book);
+    requireOk(postDueReservations(book));
     state.PauseTiming();
     if (entriesInRange(book, "2007-01-01", "2007-03-31").size() != 150) state.SkipWithError("not 150 entries");
     state.ResumeTiming();

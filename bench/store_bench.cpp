@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <random>
 
+#include "require_ok.h"
 #include "calendar/date_text.h"
 #include "calendar/day_number.h"
 #include "store/book_tables.h"
@@ -43,7 +44,7 @@ class LargeBook {
       books.writeRecord(propsOf(e));
     }
     books.close();
-    tx.commit();
+    requireOk(tx.commit());
   }
   ~LargeBook() {
     std::error_code ec;
@@ -142,7 +143,7 @@ void BM_DurableWrite(benchmark::State& state) {
     t.deleteRecord(r);
   }
   t.close();
-  tx.commit();
+  requireOk(tx.commit());
 }
 BENCHMARK(BM_DurableWrite)->Unit(benchmark::kMicrosecond);
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ledger/entry_rules.h"
+#include "store/id_counters.h"
 #include "platform/device_root.h"
 #include "store/asset_table.h"
 #include "store/book_tables.h"
@@ -52,7 +53,7 @@ class BackupCommandsTest : public ::testing::Test {
     card.assetId = 10001;
     card.assetKind = "2";
     card.assetName = "카드";
-    addAsset(book, card);
+    EXPECT_TRUE(addAsset(book, card));
     LedgerEntry e;
     e.entryId = 20001;
     e.entryDate = "2007-03-05";
@@ -64,7 +65,7 @@ class BackupCommandsTest : public ::testing::Test {
     e.cardFlag = "Y";
     e.assetId = card.assetId;
     e.instalments = 3;
-    addEntry(book, e);
+    EXPECT_TRUE(addEntry(book, e));
     Reservation r;
     r.reserveId = 10002;
     r.dayOfMonth = 25;
@@ -73,7 +74,9 @@ class BackupCommandsTest : public ::testing::Test {
     r.amount = 300000;
     r.cardFlag = "N";
     r.startDate = "2007-03-25";
-    addReservation(book, r);
+    EXPECT_TRUE(addReservation(book, r));
+    // The ids were given here, not taken: the counters follow them, as the program's own would.
+    EXPECT_TRUE(raiseCountersToIdsInUse(book.store));
   }
 
   testing::TempDir dir_;

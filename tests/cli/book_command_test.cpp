@@ -36,11 +36,11 @@ void writeSmallBook(const std::filesystem::path& root) {
   account.assetId = 10001;
   account.assetKind = "1";
   account.assetName = "급여";
-  addAsset(book, account);
+  EXPECT_TRUE(addAsset(book, account));
   Asset card = account;
   card.assetId = 10002;
   card.assetKind = "2";
-  addAsset(book, card);
+  EXPECT_TRUE(addAsset(book, card));
 
   LedgerEntry withdrawal = entry(20003, "2007-03-05", "3", "인출", 100000, account.assetId);
   LedgerEntry phoneBill = entry(20004, "2007-03-08", "2", "통신비", 45000, card.assetId);
@@ -49,7 +49,7 @@ void writeSmallBook(const std::filesystem::path& root) {
   for (const LedgerEntry& e : {entry(20001, "2007-03-02", "2", "점심", 3000),
                                entry(20002, "2007-03-05", "1", "월급", 1500000, account.assetId), withdrawal,
                                phoneBill, entry(20005, "2007-04-01", "2", "다음달", 1000)}) {
-    addEntry(book, e);
+    EXPECT_TRUE(addEntry(book, e));
   }
 }
 

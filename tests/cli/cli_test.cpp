@@ -187,9 +187,9 @@ TEST_F(CliBookTest, PostCarryOverAndReset) {
     rent.amount = 300000;
     rent.cardFlag = "N";
     rent.startDate = "2007-04-01";
-    addReservation(book, rent);
-    addEntry(book, cashEntry(newEntryId(book), "2007-03-06", "1", 500000));
-    addEntry(book, cashEntry(newEntryId(book), "2007-03-07", "2", 120000));
+    EXPECT_TRUE(addReservation(book, rent));
+    EXPECT_TRUE(addEntry(book, cashEntry(*newEntryId(book), "2007-03-06", "1", 500000)));
+    EXPECT_TRUE(addEntry(book, cashEntry(*newEntryId(book), "2007-03-07", "2", 120000)));
   });
 
   CliRun run = cli({"--root", (dir / "root").string(), "--today", "2007-04-02", "post"});

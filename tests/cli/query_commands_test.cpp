@@ -37,7 +37,7 @@ class QueryCommandsTest : public ::testing::Test {
 
   static int32_t addAssetRecord(Book& book, const char* kind, const char* name, bool monthlyPeriod, int32_t balance) {
     Asset a;
-    a.assetId = takeId(book.store, CounterNo::Reservation);
+    a.assetId = *takeId(book.store, CounterNo::Reservation);
     a.assetKind = kind;
     a.assetName = name;
     a.company = "co";
@@ -48,14 +48,14 @@ class QueryCommandsTest : public ::testing::Test {
       a.periodFromDay = 1;
       a.periodToDay = 32;
     }
-    addAsset(book, a);
+    EXPECT_TRUE(addAsset(book, a));
     return a.assetId;
   }
 
   static int32_t add(Book& book, const char* date, const char* kind, int32_t amount, const char* content,
                      int32_t assetId, bool byCard, int32_t instalments) {
     LedgerEntry e;
-    e.entryId = newEntryId(book);
+    e.entryId = *newEntryId(book);
     e.entryDate = date;
     e.entryKind = kind;
     e.majorItem = *kind == '3' ? "현금" : "식비";
@@ -65,7 +65,7 @@ class QueryCommandsTest : public ::testing::Test {
     e.cardFlag = byCard ? "Y" : "N";
     e.assetId = assetId;
     e.instalments = instalments;
-    addEntry(book, e);
+    EXPECT_TRUE(addEntry(book, e));
     return e.entryId;
   }
 

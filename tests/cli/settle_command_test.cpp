@@ -36,12 +36,12 @@ TEST_F(SettleCommandTest, PrintsTheSettlementWithTheBooksSettings) {
     auto add = [&](const char* date, const char* kind, const char* major, const char* minor, int32_t amount,
                    int32_t assetId = 0, const char* cardFlag = "N") {
       LedgerEntry e = testing::makeEntry(date, kind, amount);
-      e.entryId = newEntryId(book);
+      e.entryId = *newEntryId(book);
       e.majorItem = major;
       e.minorItem = minor;
       e.assetId = assetId;
       e.cardFlag = cardFlag;
-      addEntry(book, e);
+      EXPECT_TRUE(addEntry(book, e));
     };
     add("2007-02-24", "2", "식비", "외식", 1);  // before the 25th
     add("2007-02-25", "1", "고정수입", "급여", 2500000, bank);

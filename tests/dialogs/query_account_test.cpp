@@ -15,11 +15,11 @@ using testing::makeEntry;
 class AccountQueryTest : public ::testing::Test {
  protected:
   int32_t add(LedgerEntry e, int32_t assetId, int32_t toAssetId = 0, const char* minor = nullptr) {
-    e.entryId = newEntryId(book());
+    e.entryId = *newEntryId(book());
     e.assetId = assetId;
     e.toAssetId = toAssetId;
     if (minor) e.minorItem = minor;
-    addEntry(book(), e);
+    EXPECT_TRUE(addEntry(book(), e));
     return e.entryId;
   }
 

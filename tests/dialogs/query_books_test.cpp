@@ -22,8 +22,8 @@ class BooksQueryTest : public ::testing::Test {
   }
 
   int32_t add(LedgerEntry e) {
-    e.entryId = newEntryId(book());
-    addEntry(book(), e);
+    e.entryId = *newEntryId(book());
+    EXPECT_TRUE(addEntry(book(), e));
     return e.entryId;
   }
 

@@ -96,22 +96,22 @@ TEST(CardQueryTest, ChosenCardSetsItsTextsAndACardWithoutPeriodReadsTheBooksPeri
   testing::BookFixture fx;
   Book& book = fx.book();
   Asset noPeriod = testing::cardWithPeriod(0, 0, 0, 0);
-  noPeriod.assetId = takeId(book.store, CounterNo::Reservation);
+  noPeriod.assetId = *takeId(book.store, CounterNo::Reservation);
   noPeriod.company = "K";
   noPeriod.assetName = "card";
   noPeriod.holder = "me";
   noPeriod.linkOrPayDay = 25;
-  addAsset(book, noPeriod);
+  EXPECT_TRUE(addAsset(book, noPeriod));
   for (const char* date : {"2007-02-27", "2007-03-02", "2007-03-04"}) {
     LedgerEntry e;
-    e.entryId = newEntryId(book);
+    e.entryId = *newEntryId(book);
     e.entryDate = date;
     e.entryKind = "2";
     e.content = date;
     e.amount = 1000;
     e.cardFlag = "Y";
     e.assetId = noPeriod.assetId;
-    addEntry(book, e);
+    EXPECT_TRUE(addEntry(book, e));
   }
 
   QueryCriteria criteria = startQueryCriteria(book.clock);  // books period 2007-03-01 .. 2007-03-05

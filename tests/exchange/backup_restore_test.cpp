@@ -127,16 +127,16 @@ TEST_F(BackupRestoreTest, ARestoredBackupIsTheBookThatWasBackedUp) {
   // Change the book every way: new records, deleted ones, moved balances and counters. The
   // posting date is not in the backup and keeps its new value.
   LedgerEntry extra;
-  extra.entryId = newEntryId(book());
+  extra.entryId = *newEntryId(book());
   extra.entryDate = "2007-03-09";
   extra.entryKind = "2";
   extra.amount = 1234;
   extra.cardFlag = "N";
   extra.assetId = 10001;
-  addEntry(book(), extra);
+  EXPECT_TRUE(addEntry(book(), extra));
   deleteEntry(book(), 20002);
   deleteAsset(book(), 10002);
-  writePostingDate(book(), "2007-03-31");
+  EXPECT_TRUE(writePostingDate(book(), "2007-03-31"));
   const std::string postingDate = testing::tableSnapshot(store(), kPostingDateTable);
   ASSERT_NE(backedUpTables(store()), before);
 
@@ -186,7 +186,7 @@ TEST_F(BackupRestoreTest, TheChosenFileIsReplacedOnlyByACheckedFile) {
       Reservation r;
       r.reserveId = 10099;
       r.dayOfMonth = 3;
-      addReservation(book(), r);
+      EXPECT_TRUE(addReservation(book(), r));
     }
     clearUi();
     ui().progressAnswers = {c.pressOk};
@@ -245,7 +245,9 @@ TEST(BackupLimit, ABookTooLargeForTheCountIsRefusedBeforeAnyFile) {
        "가계부 자료가 65,534건을 넘어 백업파일에 담을 수 없으므로 가계부 자료백업 작업을 할 수 없습니다."},
   };
   for (const Case& c : cases) {
-    if (c.records > kMaxBackupBookRecords) addInstalmentRow(fx.book(), InstalmentRow{1, "2007-03-05", 1, 2, 3});
+    if (c.records > kMaxBackupBookRecords) {
+      EXPECT_TRUE(addInstalmentRow(fx.book(), InstalmentRow{1, "2007-03-05", 1, 2, 3}));
+    }
     ASSERT_EQ(backupRecordCount(fx.store()), c.records + 1);
     fx.ui.messages.clear();
     fx.ui.fileChoices.clear();
@@ -343,7 +345,7 @@ TEST_F(BackupRestoreTest, AnEmptyFileOfCountZeroEmptiesEveryTableItCarries) {
   EXPECT_EQ(testing::tableSnapshot(store(), kConSettingsTable) + testing::tableSnapshot(store(), kPostingDateTable) +
                 testing::tableSnapshot(store(), kHolidaysTable),
             kept);
-  EXPECT_EQ(newEntryId(book()), 10001);  // the counters start again from their defaults
+  EXPECT_EQ(*newEntryId(book()), 10001);  // the counters start again from their defaults
 }
 
 // With the desktop exchange on, and the real change files written into the exchange folder.
@@ -460,7 +462,7 @@ class FileCuttingUi final : public UiPort {
 TEST_F(ExchangeRestoreTest, AnInsertPassThatFallsShortRollsTheWholeRestoreBack) {
   // Restoring a different book makes a partial restore visible.
   deleteEntry(book(), 20001);
-  addAsset(book(), Asset{10050, "5", "금", "", "", "", "", 0, 0, 0, 0, 0, 7});
+  EXPECT_TRUE(addAsset(book(), Asset{10050, "5", "금", "", "", "", "", 0, 0, 0, 0, 0, 7}));
   const std::set<std::string> names = namesIn(folder_);
   const std::string before = bookSnapshot(store());
   const uint32_t records = backupRecordCount(store());

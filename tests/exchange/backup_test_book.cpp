@@ -1,5 +1,7 @@
 #include "exchange/backup_test_book.h"
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <iterator>
 
@@ -69,7 +71,7 @@ void fillRichBook(Book& book) {
   account.holder = "홍길동";
   account.company = "은행";
   account.balance = 500000;
-  addAsset(book, account);
+  EXPECT_TRUE(addAsset(book, account));
   Asset card;
   card.assetId = 10002;
   card.assetKind = "2";
@@ -81,7 +83,7 @@ void fillRichBook(Book& book) {
   card.periodToMonth = 3;
   card.periodToDay = 32;
   card.linkOrPayDay = 10001;
-  addAsset(book, card);
+  EXPECT_TRUE(addAsset(book, card));
 
   LedgerEntry salary = entry(20001, "2007-03-02", "1", "월급", 1500000);
   salary.assetId = account.assetId;
@@ -97,7 +99,7 @@ void fillRichBook(Book& book) {
   LedgerEntry odd = entry(20004, "2007-03-07", "2", "Mixed 영문 text", -1);
   odd.phoneFlag = "Y";
   odd.reserveId = 10005;
-  for (const LedgerEntry& e : {salary, purchase, transfer, odd}) addEntry(book, e);
+  for (const LedgerEntry& e : {salary, purchase, transfer, odd}) EXPECT_TRUE(addEntry(book, e));
 
   Reservation rent;
   rent.reserveId = 10005;
@@ -110,10 +112,10 @@ void fillRichBook(Book& book) {
   rent.cardFlag = "N";
   rent.startDate = "2007-03-25";
   rent.checkCardFlag = "Y";
-  addReservation(book, rent);
-  addReservationLink(book, ReservationLink{10007, "200703", 10005, 20004});
-  addMajorItem(book, MajorItem{10090, "2", "취미", 18});
-  addMinorItem(book, MinorItem{10091, 10090, "낚시", 1, "Y"});
+  EXPECT_TRUE(addReservation(book, rent));
+  EXPECT_TRUE(addReservationLink(book, ReservationLink{10007, "200703", 10005, 20004}));
+  EXPECT_TRUE(addMajorItem(book, MajorItem{10090, "2", "취미", 18}));
+  EXPECT_TRUE(addMinorItem(book, MinorItem{10091, 10090, "낚시", 1, "Y"}));
   for (CounterNo n : {CounterNo::Entry, CounterNo::Instalment, CounterNo::Minor, CounterNo::Reservation,
                       CounterNo::Link}) {
     raiseCounter(book.store, n, 30000 + static_cast<int>(n));

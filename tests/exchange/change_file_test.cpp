@@ -369,12 +369,12 @@ TEST(ChangeFileWriter, EntryAddModifyDeleteLeaveTheirFiles) {
   fx.enableExchange();
 
   LedgerEntry e = sampleEntry();
-  addEntry(fx.book(), e);
+  EXPECT_TRUE(addEntry(fx.book(), e));
   e.content = "저녁";
-  updateEntry(fx.book(), e);
+  EXPECT_TRUE(updateEntry(fx.book(), e));
   e.content = "야식";
   e.amount = 12000;
-  updateEntry(fx.book(), e);
+  EXPECT_TRUE(updateEntry(fx.book(), e));
   EXPECT_EQ(folderNames(exchange.path()), (std::vector<std::string>{"A10010001._pd_", "A20010001._pd_"}));
   const auto modified = decodeChangeFile('A', '2', readFile(exchange / "A20010001._pd_"));
   ASSERT_TRUE(modified);

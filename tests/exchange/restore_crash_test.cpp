@@ -87,7 +87,7 @@ TEST_F(CrashTest, AKilledRestoreLeavesTheOldBookOrTheNewOne) {
       e.amount = 1000 + i;
       e.cardFlag = "N";
       e.assetId = i % 2 == 0 ? 10001 : 0;
-      addEntry(book, e);
+      EXPECT_TRUE(addEntry(book, e));
     }
     ASSERT_TRUE(tx.commit());
     testing::ScriptedUiPort ui;

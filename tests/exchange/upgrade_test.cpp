@@ -129,7 +129,7 @@ TEST_F(UpgradeTest, OldTablesAndRecordsAreMadeCurrent) {
 TEST_F(UpgradeTest, AFailedExportLeavesNoFileAndImportsNothing) {
   Reservation noStart;  // never completed when read back: the check falls one short
   noStart.reserveId = 10099;
-  addReservation(book(), noStart);
+  EXPECT_TRUE(addReservation(book(), noStart));
   const std::string before = bookSnapshot(store());
   EXPECT_EQ(check(), UpgradeCheck::ExportFailed);
   EXPECT_EQ(messages(), (std::vector<std::string>{kStart, kFailed}));

@@ -85,7 +85,7 @@ class BookViewTest : public ::testing::Test {
   }
 
   Book& book() { return fx.book(); }
-  void add(const LedgerEntry& e) { addEntry(book(), e); }
+  void add(const LedgerEntry& e) { EXPECT_TRUE(addEntry(book(), e)); }
   BookView view(const char* date, BookViewMode mode, int32_t selected = 0) {
     return buildBookView(book(), cache, {date, mode, selected});
   }

@@ -38,9 +38,9 @@ class CardStatementTest : public ::testing::Test {
  protected:
   Asset addCard(const std::string& name, int32_t fromMonth, int32_t fromDay, int32_t toMonth, int32_t toDay) {
     Asset card = testing::cardWithPeriod(fromMonth, fromDay, toMonth, toDay);
-    card.assetId = takeId(book().store, CounterNo::Reservation);
+    card.assetId = *takeId(book().store, CounterNo::Reservation);
     card.assetName = name;
-    addAsset(book(), card);
+    EXPECT_TRUE(addAsset(book(), card));
     return card;
   }
 
@@ -48,12 +48,12 @@ class CardStatementTest : public ::testing::Test {
   int32_t buy(const Asset& card, const char* date, int32_t amount, int32_t instalments, int32_t id = 0,
               const char* content = "buy") {
     LedgerEntry e = testing::makeEntry(date, "2", amount);
-    e.entryId = id != 0 ? id : newEntryId(book());
+    e.entryId = id != 0 ? id : *newEntryId(book());
     e.cardFlag = "Y";
     e.assetId = card.assetId;
     e.instalments = instalments;
     e.content = content;
-    addEntry(book(), e);
+    EXPECT_TRUE(addEntry(book(), e));
     return e.entryId;
   }
 
@@ -141,8 +141,8 @@ TEST_F(CardStatementTest, EveryCardOverItsOwnPeriodSortedTogether) {
   buy(c, "2007-02-10", 1000, 1, 0, "before the fallback");
   buy(a, "2007-01-31", 800, 1, 0, "before A's start");
   LedgerEntry cash = testing::makeEntry("2007-02-10", "2", 400);  // not a card expense
-  cash.entryId = newEntryId(book());
-  addEntry(book(), cash);
+  cash.entryId = *newEntryId(book());
+  EXPECT_TRUE(addEntry(book(), cash));
 
   const CardStatement all = buildCardStatement(book(), 2007, 3, 0, fallback);
   EXPECT_EQ(linesOf(all), (std::vector<Line>{{"2007-01-28", "[1/3]sofa", 4000, bSofa},
@@ -169,8 +169,8 @@ TEST_F(CardStatementTest, AnInstalmentWhoseEntryIsGoneOrShorterBillsNothing) {
   const Asset card = addCard("monthly", 2, 1, 2, 32);
   const int32_t id = buy(card, "2007-01-15", 9000, 3);
   // Rows of numbers the entry no longer has, and a row whose entry is gone, as foreign data may hold.
-  addInstalmentRow(book(), {900001, "2007-02-15", id, 4, card.assetId});
-  addInstalmentRow(book(), {900002, "2007-02-15", 777777, 2, card.assetId});
+  EXPECT_TRUE(addInstalmentRow(book(), {900001, "2007-02-15", id, 4, card.assetId}));
+  EXPECT_TRUE(addInstalmentRow(book(), {900002, "2007-02-15", 777777, 2, card.assetId}));
   const CardStatement march = buildCardStatement(book(), 2007, 3, card.assetId, noFallback);
   EXPECT_EQ(linesOf(march), (std::vector<Line>{{"2007-01-15", "[2/3]buy", 3000, id}}));
   EXPECT_EQ(march.toCome, 3000);

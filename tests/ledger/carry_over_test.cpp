@@ -18,8 +18,8 @@ using testing::makeEntry;
 class CarryOverTest : public ::testing::Test {
  protected:
   void add(LedgerEntry e) {
-    e.entryId = newEntryId(fx.book());
-    addEntry(fx.book(), e);
+    e.entryId = *newEntryId(fx.book());
+    EXPECT_TRUE(addEntry(fx.book(), e));
   }
   std::vector<LedgerEntry> carried(const std::string& date) {
     std::vector<LedgerEntry> out;
@@ -43,7 +43,7 @@ TEST_F(CarryOverTest, CarriesThePreviousMonthsCashOnlyWhenThereIsSome) {
   LedgerEntry card = makeEntry("2007-02-21", "2", 99000);
   card.cardFlag = "Y";
   add(card);
-  carryOverCash(fx.book(), fx.ui, 2007, 3);
+  EXPECT_TRUE(carryOverCash(fx.book(), fx.ui, 2007, 3));
   std::vector<LedgerEntry> march = carried("2007-03-01");
   ASSERT_EQ(march.size(), 1u);
   EXPECT_EQ(march[0].amount, 180000);
@@ -55,16 +55,16 @@ TEST_F(CarryOverTest, CarriesThePreviousMonthsCashOnlyWhenThereIsSome) {
 
   // The next month includes this carry-over as cash income of March.
   add(makeEntry("2007-03-15", "2", 30000));
-  carryOverCash(fx.book(), fx.ui, 2007, 4);
+  EXPECT_TRUE(carryOverCash(fx.book(), fx.ui, 2007, 4));
   ASSERT_EQ(carried("2007-04-01").size(), 1u);
   EXPECT_EQ(carried("2007-04-01")[0].amount, 150000);
 
   // May: April spent more cash than it had.
   add(makeEntry("2007-04-10", "2", 200000));
-  const int32_t idBefore = newEntryId(fx.book());
-  carryOverCash(fx.book(), fx.ui, 2007, 5);
+  const int32_t idBefore = *newEntryId(fx.book());
+  EXPECT_TRUE(carryOverCash(fx.book(), fx.ui, 2007, 5));
   EXPECT_TRUE(carried("2007-05-01").empty());
-  EXPECT_EQ(newEntryId(fx.book()), idBefore + 2) << "the id taken for nothing stays used";
+  EXPECT_EQ(*newEntryId(fx.book()), idBefore + 2) << "the id taken for nothing stays used";
   EXPECT_EQ(messageTexts(), (std::vector<std::string>{"현금잔액을 전월이월 하였습니다", "현금잔액을 전월이월 하였습니다",
                                                       "전월이월할 현금잔액이 없습니다"}));
   EXPECT_EQ(fx.ui.messages.back().caption, MessageCaption::Notice);
@@ -79,7 +79,7 @@ TEST_F(CarryOverTest, TheOfferComesOnceAMonth) {
   };
   // Off: never asked.
   fx.setToday({2007, 5, 1});
-  offerCarryOver(fx.book(), fx.ui);
+  EXPECT_TRUE(offerCarryOver(fx.book(), fx.ui));
   EXPECT_TRUE(fx.ui.messages.empty());
 
   writeCon2Settings(fx.store(), Con2Settings{"Y", 2007, 3});
@@ -93,7 +93,7 @@ TEST_F(CarryOverTest, TheOfferComesOnceAMonth) {
     fx.setToday(s.today);
     fx.ui.messages.clear();
     fx.ui.answers = {s.answer};
-    offerCarryOver(fx.book(), fx.ui);
+    EXPECT_TRUE(offerCarryOver(fx.book(), fx.ui));
     const bool asked = !fx.ui.messages.empty() && fx.ui.messages[0].text == "지난달 현금잔액을 전월이월 하시겠습니까?";
     EXPECT_EQ(asked, s.asked) << s.today.month << "/" << s.today.day;
   }
@@ -116,22 +116,24 @@ TEST_F(CarryOverTest, ResetEmptiesTheBookAndKeepsEverythingElse) {
   instalments.assetId = card.assetId;
   instalments.instalments = 3;
   add(instalments);
-  addReservationLink(fx.book(), ReservationLink{1, "200704", 2, 3});
+  EXPECT_TRUE(addReservationLink(fx.book(), ReservationLink{1, "200704", 2, 3}));
   const uint32_t majors = fx.store().recordCount(kMajorItemsTable);
 
   fx.ui.answers = {false};
-  EXPECT_FALSE(resetBook(fx.book(), fx.ui));
+  EXPECT_FALSE(resetBook(fx.book(), fx.ui).confirmed);
   EXPECT_EQ(fx.store().recordCount(kBooksTable), 2u);
 
   fx.ui.answers = {true};
-  EXPECT_TRUE(resetBook(fx.book(), fx.ui));
+  const ResetResult reset = resetBook(fx.book(), fx.ui);
+  EXPECT_TRUE(reset.confirmed);
+  EXPECT_TRUE(reset.status) << reset.status.reason();
   EXPECT_EQ(fx.store().recordCount(kBooksTable), 0u);
   EXPECT_EQ(fx.store().recordCount(kInstalmentsTable), 0u);
   EXPECT_EQ(fx.store().sortOrdersOf(kBooksTable).size(), 3u);
   EXPECT_EQ(testing::balanceOf(fx.book(), account.assetId), 700) << "balances keep the removed entries' effects";
   EXPECT_TRUE(linkExists(fx.book(), 2, "200704"));
   EXPECT_EQ(fx.store().recordCount(kMajorItemsTable), majors);
-  EXPECT_GT(newEntryId(fx.book()), 10002) << "the counters go on";
+  EXPECT_GT(*newEntryId(fx.book()), 10002) << "the counters go on";
   EXPECT_NE(fx.ui.messages.back().text.find("[중요] 예약,항목,자산등은 삭제되지 않음"), std::string::npos);
 }
 

@@ -37,8 +37,8 @@ class EntryRulesTest : public ::testing::Test {
   }
 
   LedgerEntry add(LedgerEntry e) {
-    e.entryId = newEntryId(book());
-    addEntry(book(), e);
+    e.entryId = *newEntryId(book());
+    EXPECT_TRUE(addEntry(book(), e));
     return e;
   }
 
@@ -110,11 +110,11 @@ TEST_F(EntryRulesTest, UpdatingAnAmountMovesTheBalanceByTheNewAmount) {
   e.assetId = accountA.assetId;
   e = add(e);
   e.amount = 12000;
-  updateEntry(book(), e);
+  EXPECT_TRUE(updateEntry(book(), e));
   EXPECT_EQ(balanceOf(book(), accountA.assetId), before - 12000);
   // Moving the expense to account B gives A its money back.
   e.assetId = accountB.assetId;
-  updateEntry(book(), e);
+  EXPECT_TRUE(updateEntry(book(), e));
   EXPECT_EQ(balanceOf(book(), accountA.assetId), before);
   EXPECT_EQ(balanceOf(book(), accountB.assetId), 50000 - 12000);
   EXPECT_EQ(findEntry(book(), e.entryId)->assetId, accountB.assetId);
@@ -140,12 +140,12 @@ TEST_F(EntryRulesTest, InstalmentRowsFollowTheEntry) {
   // Five instalments from a new date replace the rows.
   e.entryDate = "2007-11-30";
   e.instalments = 5;
-  updateEntry(book(), e);
+  EXPECT_TRUE(updateEntry(book(), e));
   EXPECT_EQ(rowsOf(e.entryId), (std::vector<std::string>{"2007-12-30 #2 card 1", "2008-01-30 #3 card 1",
                                                          "2008-02-30 #4 card 1", "2008-03-30 #5 card 1"}));
   // A lump sum and a card expense without a card have no rows.
   e.instalments = 1;
-  updateEntry(book(), e);
+  EXPECT_TRUE(updateEntry(book(), e));
   EXPECT_TRUE(rowsOf(e.entryId).empty());
   LedgerEntry noCard = makeEntry("2007-03-05", "2", 5000);
   noCard.cardFlag = "Y";
@@ -154,7 +154,7 @@ TEST_F(EntryRulesTest, InstalmentRowsFollowTheEntry) {
   EXPECT_TRUE(rowsOf(noCard.entryId).empty());
 
   e.instalments = 2;
-  updateEntry(book(), e);
+  EXPECT_TRUE(updateEntry(book(), e));
   EXPECT_EQ(rowsOf(e.entryId).size(), 1u);
   deleteEntry(book(), e.entryId);
   EXPECT_TRUE(rowsOf(e.entryId).empty());
@@ -193,9 +193,9 @@ TEST_F(EntryRulesTest, ChangeFilesOfEntries) {
 
   fx.sink.changes.clear();
   account.amount = 2500;
-  updateEntry(book(), account);
+  EXPECT_TRUE(updateEntry(book(), account));
   cash.content = "changed";
-  updateEntry(book(), cash);
+  EXPECT_TRUE(updateEntry(book(), cash));
   deleteEntry(book(), card.entryId);
   EXPECT_EQ(fx.sink.names(), (std::vector<std::string>{"A2 " + a, "A2 " + c, "A3 " + k}));
   const ChangeRecord& modify = fx.sink.changes[1];
@@ -206,7 +206,7 @@ TEST_F(EntryRulesTest, ChangeFilesOfEntries) {
   fx.sink.changes.clear();
   LedgerEntry ghost = makeEntry("2007-03-05", "1", 10);
   ghost.entryId = 777777;
-  updateEntry(book(), ghost);
+  EXPECT_TRUE(updateEntry(book(), ghost));
   EXPECT_FALSE(findEntry(book(), 777777));
   {
     ModeScope importing(book().modes.applyingImport);
@@ -240,11 +240,11 @@ TEST_F(EntryRulesTest, RestoringAndImportingModes) {
     ModeScope importing(book().modes.applyingImport);
     LedgerEntry e = makeEntry("2007-03-05", "1", 1);
     e.entryId = 20000;
-    addEntry(book(), e);
+    EXPECT_TRUE(addEntry(book(), e));
     e.entryId = 600000;
-    addEntry(book(), e);
+    EXPECT_TRUE(addEntry(book(), e));
   }
-  EXPECT_EQ(newEntryId(book()), 20001) << "a desktop id below 500000 raises the counter, one above does not";
+  EXPECT_EQ(*newEntryId(book()), 20001) << "a desktop id below 500000 raises the counter, one above does not";
 }
 
 TEST_F(EntryRulesTest, AFailureInTheMiddleLeavesTheBookAsItWas) {
@@ -272,7 +272,9 @@ TEST_F(EntryRulesTest, AFailureInTheMiddleLeavesTheBookAsItWas) {
   card.assetId = credit.assetId;
   card.instalments = 3;
   card.entryId = 55555;
-  addEntry(book(), card);
+  const Status added = addEntry(book(), card);
+  EXPECT_FALSE(added);
+  EXPECT_NE(added.reason().find("disk full"), std::string::npos) << added.reason();
   EXPECT_FALSE(findEntry(book(), 55555)) << "the entry went with its failed instalment rows";
   EXPECT_EQ(readCounters(book().store).instCounter, countersBefore.instCounter);
   EXPECT_TRUE(fx.sink.changes.empty()) << "no change file for a change that did not happen";
@@ -286,7 +288,7 @@ TEST_F(EntryRulesTest, AFailureInTheMiddleLeavesTheBookAsItWas) {
   changed.cardFlag = "Y";
   changed.assetId = credit.assetId;
   changed.instalments = 2;
-  updateEntry(book(), changed);
+  EXPECT_FALSE(updateEntry(book(), changed));
   ASSERT_TRUE(findEntry(book(), plain.entryId));
   EXPECT_EQ(findEntry(book(), plain.entryId)->cardFlag, "N");
   EXPECT_EQ(balanceOf(book(), accountA.assetId), balance);

@@ -13,13 +13,13 @@ namespace coinest::testing {
 inline Asset makeAsset(Book& book, const std::string& kind, const std::string& name, int32_t linkOrPayDay = 0,
                        int32_t balance = 0) {
   Asset a;
-  a.assetId = takeId(book.store, CounterNo::Reservation);
+  a.assetId = *takeId(book.store, CounterNo::Reservation);
   a.assetKind = kind;
   a.assetName = name;
   a.company = name + " bank";
   a.linkOrPayDay = linkOrPayDay;
   a.balance = balance;
-  addAsset(book, a);
+  EXPECT_TRUE(addAsset(book, a));
   return a;
 }
 

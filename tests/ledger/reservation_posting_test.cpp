@@ -17,7 +17,7 @@ class PostingTest : public ::testing::Test {
   // A reservation written as it is stored, with the start date given.
   int32_t reserve(int32_t day, const std::string& content, const std::string& startDate = "2007-01-01") {
     Reservation r;
-    r.reserveId = takeId(fx.store(), CounterNo::Reservation);
+    r.reserveId = *takeId(fx.store(), CounterNo::Reservation);
     r.dayOfMonth = day;
     r.entryKind = "2";
     r.majorItem = "주거/통신";
@@ -27,7 +27,7 @@ class PostingTest : public ::testing::Test {
     r.cardFlag = "N";
     r.startDate = startDate;
     r.note = "note " + content;
-    addReservation(fx.book(), r);
+    EXPECT_TRUE(addReservation(fx.book(), r));
     return r.reserveId;
   }
 
@@ -42,7 +42,7 @@ class PostingTest : public ::testing::Test {
 
   void postOn(CalendarDate day) {
     fx.setToday(day);
-    postDueReservations(fx.book());
+    EXPECT_TRUE(postDueReservations(fx.book()));
   }
 
   testing::BookFixture fx{{2007, 1, 1}};
@@ -76,7 +76,7 @@ TEST_F(PostingTest, MissedMonthsArePostedOnceEachAndNothingTwice) {
   // Editing a reservation posted this month does not post it again, even on a later day.
   Reservation edited = *findReservation(fx.book(), rent);
   edited.dayOfMonth = 25;
-  replaceReservation(fx.book(), edited);
+  EXPECT_TRUE(replaceReservation(fx.book(), edited));
   postOn({2007, 3, 31});
   EXPECT_EQ(posted(), (std::vector<std::string>{"2007-01-10 rent", "2007-02-10 rent", "2007-03-10 rent",
                                                 "2007-03-20 late"}));

@@ -90,12 +90,12 @@ class SettlementTest : public ::testing::Test {
   int32_t add(const char* date, const char* kind, const char* major, const char* minor, int32_t amount,
               void (*adjust)(LedgerEntry&, SettlementTest&) = nullptr) {
     LedgerEntry e = testing::makeEntry(date, kind, amount);
-    e.entryId = newEntryId(book());
+    e.entryId = *newEntryId(book());
     e.majorItem = major;
     e.minorItem = minor;
     e.content = std::string("c") + std::to_string(e.entryId);
     if (adjust) adjust(e, *this);
-    addEntry(book(), e);
+    EXPECT_TRUE(addEntry(book(), e));
     return e.entryId;
   }
 
@@ -284,7 +284,7 @@ TEST_F(SettlementTest, MinorRowsFollowTheTableThenEntriesAndSkipZero) {
   MinorItem staple = minors.items.front();
   ASSERT_EQ(staple.itemName, "주식");
   staple.inUse = "N";
-  replaceMinorItem(book(), staple);
+  EXPECT_TRUE(replaceMinorItem(book(), staple));
 
   const Settlement withMinors = settleMonth(book(), {2007, 3}, 1, {true, true});
   EXPECT_EQ(rowLines(withMinors),

@@ -42,11 +42,11 @@ TEST(AssetTable, ListsTakeTheirKindsInTableOrderOrSortedByKindAndCompany) {
   BookFixture f;
   Book& book = f.book();
   // Written so that id order, order of writing and company order all differ.
-  addAsset(book, asset(10004, "1", "하나은행"));
-  addAsset(book, asset(10002, "2", "국민카드"));
-  addAsset(book, asset(10003, "6", "가나은행"));
-  addAsset(book, asset(10001, "1", "국민은행"));
-  addAsset(book, asset(10005, "5", "금고"));
+  EXPECT_TRUE(addAsset(book, asset(10004, "1", "하나은행")));
+  EXPECT_TRUE(addAsset(book, asset(10002, "2", "국민카드")));
+  EXPECT_TRUE(addAsset(book, asset(10003, "6", "가나은행")));
+  EXPECT_TRUE(addAsset(book, asset(10001, "1", "국민은행")));
+  EXPECT_TRUE(addAsset(book, asset(10005, "5", "금고")));
 
   struct Case {
     const char* kind;
@@ -73,7 +73,7 @@ TEST(AssetTable, ListsStopAtTheirCapacity) {
   BookFixture f;
   Book& book = f.book();
   TransactionGuard tx(book.store);
-  for (int32_t i = 0; i < static_cast<int32_t>(kAssetListCapacity) + 3; ++i) addAsset(book, asset(10001 + i, "1", "은행"));
+  for (int32_t i = 0; i < static_cast<int32_t>(kAssetListCapacity) + 3; ++i) EXPECT_TRUE(addAsset(book, asset(10001 + i, "1", "은행")));
   ASSERT_TRUE(tx.commit());
   const std::vector<Asset> page = loadAssetsOfKind(book, "1");
   ASSERT_EQ(page.size(), kAssetListCapacity);
@@ -92,7 +92,7 @@ TEST(AssetTable, AssetsReadBackWholeAndOlderRecordsReadZeros) {
   card.periodToDay = 14;
   card.linkOrPayDay = 25;
   card.balance = -120000;
-  addAsset(book, card);
+  EXPECT_TRUE(addAsset(book, card));
   {
     // Properties 1 to 7 only.
     std::vector<PropValue> props = propsOf(asset(10001, "1", "국민은행"));
@@ -147,12 +147,12 @@ TEST(AssetTable, OnlyDeletingACardTakesItsInstalmentRowsAlong) {
   edited.balance = 5000;
   const Case cases[] = {
       {"delete", [](Book& b) { EXPECT_TRUE(deleteAsset(b, 10002)); }, false, false, {10013}},
-      {"replace", [&](Book& b) { replaceAsset(b, edited); }, true, true, {10011, 10013, 10012}},
+      {"replace", [&](Book& b) { EXPECT_TRUE(replaceAsset(b, edited)); }, true, true, {10011, 10013, 10012}},
       {"delete and add with the journal suppressed (a balance adjustment)",
        [&](Book& b) {
          ModeScope quiet(b.modes.journalSuppressed);
          EXPECT_TRUE(deleteAsset(b, 10002));
-         addAsset(b, edited);
+         EXPECT_TRUE(addAsset(b, edited));
        },
        true,
        true,
@@ -164,11 +164,11 @@ TEST(AssetTable, OnlyDeletingACardTakesItsInstalmentRowsAlong) {
     SCOPED_TRACE(c.name);
     BookFixture f;
     Book& book = f.book();
-    addAsset(book, asset(10002, "2", "국민카드"));
-    addAsset(book, asset(10003, "2", "하나카드"));
-    addInstalmentRow(book, InstalmentRow{10011, "2007-04-05", 10001, 2, 10002});
-    addInstalmentRow(book, InstalmentRow{10012, "2007-05-05", 10001, 3, 10002});
-    addInstalmentRow(book, InstalmentRow{10013, "2007-04-05", 10009, 2, 10003});  // by date: 10011, 10013, 10012
+    EXPECT_TRUE(addAsset(book, asset(10002, "2", "국민카드")));
+    EXPECT_TRUE(addAsset(book, asset(10003, "2", "하나카드")));
+    EXPECT_TRUE(addInstalmentRow(book, InstalmentRow{10011, "2007-04-05", 10001, 2, 10002}));
+    EXPECT_TRUE(addInstalmentRow(book, InstalmentRow{10012, "2007-05-05", 10001, 3, 10002}));
+    EXPECT_TRUE(addInstalmentRow(book, InstalmentRow{10013, "2007-04-05", 10009, 2, 10003}));  // by date: 10011, 10013, 10012
     c.act(book);
     const std::optional<Asset> card = findAsset(book, 10002);
     ASSERT_EQ(card.has_value(), c.cardLeft);
@@ -193,9 +193,9 @@ TEST(AssetTable, ChangeFilesFollowTheOperationAndTheModes) {
   Asset edited = account;
   edited.balance = 700;
   const Asset absent = asset(10007, "1", "없는은행");
-  auto add = [&](Book& b) { addAsset(b, asset(10008, "6", "체크")); };
-  auto replace = [&](Book& b) { replaceAsset(b, edited); };
-  auto replaceAbsent = [&](Book& b) { replaceAsset(b, absent); };
+  auto add = [&](Book& b) { EXPECT_TRUE(addAsset(b, asset(10008, "6", "체크"))); };
+  auto replace = [&](Book& b) { EXPECT_TRUE(replaceAsset(b, edited)); };
+  auto replaceAbsent = [&](Book& b) { EXPECT_TRUE(replaceAsset(b, absent)); };
   auto remove = [](Book& b) { deleteAsset(b, 10001); };
   auto removeAbsent = [](Book& b) { deleteAsset(b, 10007); };
   const Case cases[] = {
@@ -218,7 +218,7 @@ TEST(AssetTable, ChangeFilesFollowTheOperationAndTheModes) {
     SCOPED_TRACE(c.name);
     BookFixture f;
     Book& book = f.book();
-    addAsset(book, account);
+    EXPECT_TRUE(addAsset(book, account));
     if (c.mode != Mode::ExchangeOff) f.enableExchange();
     book.modes.applyingImport = c.mode == Mode::Importing;
     book.modes.journalSuppressed = c.mode == Mode::Suppressed;
@@ -229,13 +229,13 @@ TEST(AssetTable, ChangeFilesFollowTheOperationAndTheModes) {
   }
   // A replacement leaves the new fields under the same id, exactly once.
   BookFixture f;
-  addAsset(f.book(), account);
-  replaceAsset(f.book(), edited);
+  EXPECT_TRUE(addAsset(f.book(), account));
+  EXPECT_TRUE(replaceAsset(f.book(), edited));
   EXPECT_EQ(f.store().recordCount(kAssetsTable), 1u);
   ASSERT_TRUE(findAsset(f.book(), 10001));
   EXPECT_EQ(findAsset(f.book(), 10001)->balance, 700);
   // Replacing an asset that is not there adds nothing.
-  replaceAsset(f.book(), absent);
+  EXPECT_TRUE(replaceAsset(f.book(), absent));
   EXPECT_TRUE(assetIdFree(f.book(), 10007));
 }
 
@@ -246,7 +246,7 @@ TEST(AssetTable, AddChangeCarriesAllThirteenFieldsWithTheStartMonthEighth) {
   card.periodFromMonth = 2;
   card.periodFromDay = 32;
   card.balance = 9;
-  addAsset(f.book(), card);
+  EXPECT_TRUE(addAsset(f.book(), card));
   ASSERT_EQ(f.sink.changes.size(), 1u);
   const ChangeRecord& change = f.sink.changes[0];
   ASSERT_EQ(change.fields.size(), 13u);
@@ -274,7 +274,7 @@ TEST(AssetTable, ImportedAssetsRaiseTheSharedCounter) {
     SCOPED_TRACE(std::to_string(c.id) + (c.importing ? " importing" : ""));
     BookFixture f;
     f.book().modes.applyingImport = c.importing;
-    addAsset(f.book(), asset(c.id, "1", "은행"));
+    EXPECT_TRUE(addAsset(f.book(), asset(c.id, "1", "은행")));
     const IdCounters counters = readCounters(f.store());
     EXPECT_EQ(counters.reserveCounter, c.counter);
     EXPECT_EQ(counters.instCounter, 10000);

@@ -75,7 +75,7 @@ TEST_F(BookTablesTest, ANewBookIsCreatedAndSeededOnceOnly) {
   EXPECT_EQ(con2.carryMonth, 3);
 
   // A later start on another day changes nothing.
-  takeId(store(), CounterNo::Entry);
+  *takeId(store(), CounterNo::Entry);
   clock = FixedDateClock{2008, 1, 2};
   reopen();
   EXPECT_FALSE(book.created.books || book.created.holidays || book.created.counters || book.created.con2Settings);
@@ -184,27 +184,27 @@ TEST_F(BookTablesTest, HolidayRows) {
 }
 
 TEST_F(BookTablesTest, CountersAreSharedAndOnlyGrow) {
-  EXPECT_EQ(takeId(store(), CounterNo::Entry), 10001);
-  EXPECT_EQ(takeId(store(), CounterNo::Reservation), 10001);  // an asset
-  EXPECT_EQ(takeId(store(), CounterNo::Reservation), 10002);  // then a reservation
-  EXPECT_EQ(takeId(store(), CounterNo::Instalment), 10001);   // a major category
-  EXPECT_EQ(takeId(store(), CounterNo::Instalment), 10002);   // then an instalment row
+  EXPECT_EQ(*takeId(store(), CounterNo::Entry), 10001);
+  EXPECT_EQ(*takeId(store(), CounterNo::Reservation), 10001);  // an asset
+  EXPECT_EQ(*takeId(store(), CounterNo::Reservation), 10002);  // then a reservation
+  EXPECT_EQ(*takeId(store(), CounterNo::Instalment), 10001);   // a major category
+  EXPECT_EQ(*takeId(store(), CounterNo::Instalment), 10002);   // then an instalment row
 
-  for (int i = 0; i < 19; ++i) takeId(store(), CounterNo::Entry);
+  for (int i = 0; i < 19; ++i) *takeId(store(), CounterNo::Entry);
   raiseCounter(store(), CounterNo::Entry, 9000);
   EXPECT_EQ(readCounters(store()).entryCounter, 10020);
   raiseCounter(store(), CounterNo::Entry, 20000);
-  EXPECT_EQ(takeId(store(), CounterNo::Entry), 20001);
+  EXPECT_EQ(*takeId(store(), CounterNo::Entry), 20001);
   EXPECT_EQ(store().recordCount(kCountersTable), 1u);
 
-  // An emptied table counts from 10000 again; a missing one hands out -1.
+  // An emptied table counts from 10000 again; a missing one hands out nothing.
   {
     TableHandle t = store().openTable(kCountersTable, 0);
     t.deleteRecord(t.seek(SeekMode::SeekFromFirst, 0));
   }
-  EXPECT_EQ(takeId(store(), CounterNo::Link), 10001);
+  EXPECT_EQ(*takeId(store(), CounterNo::Link), 10001);
   store().dropTable(kCountersTable);
-  EXPECT_EQ(takeId(store(), CounterNo::Link), -1);
+  EXPECT_FALSE(takeId(store(), CounterNo::Link));
 }
 
 TEST_F(BookTablesTest, OlderAndDamagedRecordsReadSafely) {

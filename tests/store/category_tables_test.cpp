@@ -26,8 +26,8 @@ TEST(CategoryTables, TransferCategoriesAreBuiltInWhateverTheTablesHold) {
   BookFixture f;
   Book& book = f.book();
   // Stored records that look like transfer categories must not leak into the built-in lists.
-  addMajorItem(book, {20001, "3", "가짜", 0});
-  addMinorItem(book, {20001, kTransferMajorId, "가짜 이동", 0, "Y"});
+  EXPECT_TRUE(addMajorItem(book, {20001, "3", "가짜", 0}));
+  EXPECT_TRUE(addMinorItem(book, {20001, kTransferMajorId, "가짜 이동", 0, "Y"}));
 
   const MajorList majors = loadMajorItems(book, "3");
   ASSERT_EQ(majors.items.size(), 1u);
@@ -53,19 +53,19 @@ TEST(CategoryTables, ListsSortByOrderThenNameAndKeepOnlyTheirKindOrParent) {
   BookFixture f;
   Book& book = f.book();
   // Income majors stored: 고정수입 1, 기타수입 2, 전월이월 3.
-  addMajorItem(book, {20001, "1", "나", 2});
-  addMajorItem(book, {20002, "1", "가", 2});
-  addMajorItem(book, {20003, "1", "영", 0});
-  addMajorItem(book, {20004, "1", "다", 9});
-  addMajorItem(book, {20005, "2", "지출", 0});  // another kind
+  EXPECT_TRUE(addMajorItem(book, {20001, "1", "나", 2}));
+  EXPECT_TRUE(addMajorItem(book, {20002, "1", "가", 2}));
+  EXPECT_TRUE(addMajorItem(book, {20003, "1", "영", 0}));
+  EXPECT_TRUE(addMajorItem(book, {20004, "1", "다", 9}));
+  EXPECT_TRUE(addMajorItem(book, {20005, "2", "지출", 0}));  // another kind
   const MajorList majors = loadMajorItems(book, "1");
   EXPECT_EQ(namesOf(majors), (std::vector<std::string>{"영", "고정수입", "가", "기타수입", "나", "전월이월", "다"}));
   EXPECT_EQ(majors.highestOrder, 9);
 
   // Minors of major 1 stored: 급여 1, 상여 2, 사업 3, 기타 4. Those not in use are listed too.
-  addMinorItem(book, {20001, 1, "가", 2, "N"});
-  addMinorItem(book, {20002, 1, "영", 0, "Y"});
-  addMinorItem(book, {20003, 2, "남", 0, "Y"});  // another major
+  EXPECT_TRUE(addMinorItem(book, {20001, 1, "가", 2, "N"}));
+  EXPECT_TRUE(addMinorItem(book, {20002, 1, "영", 0, "Y"}));
+  EXPECT_TRUE(addMinorItem(book, {20003, 2, "남", 0, "Y"}));  // another major
   const MinorList minors = loadMinorItems(book, 1);
   EXPECT_EQ(namesOf(minors), (std::vector<std::string>{"영", "급여", "가", "상여", "사업", "기타"}));
   EXPECT_EQ(minors.highestOrder, 4);
@@ -80,8 +80,8 @@ TEST(CategoryTables, ListsStopAtTheirCapacity) {
   {
     TransactionGuard tx(f.store());
     for (int32_t i = 1; i <= stored; ++i) {
-      addMajorItem(book, {20000 + i, "1", "항목", i});
-      addMinorItem(book, {20000 + i, 4, "항목", i, "Y"});
+      EXPECT_TRUE(addMajorItem(book, {20000 + i, "1", "항목", i}));
+      EXPECT_TRUE(addMinorItem(book, {20000 + i, 4, "항목", i, "Y"}));
     }
     ASSERT_TRUE(tx.commit());
   }
@@ -123,7 +123,7 @@ TEST(CategoryTables, DeletingAMajorAndItsMinorsLeavesTheNeighboursAlone) {
   ASSERT_EQ(loadMinorItems(book, 5).items.size(), 9u);
 
   EXPECT_TRUE(deleteMajorItem(book, 5));
-  deleteMinorItemsOf(book, 5);
+  EXPECT_TRUE(deleteMinorItemsOf(book, 5));
 
   EXPECT_TRUE(loadMinorItems(book, 5).items.empty());
   EXPECT_TRUE(majorIdFree(book, 5));
@@ -142,15 +142,15 @@ TEST(CategoryTables, IdsHandedOutNeverCollideWithTheBuiltInOnes) {
   for (int32_t id : {1, 79}) EXPECT_FALSE(minorIdFree(book, id)) << id;
   EXPECT_TRUE(minorIdFree(book, 80));
 
-  const int32_t majorId = takeId(f.store(), CounterNo::Instalment);
-  const int32_t minorId = takeId(f.store(), CounterNo::Minor);
+  const int32_t majorId = *takeId(f.store(), CounterNo::Instalment);
+  const int32_t minorId = *takeId(f.store(), CounterNo::Minor);
   EXPECT_EQ(majorId, 10001);
   EXPECT_EQ(minorId, 10001);
   ASSERT_TRUE(majorIdFree(book, majorId));
   ASSERT_TRUE(minorIdFree(book, minorId));
 
-  addMajorItem(book, {majorId, "2", "반려동물", 15});
-  addMinorItem(book, {minorId, majorId, "사료", 1, "Y"});
+  EXPECT_TRUE(addMajorItem(book, {majorId, "2", "반려동물", 15}));
+  EXPECT_TRUE(addMinorItem(book, {minorId, majorId, "사료", 1, "Y"}));
   EXPECT_FALSE(majorIdFree(book, majorId));
   const std::optional<MinorItem> found = findMinorItem(book, minorId);
   ASSERT_TRUE(found.has_value());
@@ -169,17 +169,17 @@ TEST(CategoryTables, EachOperationWritesItsChangeFile) {
     std::vector<std::string> expected;
   };
   const std::vector<Case> cases = {
-      {"add major", [](Book& b) { addMajorItem(b, {10001, "2", "새", 20}); }, {"F1 10001"}},
-      {"add minor", [](Book& b) { addMinorItem(b, {10001, 4, "새", 5, "Y"}); }, {"E1 10001"}},
-      {"replace major", [](Book& b) { replaceMajorItem(b, {4, "2", "먹거리", 1}); }, {"F2 4"}},
-      {"replace absent major", [](Book& b) { replaceMajorItem(b, {777, "2", "없음", 1}); }, {"F2 777"}},
-      {"replace minor", [](Book& b) { replaceMinorItem(b, {1, 1, "월급", 1, "N"}); }, {"E2 1"}},
-      {"replace absent minor", [](Book& b) { replaceMinorItem(b, {777, 1, "없음", 1, "Y"}); }, {"E2 777"}},
+      {"add major", [](Book& b) { EXPECT_TRUE(addMajorItem(b, {10001, "2", "새", 20})); }, {"F1 10001"}},
+      {"add minor", [](Book& b) { EXPECT_TRUE(addMinorItem(b, {10001, 4, "새", 5, "Y"})); }, {"E1 10001"}},
+      {"replace major", [](Book& b) { EXPECT_TRUE(replaceMajorItem(b, {4, "2", "먹거리", 1})); }, {"F2 4"}},
+      {"replace absent major", [](Book& b) { EXPECT_TRUE(replaceMajorItem(b, {777, "2", "없음", 1})); }, {"F2 777"}},
+      {"replace minor", [](Book& b) { EXPECT_TRUE(replaceMinorItem(b, {1, 1, "월급", 1, "N"})); }, {"E2 1"}},
+      {"replace absent minor", [](Book& b) { EXPECT_TRUE(replaceMinorItem(b, {777, 1, "없음", 1, "Y"})); }, {"E2 777"}},
       {"delete major", [](Book& b) { deleteMajorItem(b, 4); }, {"F3 4"}},
       {"delete absent major", [](Book& b) { deleteMajorItem(b, 777); }, {"F3 777"}},
       {"delete minor", [](Book& b) { deleteMinorItem(b, 1); }, {"E3 1"}},
       {"delete absent minor", [](Book& b) { deleteMinorItem(b, 777); }, {"E3 777"}},
-      {"delete minors of a major", [](Book& b) { deleteMinorItemsOf(b, 4); }, {}},
+      {"delete minors of a major", [](Book& b) { EXPECT_TRUE(deleteMinorItemsOf(b, 4)); }, {}},
   };
   for (const Case& c : cases) {
     BookFixture quiet;
@@ -198,7 +198,7 @@ TEST(CategoryTables, ReplacingRewritesTheRecordAndReportsEveryField) {
   Book& book = f.book();
   f.enableExchange();
 
-  replaceMinorItem(book, {1, 1, "월급", 7, "N"});
+  EXPECT_TRUE(replaceMinorItem(book, {1, 1, "월급", 7, "N"}));
   const std::optional<MinorItem> minor = findMinorItem(book, 1);
   ASSERT_TRUE(minor.has_value());
   EXPECT_EQ(minor->itemName, "월급");
@@ -212,8 +212,8 @@ TEST(CategoryTables, ReplacingRewritesTheRecordAndReportsEveryField) {
   EXPECT_EQ(fields[4].text, "N");
 
   // A replacement of a record that is not there adds nothing.
-  replaceMajorItem(book, {777, "2", "없음", 1});
-  replaceMinorItem(book, {777, 1, "없음", 1, "Y"});
+  EXPECT_TRUE(replaceMajorItem(book, {777, "2", "없음", 1}));
+  EXPECT_TRUE(replaceMinorItem(book, {777, 1, "없음", 1, "Y"}));
   EXPECT_TRUE(majorIdFree(book, 777));
   EXPECT_TRUE(minorIdFree(book, 777));
   EXPECT_EQ(f.store().recordCount(kMajorItemsTable), 17u);
@@ -227,13 +227,13 @@ TEST(CategoryTables, AppliedDesktopChangesRaiseCountersAndWriteNoChangeFiles) {
   f.enableExchange();
   book.modes.applyingImport = true;
 
-  addMajorItem(book, {20000, "2", "가", 1});
-  addMinorItem(book, {30000, 20000, "나", 1, "Y"});
-  addMajorItem(book, {600000, "2", "데스크톱", 2});  // desktop ids leave the counters alone
-  addMinorItem(book, {600001, 600000, "데스크톱", 1, "Y"});
+  EXPECT_TRUE(addMajorItem(book, {20000, "2", "가", 1}));
+  EXPECT_TRUE(addMinorItem(book, {30000, 20000, "나", 1, "Y"}));
+  EXPECT_TRUE(addMajorItem(book, {600000, "2", "데스크톱", 2}));  // desktop ids leave the counters alone
+  EXPECT_TRUE(addMinorItem(book, {600001, 600000, "데스크톱", 1, "Y"}));
   deleteMinorItem(book, 1);
   deleteMajorItem(book, 1);
-  deleteMinorItemsOf(book, 2);
+  EXPECT_TRUE(deleteMinorItemsOf(book, 2));
 
   EXPECT_TRUE(f.sink.changes.empty());
   const IdCounters counters = readCounters(f.store());
@@ -244,7 +244,7 @@ TEST(CategoryTables, AppliedDesktopChangesRaiseCountersAndWriteNoChangeFiles) {
 
   // On the device itself an add leaves the counters as they are.
   book.modes.applyingImport = false;
-  addMajorItem(book, {40000, "2", "다", 3});
+  EXPECT_TRUE(addMajorItem(book, {40000, "2", "다", 3}));
   EXPECT_EQ(readCounters(f.store()).instCounter, 20000);
 }
 

@@ -64,7 +64,7 @@ TEST(ReservationTables, StartDateIsTheFirstDayFromTodayOnWhenTheReservationFalls
 
     // Saving computes the same date from the book's clock, whatever start date it was given.
     f.setToday(c.today);
-    saveNewReservation(f.book(), rent(++id, c.day));
+    EXPECT_TRUE(saveNewReservation(f.book(), rent(++id, c.day)));
     const std::optional<Reservation> saved = findReservation(f.book(), id);
     ASSERT_TRUE(saved.has_value());
     EXPECT_EQ(saved->startDate, c.expected) << today.text << " day " << c.day;
@@ -78,7 +78,7 @@ TEST(ReservationTables, FindReadsEveryFieldAndPresetsWhatOlderRecordsLack) {
   full.phoneFlag = "Y";
   full.checkCardFlag = "Y";
   full.instalments = 3;
-  addReservation(book, full);
+  EXPECT_TRUE(addReservation(book, full));
   const std::optional<Reservation> read = findReservation(book, 10001);
   ASSERT_TRUE(read.has_value());
   EXPECT_EQ(propsOf(*read).size(), 14u);
@@ -114,7 +114,7 @@ TEST(ReservationTables, DayListsHoldOnlyTheirDay) {
   Book& book = f.book();
   const std::vector<std::pair<int32_t, int32_t>> stored = {{10001, 10}, {10002, 5}, {10003, 10}, {10004, 31},
                                                            {10005, 11}, {10006, 10}};
-  for (const auto& [id, day] : stored) addReservation(book, rent(id, day));
+  for (const auto& [id, day] : stored) EXPECT_TRUE(addReservation(book, rent(id, day)));
 
   struct Case {
     int32_t day;
@@ -130,7 +130,7 @@ TEST(ReservationTables, ADayListStopsAtItsCapacity) {
   BookFixture f;
   {
     TransactionGuard tx(f.store());
-    for (int32_t i = 1; i <= static_cast<int32_t>(kDayListCapacity) + 5; ++i) addReservation(f.book(), rent(10000 + i, 7));
+    for (int32_t i = 1; i <= static_cast<int32_t>(kDayListCapacity) + 5; ++i) EXPECT_TRUE(addReservation(f.book(), rent(10000 + i, 7)));
     ASSERT_TRUE(tx.commit());
   }
   EXPECT_EQ(reservationsOnDay(f.book(), 7).size(), kDayListCapacity);
@@ -143,9 +143,9 @@ TEST(ReservationTables, LinksAreFoundByReservationAndMonthAndDeletedPerReservati
       {10001, "200701", 10001, 20001}, {10002, "200702", 10001, 20002}, {10003, "200701", 10002, 20003},
       {10004, "200702", 10002, 20004}, {10005, "200701", 10003, 20005},
   };
-  for (const ReservationLink& l : links) addReservationLink(book, l);
+  for (const ReservationLink& l : links) EXPECT_TRUE(addReservationLink(book, l));
 
-  deleteLinksOfReservation(book, 10002);
+  EXPECT_TRUE(deleteLinksOfReservation(book, 10002));
 
   struct Case {
     int32_t reserveId;
@@ -169,14 +169,14 @@ TEST(ReservationTables, ReplacingRecomputesTheStartAndKeepsTheLinks) {
   BookFixture f({2007, 3, 20});
   Book& book = f.book();
   f.enableExchange();
-  addReservation(book, rent(10001, 10));
-  addReservationLink(book, {10001, "200703", 10001, 20001});
+  EXPECT_TRUE(addReservation(book, rent(10001, 10)));
+  EXPECT_TRUE(addReservationLink(book, {10001, "200703", 10001, 20001}));
   f.sink.changes.clear();
 
   Reservation edited = rent(10001, 25);
   edited.content = "관리비 포함 월세";
   edited.startDate = "2001-01-01";  // not kept
-  replaceReservation(book, edited);
+  EXPECT_TRUE(replaceReservation(book, edited));
 
   const std::optional<Reservation> read = findReservation(book, 10001);
   ASSERT_TRUE(read.has_value());
@@ -203,22 +203,22 @@ TEST(ReservationTables, EachOperationWritesItsChangeFile) {
     std::vector<std::string> expected;
   };
   const std::vector<Case> cases = {
-      {"save new", [](Book& b) { saveNewReservation(b, rent(10002, 5)); }, {"B1 10002"}},
-      {"add", [](Book& b) { addReservation(b, rent(10002, 5)); }, {"B1 10002"}},
-      {"replace", [](Book& b) { replaceReservation(b, rent(10001, 7)); }, {"B2 10001"}},
-      {"replace absent", [](Book& b) { replaceReservation(b, rent(777, 7)); }, {"B2 777"}},
+      {"save new", [](Book& b) { EXPECT_TRUE(saveNewReservation(b, rent(10002, 5))); }, {"B1 10002"}},
+      {"add", [](Book& b) { EXPECT_TRUE(addReservation(b, rent(10002, 5))); }, {"B1 10002"}},
+      {"replace", [](Book& b) { EXPECT_TRUE(replaceReservation(b, rent(10001, 7))); }, {"B2 10001"}},
+      {"replace absent", [](Book& b) { EXPECT_TRUE(replaceReservation(b, rent(777, 7))); }, {"B2 777"}},
       {"delete", [](Book& b) { deleteReservation(b, 10001); }, {"B3 10001"}},
       {"delete absent", [](Book& b) { deleteReservation(b, 777); }, {"B3 777"}},
-      {"add link", [](Book& b) { addReservationLink(b, {10002, "200703", 10001, 20002}); }, {"C1 10002"}},
+      {"add link", [](Book& b) { EXPECT_TRUE(addReservationLink(b, {10002, "200703", 10001, 20002})); }, {"C1 10002"}},
       {"delete link", [](Book& b) { deleteReservationLink(b, 10001); }, {"C3 10001"}},
       {"delete absent link", [](Book& b) { deleteReservationLink(b, 777); }, {"C3 777"}},
-      {"delete links of a reservation", [](Book& b) { deleteLinksOfReservation(b, 10001); }, {}},
+      {"delete links of a reservation", [](Book& b) { EXPECT_TRUE(deleteLinksOfReservation(b, 10001)); }, {}},
   };
   for (const Case& c : cases) {
     for (const bool exchange : {false, true}) {
       BookFixture f;
-      addReservation(f.book(), rent(10001, 10));
-      addReservationLink(f.book(), {10001, "200703", 10001, 20001});
+      EXPECT_TRUE(addReservation(f.book(), rent(10001, 10)));
+      EXPECT_TRUE(addReservationLink(f.book(), {10001, "200703", 10001, 20001}));
       if (exchange) f.enableExchange();
       c.run(f.book());
       EXPECT_EQ(f.sink.names(), exchange ? c.expected : std::vector<std::string>{})
@@ -227,7 +227,7 @@ TEST(ReservationTables, EachOperationWritesItsChangeFile) {
   }
   // A replacement of an absent reservation adds nothing.
   BookFixture f;
-  replaceReservation(f.book(), rent(777, 7));
+  EXPECT_TRUE(replaceReservation(f.book(), rent(777, 7)));
   EXPECT_TRUE(reservationIdFree(f.book(), 777));
 }
 
@@ -237,10 +237,10 @@ TEST(ReservationTables, AppliedDesktopChangesRaiseCountersAndWriteNoChangeFiles)
   f.enableExchange();
   book.modes.applyingImport = true;
 
-  addReservation(book, rent(20000, 10));
-  addReservation(book, rent(600000, 11));  // desktop ids leave the counters alone
-  addReservationLink(book, {30000, "200703", 20000, 1});
-  addReservationLink(book, {600001, "200703", 600000, 2});
+  EXPECT_TRUE(addReservation(book, rent(20000, 10)));
+  EXPECT_TRUE(addReservation(book, rent(600000, 11)));  // desktop ids leave the counters alone
+  EXPECT_TRUE(addReservationLink(book, {30000, "200703", 20000, 1}));
+  EXPECT_TRUE(addReservationLink(book, {600001, "200703", 600000, 2}));
   deleteReservationLink(book, 30000);
   deleteReservation(book, 20000);
 
@@ -252,7 +252,7 @@ TEST(ReservationTables, AppliedDesktopChangesRaiseCountersAndWriteNoChangeFiles)
   EXPECT_FALSE(reservationIdFree(book, 600000));
 
   book.modes.applyingImport = false;
-  addReservation(book, rent(40000, 12));
+  EXPECT_TRUE(addReservation(book, rent(40000, 12)));
   EXPECT_EQ(readCounters(f.store()).reserveCounter, 20000);
   EXPECT_EQ(f.sink.names(), std::vector<std::string>{"B1 40000"});
 }
