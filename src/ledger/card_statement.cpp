@@ -31,15 +31,17 @@ std::string instalmentContent(int32_t k, int32_t n, const std::string& content) 
   return "[" + std::to_string(k) + "/" + std::to_string(n) + "]" + content;
 }
 
+// A count above the bound is billed as the instalments its rows were written for.
 StatementLine lineOf(const LedgerEntry& entry, int32_t k) {
+  const int32_t n = billedInstalments(entry.instalments);
   StatementLine line;
   line.date = entry.entryDate;
-  line.content = instalmentContent(k, entry.instalments, entry.content);
-  line.amount = instalmentAmount(entry.amount, entry.instalments, k);
+  line.content = instalmentContent(k, n, entry.content);
+  line.amount = instalmentAmount(entry.amount, n, k);
   line.kind = entry.entryKind;
   line.entryId = entry.entryId;
   line.instalmentNo = k;
-  line.instalments = entry.instalments;
+  line.instalments = n;
   line.reserveId = entry.reserveId;
   line.note = entry.note;
   line.majorItem = entry.majorItem;
@@ -50,7 +52,7 @@ StatementLine lineOf(const LedgerEntry& entry, int32_t k) {
 
 // What instalments k+1 to n of the entry still bill.
 TotalAmount afterInstalment(const LedgerEntry& entry, int32_t k) {
-  const int32_t n = entry.instalments;
+  const int32_t n = billedInstalments(entry.instalments);
   if (n <= 1 || k >= n) return 0;
   return TotalAmount{entry.amount} - TotalAmount{entry.amount / n} * k;
 }
@@ -124,7 +126,7 @@ CardStatement buildCardStatement(Book& book, int year, int month, int32_t cardId
     const std::optional<LedgerEntry> entry = findEntry(book, row.entryId);
     // A row whose number the entry no longer has bills nothing (the entry's rows are rebuilt on
     // every change, so only foreign data can hold one).
-    if (!entry || row.instNo < 2 || row.instNo > entry->instalments) continue;
+    if (!entry || row.instNo < 2 || row.instNo > billedInstalments(entry->instalments)) continue;
     statement.lines.push_back(lineOf(*entry, row.instNo));
     statement.toCome += afterInstalment(*entry, row.instNo);
   }

@@ -35,7 +35,8 @@ void applyBalanceEffects(Book& book, const LedgerEntry& e, int sign) {
 
 void writeInstalmentRows(Book& book, const LedgerEntry& e) {
   if (e.instalments <= 1 || e.assetId <= 0) return;
-  for (int32_t k = 2; k <= e.instalments; ++k) {
+  const int32_t count = billedInstalments(e.instalments);
+  for (int32_t k = 2; k <= count; ++k) {
     const int32_t instId = takeId(book.store, CounterNo::Instalment);
     addInstalmentRow(book, InstalmentRow{instId, instalmentDate(e.entryDate, k), e.entryId, k, e.assetId});
   }
