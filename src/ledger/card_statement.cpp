@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <tuple>
 
 #include "ledger/instalments.h"
@@ -64,17 +65,18 @@ bool hasCompleteBillingPeriod(const Asset& card) {
 }
 
 YearMonth billingPeriodMonth(int year, int month, int32_t periodMonth) {
-  // The settings hold 1 to 3, giving months -1 to 12; any other value still lands in a real month.
-  int m = month + periodMonth - 3;
-  while (m < 1) {
+  // The settings hold 1 to 3, giving months -1 to 12; any other stored value still lands in a real
+  // month. Counted as 64-bit months, so no value overflows or takes long; a year beyond the
+  // range of int is held at its end.
+  const int64_t months = int64_t{year} * 12 + (int64_t{month} - 1) + (int64_t{periodMonth} - 3);
+  int64_t y = months / 12;
+  int64_t m = months % 12;
+  if (m < 0) {
     m += 12;
-    --year;
+    --y;
   }
-  while (m > 12) {
-    m -= 12;
-    ++year;
-  }
-  return {year, m};
+  y = std::clamp<int64_t>(y, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+  return {static_cast<int>(y), static_cast<int>(m) + 1};
 }
 
 std::optional<DateRange> billingPeriod(const Asset& card, int year, int month) {

@@ -1,5 +1,7 @@
 #include "ledger/carry_over.h"
 
+#include <cstdint>
+
 #include "calendar/date_text.h"
 #include "ledger/entry_rules.h"
 #include "store/entry_kind.h"
@@ -16,7 +18,8 @@ void offerCarryOver(Book& book, UiPort& ui) {
   readCon2Settings(book.store, settings);
   if (!isYes(settings.autoCarryOver)) return;
   const TodayDate now = today(book.clock);
-  if (settings.carryYear * 100 + settings.carryMonth >= now.year * 100 + now.month) return;
+  // The stored year and month may hold anything: compared as 64-bit numbers they cannot overflow.
+  if (int64_t{settings.carryYear} * 100 + settings.carryMonth >= int64_t{now.year} * 100 + now.month) return;
   // Recorded before asking, so the question comes once a month whatever the answer.
   writeCon2Settings(book.store, Con2Settings{settings.autoCarryOver, now.year, now.month});
   if (ui.askYesNo("지난달 현금잔액을 전월이월 하시겠습니까?")) carryOverCash(book, ui, now.year, now.month);

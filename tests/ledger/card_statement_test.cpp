@@ -34,6 +34,34 @@ TEST(BillingPeriodTest, MonthsCarryIntoThePreviousYearAndDaysAreWrittenAsSet) {
   }
 }
 
+// A card's period months are stored data: any value lands in a real month at once, the valid
+// ones where they always did, and nothing overflows on the way (the year stops at the ends of int).
+TEST(BillingPeriodTest, AnyStoredPeriodMonthGivesARealMonth) {
+  struct Case {
+    int year, month;
+    int32_t periodMonth;
+    YearMonth expected;
+  };
+  const Case cases[] = {
+      {2007, 5, 1, {2007, 3}},
+      {2007, 1, 1, {2006, 11}},
+      {2007, 12, 3, {2007, 12}},
+      {2007, 1, 0, {2006, 10}},
+      {2007, 12, 15, {2008, 12}},
+      {2007, 5, INT32_MAX, {178958977, 9}},
+      {2007, 5, INT32_MIN, {-178954964, 6}},
+      {INT32_MAX, 12, INT32_MAX, {INT32_MAX, 4}},
+      {INT32_MAX, 12, 3, {INT32_MAX, 12}},
+      {INT32_MIN, 1, INT32_MIN, {INT32_MIN, 2}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.year << "-" << c.month << " " << c.periodMonth);
+    const YearMonth got = billingPeriodMonth(c.year, c.month, c.periodMonth);
+    EXPECT_EQ(got.year, c.expected.year);
+    EXPECT_EQ(got.month, c.expected.month);
+  }
+}
+
 class CardStatementTest : public ::testing::Test {
  protected:
   Asset addCard(const std::string& name, int32_t fromMonth, int32_t fromDay, int32_t toMonth, int32_t toDay) {
