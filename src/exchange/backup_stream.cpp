@@ -13,6 +13,7 @@
 #include "store/category_tables.h"
 #include "store/entry_table.h"
 #include "store/id_counters.h"
+#include "store/instalment_count.h"
 #include "store/record_layout.h"
 #include "store/reservation_tables.h"
 #include "store/table_catalogue.h"
@@ -151,6 +152,11 @@ void appendFieldRecord(std::string& out, BackupTag tag, uint16_t number, std::st
   out.append(value.substr(0, length));
 }
 
+// Texts end at a NUL, as the C strings the reader expects do.
+std::string_view writtenText(const std::string& stored) {
+  return std::string_view(stored).substr(0, stored.find('\0'));
+}
+
 template <class R>
 void appendRecord(std::string& out, const R& record) {
   const StreamLayout<R>& layout = streamLayout<R>();
@@ -159,9 +165,7 @@ void appendRecord(std::string& out, const R& record) {
     if (f.intMember) {
       appendFieldRecord(out, layout.tag, field.number, unsignedDecimalText(record.*f.intMember));
     } else {
-      // Texts end at a NUL, as the C strings the reader expects do.
-      const std::string& stored = record.*f.textMember;
-      const std::string_view text = std::string_view(stored).substr(0, stored.find('\0'));
+      const std::string_view text = writtenText(record.*f.textMember);
       if (field.optional && text.empty()) continue;
       appendFieldRecord(out, layout.tag, field.number, toCp949Lossy(utf8Prefix(text, f.maxChars)));
     }
@@ -298,7 +302,9 @@ class PendingRecords {
       if (!text) return Fed::Damaged;
       pending.*f.textMember = std::move(*text);
     }
-    return field == &layout.closing() && !value.empty() ? Fed::Completed : Fed::Stored;
+    if (field != &layout.closing() || value.empty()) return Fed::Stored;
+    // A count the program never writes would send the instalment rules round for minutes.
+    return instalmentsValid(pending) ? Fed::Completed : Fed::Damaged;
   }
 
   std::tuple<IdCounters, LedgerEntry, InstalmentRow, Reservation, ReservationLink, MajorItem, MinorItem, Asset>
@@ -354,6 +360,16 @@ std::string encodeBackupRecord(const BackupRecord& record) {
   std::string out;
   std::visit([&](const auto& r) { appendRecord(out, r); }, record);
   return out;
+}
+
+bool backupCompletes(const BackupRecord& record) {
+  return std::visit(
+      [](const auto& r) {
+        using R = std::decay_t<decltype(r)>;
+        const Field<R>& closing = *streamLayout<R>().closing().layout;
+        return closing.intMember != nullptr || !writtenText(r.*closing.textMember).empty();
+      },
+      record);
 }
 
 bool writeBackupStream(ObjectStore& store, std::FILE* file, const std::function<void()>& recordWritten) {

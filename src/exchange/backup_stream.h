@@ -71,6 +71,11 @@ uint32_t backupRecordCount(ObjectStore& store);
 // entry's or reservation's phone and check-card flags are left out when empty.
 std::string encodeBackupRecord(const BackupRecord& record);
 
+// Whether the record, once written, reads back complete: false when its closing field is a text it
+// holds empty (a reservation's start date, a minor category's in-use flag, an asset's kind), as an
+// empty closing field completes nothing and the file would fall short of its count.
+bool backupCompletes(const BackupRecord& record);
+
 // Writes the field records of the whole book at the file's current position: the counters (all
 // 10000 when the table holds none, so the file always carries the record its count includes),
 // then each table by position from its first record to its last. Calls `recordWritten` after
@@ -81,7 +86,8 @@ struct BackupStreamRead {
   uint32_t completed = 0;  // records completed (all tags, the counters included)
   // The stream cannot be trusted and reading stopped: an integer value that is not a decimal
   // number up to 4294967295, a text that is not CP949, holds a NUL or is longer than its field,
-  // or the file could not be read. A truncated last field record is no damage: it ends the stream.
+  // an entry or reservation with an instalment count outside 0 to kMaxInstalments, or the file
+  // could not be read. A truncated last field record is no damage: it ends the stream.
   bool damaged = false;
 };
 

@@ -7,9 +7,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <span>
+#include <type_traits>
 
+#include "exchange/backup_stream.h"
 #include "platform/code_page.h"
 #include "platform/utf8_text.h"
+#include "store/instalment_count.h"
 #include "store/record_layout.h"
 
 namespace coinest {
@@ -125,10 +128,21 @@ std::optional<DeletedId> decodeDelete(std::string_view bytes) {
   return DeletedId{*id};
 }
 
+// Whether the book can take the record: its instalment count is one the program can bill, and a
+// backup can write it back (a record whose closing field is an empty text would make every later
+// backup fail). An empty or unknown flag elsewhere is taken: the rules read it as no.
+template <class R>
+bool bookCanHold(const R& record) {
+  if constexpr (std::is_constructible_v<BackupRecord, const R&>) {
+    if (!backupCompletes(BackupRecord(record))) return false;
+  }
+  return instalmentsValid(record);
+}
+
 template <class R>
 std::optional<ChangeContent> decodeContent(std::string_view bytes, bool mayEndBeforeLast = false) {
   std::optional<R> record = decodeRecord<R>(bytes, mayEndBeforeLast);
-  if (!record) return std::nullopt;
+  if (!record || !bookCanHold(*record)) return std::nullopt;
   return ChangeContent(std::move(*record));
 }
 

@@ -59,7 +59,9 @@ bool incomingDigitAccepted(char letter, char digit);
 // to be deleted unapplied) for: a digit the letter does not take, the wipe digit, a file larger
 // than kMaxChangeFileSize, a length that runs past the end, an integer text that is empty, longer
 // than kMaxNumberTextBytes, not all decimal digits or above 4294967295, a text that is not valid
-// CP949, holds a NUL character or is longer than its field's longest text.
+// CP949, holds a NUL character or is longer than its field's longest text, an entry or reservation
+// whose instalments lie outside 0 to kMaxInstalments, and a reservation, asset or minor category
+// whose closing field in the backup (start date, kind, in-use flag) is empty.
 std::optional<DecodedChange> decodeChangeFile(char letter, char digit, std::string_view bytes);
 
 // The change that describes the decoded content again (for a delete: field 1 only).

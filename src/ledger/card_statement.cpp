@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <tuple>
 
 #include "ledger/instalments.h"
@@ -31,15 +32,17 @@ std::string instalmentContent(int32_t k, int32_t n, const std::string& content) 
   return "[" + std::to_string(k) + "/" + std::to_string(n) + "]" + content;
 }
 
+// A count above the bound is billed as the instalments its rows were written for.
 StatementLine lineOf(const LedgerEntry& entry, int32_t k) {
+  const int32_t n = billedInstalments(entry.instalments);
   StatementLine line;
   line.date = entry.entryDate;
-  line.content = instalmentContent(k, entry.instalments, entry.content);
-  line.amount = instalmentAmount(entry.amount, entry.instalments, k);
+  line.content = instalmentContent(k, n, entry.content);
+  line.amount = instalmentAmount(entry.amount, n, k);
   line.kind = entry.entryKind;
   line.entryId = entry.entryId;
   line.instalmentNo = k;
-  line.instalments = entry.instalments;
+  line.instalments = n;
   line.reserveId = entry.reserveId;
   line.note = entry.note;
   line.majorItem = entry.majorItem;
@@ -50,7 +53,7 @@ StatementLine lineOf(const LedgerEntry& entry, int32_t k) {
 
 // What instalments k+1 to n of the entry still bill.
 TotalAmount afterInstalment(const LedgerEntry& entry, int32_t k) {
-  const int32_t n = entry.instalments;
+  const int32_t n = billedInstalments(entry.instalments);
   if (n <= 1 || k >= n) return 0;
   return TotalAmount{entry.amount} - TotalAmount{entry.amount / n} * k;
 }
@@ -62,17 +65,18 @@ bool hasCompleteBillingPeriod(const Asset& card) {
 }
 
 YearMonth billingPeriodMonth(int year, int month, int32_t periodMonth) {
-  // The settings hold 1 to 3, giving months -1 to 12; any other value still lands in a real month.
-  int m = month + periodMonth - 3;
-  while (m < 1) {
+  // The settings hold 1 to 3, giving months -1 to 12; any other stored value still lands in a real
+  // month. Counted as 64-bit months, so no value overflows or takes long; a year beyond the
+  // range of int is held at its end.
+  const int64_t months = int64_t{year} * 12 + (int64_t{month} - 1) + (int64_t{periodMonth} - 3);
+  int64_t y = months / 12;
+  int64_t m = months % 12;
+  if (m < 0) {
     m += 12;
-    --year;
+    --y;
   }
-  while (m > 12) {
-    m -= 12;
-    ++year;
-  }
-  return {year, m};
+  y = std::clamp<int64_t>(y, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+  return {static_cast<int>(y), static_cast<int>(m) + 1};
 }
 
 std::optional<DateRange> billingPeriod(const Asset& card, int year, int month) {
@@ -124,7 +128,7 @@ CardStatement buildCardStatement(Book& book, int year, int month, int32_t cardId
     const std::optional<LedgerEntry> entry = findEntry(book, row.entryId);
     // A row whose number the entry no longer has bills nothing (the entry's rows are rebuilt on
     // every change, so only foreign data can hold one).
-    if (!entry || row.instNo < 2 || row.instNo > entry->instalments) continue;
+    if (!entry || row.instNo < 2 || row.instNo > billedInstalments(entry->instalments)) continue;
     statement.lines.push_back(lineOf(*entry, row.instNo));
     statement.toCome += afterInstalment(*entry, row.instNo);
   }

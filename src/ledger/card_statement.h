@@ -28,7 +28,8 @@ struct DateRange {
 bool hasCompleteBillingPeriod(const Asset& card);
 
 // The month `periodMonth` (1 two months before, 2 the month before, 3 the statement month) names
-// for the statement month (year, month).
+// for the statement month (year, month). Any other value counts on or back from the statement
+// month just as far; the year stops at the ends of int.
 YearMonth billingPeriodMonth(int year, int month, int32_t periodMonth);
 
 // The card's billing period for the statement month, or nothing when the period is not

@@ -1,5 +1,7 @@
 #include "ledger/carry_over.h"
 
+#include <cstdint>
+
 #include "calendar/date_text.h"
 #include "ledger/entry_rules.h"
 #include "store/entry_kind.h"
@@ -16,7 +18,8 @@ Status offerCarryOver(Book& book, UiPort& ui) {
   readCon2Settings(book.store, settings);
   if (!isYes(settings.autoCarryOver)) return Status::ok();
   const TodayDate now = today(book.clock);
-  if (settings.carryYear * 100 + settings.carryMonth >= now.year * 100 + now.month) return Status::ok();
+  // The stored year and month may hold anything: compared as 64-bit numbers they cannot overflow.
+  if (int64_t{settings.carryYear} * 100 + settings.carryMonth >= int64_t{now.year} * 100 + now.month) return Status::ok();
   // Recorded before asking, so the question comes once a month whatever the answer.
   {
     TransactionGuard tx(book.store);

@@ -37,7 +37,8 @@ Status applyBalanceEffects(Book& book, const LedgerEntry& e, int sign) {
 
 Status writeInstalmentRows(Book& book, const LedgerEntry& e) {
   if (e.instalments <= 1 || e.assetId <= 0) return Status::ok();
-  for (int32_t k = 2; k <= e.instalments; ++k) {
+  const int32_t count = billedInstalments(e.instalments);
+  for (int32_t k = 2; k <= count; ++k) {
     const std::optional<int32_t> instId = takeId(book.store, CounterNo::Instalment);
     if (!instId) return Status::failure(book.store.lastError());
     Status added = addInstalmentRow(book, InstalmentRow{*instId, instalmentDate(e.entryDate, k), e.entryId, k, e.assetId});

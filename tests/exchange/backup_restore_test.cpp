@@ -282,10 +282,16 @@ TEST_F(BackupRestoreTest, AFileThatIsNoBackupChangesNothing) {
 TEST_F(BackupRestoreTest, ARestoreTakesExactlyTheFilesRecordsOrNothing) {
   const std::string counters = fieldRecord(1, 1, "1") + fieldRecord(1, 2, "2") + fieldRecord(1, 3, "3") +
                                fieldRecord(1, 4, "4") + fieldRecord(1, 5, "5");
-  const std::string entry = fieldRecord(2, 1, "7") + fieldRecord(2, 2, "2007-03-05") + fieldRecord(2, 3, "2") +
-                            fieldRecord(2, 6, "\xC1\xA1\xBD\xC9") + fieldRecord(2, 7, "4294967295") +
-                            fieldRecord(2, 8, "N") + fieldRecord(2, 10, "0");
+  const std::string entryFields = fieldRecord(2, 1, "7") + fieldRecord(2, 2, "2007-03-05") + fieldRecord(2, 3, "2") +
+                                  fieldRecord(2, 6, "\xC1\xA1\xBD\xC9") + fieldRecord(2, 7, "4294967295") +
+                                  fieldRecord(2, 8, "N");
+  const std::string entry = entryFields + fieldRecord(2, 10, "0");
+  auto entryOf = [&](const char* instalments) {
+    return entryFields + fieldRecord(2, 12, instalments) + fieldRecord(2, 10, "0");
+  };
   const std::string good = counters + entry;
+  const std::string hostileReservation =
+      fieldRecord(3, 1, "5") + fieldRecord(3, 12, "2000000000") + fieldRecord(3, 9, "2007-03-25");
   struct Case {
     const char* name;
     uint32_t header;
@@ -302,6 +308,10 @@ TEST_F(BackupRestoreTest, ARestoreTakesExactlyTheFilesRecordsOrNothing) {
       {"a text longer than its field", 2, good + fieldRecord(2, 3, "22"), false},
       {"a text that is not CP949", 2, good + fieldRecord(2, 4, "\x80\x80"), false},
       {"a length past the end", 2, good + std::string("\x02\x00\x04\xFF\xFF", 5), true},
+      {"an entry of 24 instalments", 2, counters + entryOf("24"), true},
+      {"an entry of 25 instalments", 2, counters + entryOf("25"), false},
+      {"an entry of 2,000,000,000 instalments", 2, counters + entryOf("2000000000"), false},
+      {"a reservation of 2,000,000,000 instalments", 3, good + hostileReservation, false},
   };
   for (const Case& c : cases) {
     const std::string before = bookSnapshot(store());

@@ -58,11 +58,11 @@ std::string countersStream(const char* value) {
 }
 
 // A complete entry as the writer lays it out (식비, 외식, 점심 in CP949), without the two optional flags.
-std::string entryStream(const char* id, const char* amount = "5000") {
+std::string entryStream(const char* id, const char* amount = "5000", const char* instalments = "3") {
   return fieldRecord(2, 1, id) + fieldRecord(2, 2, "2007-03-05") + fieldRecord(2, 3, "2") +
          fieldRecord(2, 4, "\xBD\xC4\xBA\xF1") +
          fieldRecord(2, 5, "\xBF\xDC\xBD\xC4") + fieldRecord(2, 6, "\xC1\xA1\xBD\xC9") + fieldRecord(2, 7, amount) +
-         fieldRecord(2, 8, "N") + fieldRecord(2, 9, "") + fieldRecord(2, 11, "10001") + fieldRecord(2, 12, "3") +
+         fieldRecord(2, 8, "N") + fieldRecord(2, 9, "") + fieldRecord(2, 11, "10001") + fieldRecord(2, 12, instalments) +
          fieldRecord(2, 15, "0") + fieldRecord(2, 10, "0");
 }
 
@@ -261,6 +261,17 @@ TEST(BackupStream, WhatTheReaderCompletesCountsAndWhatDamagesTheStream) {
       {"a number above 32 bits", fieldRecord(2, 7, "4294967296"), 0, true},
       {"a very long number", fieldRecord(2, 7, std::string(30, '9')), 0, true},
       {"a damaged value after complete records", entry + fieldRecord(2, 7, "12a"), 1, true},
+      {"an entry of 24 instalments", entryStream("1", "5000", "24"), 1, false},
+      {"an entry of 25 instalments", entryStream("1", "5000", "25"), 0, true},
+      {"an entry of -1 instalments", entryStream("1", "5000", "4294967295"), 0, true},
+      {"an entry of 2,000,000,000 instalments after a good one", entry + entryStream("2", "5000", "2000000000"), 1,
+       true},
+      {"a reservation of 24 instalments", fieldRecord(3, 1, "1") + fieldRecord(3, 12, "24") +
+                                              fieldRecord(3, 9, "2007-03-25"),
+       1, false},
+      {"a reservation of 2,000,000,000 instalments", fieldRecord(3, 1, "1") + fieldRecord(3, 12, "2000000000") +
+                                                         fieldRecord(3, 9, "2007-03-25"),
+       0, true},
   };
   for (const Case& c : cases) {
     const Decoded d = decode(c.stream);

@@ -323,6 +323,7 @@ TEST(ChangeFileDecoder, RejectsHostileInput) {
        [] {
          Reservation r;
          r.reserveId = 1;
+         r.startDate = "2007-03-25";
          std::string f = encodeChangeRecord(recordChange(ChangeLetter::Reservation, ChangeOp::Add, 1, r));
          return f.substr(0, f.size() - fieldRecord(14, "N").size());
        }()},
@@ -338,6 +339,72 @@ TEST(ChangeFileDecoder, RejectsHostileInput) {
       {"lower-case letter", 'a', '3', fieldRecord(1, "1")},
   };
   for (const Case& c : cases) EXPECT_FALSE(decodeChangeFile(c.letter, c.digit, c.file)) << c.what;
+}
+
+// The book bills 0 to 24 instalments, and a backup must write back every record the book holds:
+// a reservation, asset or minor category whose closing field in the backup is an empty text would
+// make every later backup fail. Flags the rules read as "N" (empty, unknown) are taken.
+TEST(ChangeFileDecoder, RecordsTheBookCouldNotHoldAreRefused) {
+  auto entry = [](int32_t instalments, const char* flag = "Y") {
+    LedgerEntry e = sampleEntry();
+    e.cardFlag = flag;
+    e.phoneFlag = e.checkCardFlag = flag;
+    e.instalments = instalments;
+    return recordChange(ChangeLetter::Entry, ChangeOp::Add, e.entryId, e);
+  };
+  auto reservation = [](int32_t instalments, const char* startDate = "2007-03-25", const char* flag = "N") {
+    Reservation r;
+    r.reserveId = 10005;
+    r.dayOfMonth = 25;
+    r.entryKind = "2";
+    r.amount = 300000;
+    r.cardFlag = r.phoneFlag = r.checkCardFlag = flag;
+    r.startDate = startDate;
+    r.instalments = instalments;
+    return recordChange(ChangeLetter::Reservation, ChangeOp::Add, r.reserveId, r);
+  };
+  auto asset = [](const char* kind) {
+    Asset a;
+    a.assetId = 10003;
+    a.assetKind = kind;
+    return recordChange(ChangeLetter::Asset, ChangeOp::Add, a.assetId, a);
+  };
+  auto minor = [](const char* inUse) {
+    return recordChange(ChangeLetter::Minor, ChangeOp::Add, 10010, MinorItem{10010, 10004, "간식", 3, inUse});
+  };
+  struct Case {
+    const char* what;
+    char letter;
+    ChangeRecord change;
+    bool taken;
+  };
+  const std::vector<Case> cases = {
+      {"entry of 0 instalments", 'A', entry(0), true},
+      {"entry of 24 instalments", 'A', entry(24), true},
+      {"entry of 25 instalments", 'A', entry(25), false},
+      {"entry of -1 instalments", 'A', entry(-1), false},
+      {"entry of 2,000,000,000 instalments", 'A', entry(2000000000), false},
+      {"entry of INT32_MIN instalments", 'A', entry(INT32_MIN), false},
+      {"entry with empty flags", 'A', entry(3, ""), true},
+      {"entry with unknown flags", 'A', entry(3, "X"), true},
+      {"reservation of 24 instalments", 'B', reservation(24), true},
+      {"reservation of 25 instalments", 'B', reservation(25), false},
+      {"reservation of 2,000,000,000 instalments", 'B', reservation(2000000000), false},
+      {"reservation with empty flags", 'B', reservation(0, "2007-03-25", ""), true},
+      {"reservation without a start date", 'B', reservation(0, ""), false},
+      {"asset of kind 2", 'D', asset("2"), true},
+      {"asset of an unknown kind", 'D', asset("9"), true},
+      {"asset without a kind", 'D', asset(""), false},
+      {"minor category in use", 'E', minor("Y"), true},
+      {"minor category with an unknown flag", 'E', minor("X"), true},
+      {"minor category without its in-use flag", 'E', minor(""), false},
+  };
+  for (const Case& c : cases) {
+    for (const char digit : {'1', '2'}) {
+      EXPECT_EQ(decodeChangeFile(c.letter, digit, encodeChangeRecord(c.change)).has_value(), c.taken)
+          << c.what << " " << digit;
+    }
+  }
 }
 
 TEST(ChangeFileWriter, ReplacesTheFileOfTheSameNameAndLeavesNothingElse) {

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "exchange/backup_restore.h"
+#include "exchange/backup_test_book.h"
 #include "exchange/change_file.h"
 #include "exchange/exchange_folder.h"
 #include "ledger/entry_rules.h"
@@ -401,6 +403,51 @@ TEST_F(ImportTest, BadContentIsDeletedUnapplied) {
   EXPECT_EQ(result.rejected, 3);
   EXPECT_TRUE(names("._pc_").empty());
   EXPECT_TRUE(entryIdsInWriteOrder().empty());
+}
+
+// 2,000,000,000 instalments used to keep an import writing rows for minutes.
+TEST_F(ImportTest, AnInstalmentCountOutsideTheBoundIsDeletedUnapplied) {
+  addAsset(book(), account(20400, 0));
+  clearDeviceFiles();
+  LedgerEntry purchase = entry(20001, 90000, 20400);
+  purchase.cardFlag = "Y";
+  purchase.instalments = 2000000000;
+  placeAdd(ChangeLetter::Entry, 20001, purchase);
+  Reservation lessons = reservation(20200, 25, "2007-03-25");
+  lessons.instalments = 25;
+  placeAdd(ChangeLetter::Reservation, 20200, lessons);
+  const std::string before = testing::bookSnapshot(book().store);
+
+  const ImportRun result = run();
+  EXPECT_EQ(result.rejected, 2);
+  EXPECT_EQ(result.applied, 0);
+  EXPECT_TRUE(names("._pc_").empty());
+  EXPECT_TRUE(names("._pd_").empty());
+  EXPECT_EQ(testing::bookSnapshot(book().store), before);
+}
+
+// A record whose closing field in the backup is empty cannot be written back by a backup: taking
+// it would make every later backup fail.
+TEST_F(ImportTest, ARecordABackupCouldNotWriteIsRefusedAndTheBookStillBacksUp) {
+  Reservation noStart = reservation(20200, 25, "");
+  placeAdd(ChangeLetter::Reservation, 20200, noStart);
+  Asset noKind = account(20400, 0);
+  noKind.assetKind.clear();
+  placeAdd(ChangeLetter::Asset, 20400, noKind);
+  placeAdd(ChangeLetter::Minor, 20300, MinorItem{20300, 4, "간식", 9, ""});
+  placeAdd(ChangeLetter::Minor, 20301, MinorItem{20301, 4, "야식", 10, "X"});  // reads as not in use
+  const std::string before = testing::bookSnapshot(book().store);
+
+  const ImportRun result = run();
+  EXPECT_EQ(result.rejected, 3);
+  EXPECT_EQ(result.applied, 1);
+  EXPECT_TRUE(names("._pc_").empty());
+  EXPECT_FALSE(findReservation(book(), 20200));
+  EXPECT_FALSE(findAsset(book(), 20400));
+
+  fx_.ui.chosenFile = fx_.root() / "after-import.cnb";
+  EXPECT_EQ(backupBook(book(), fx_.ui), TransferOutcome::Done);
+  EXPECT_NE(testing::bookSnapshot(book().store), before);  // the good file was applied
 }
 
 TEST_F(ImportTest, RunTheBookRefusesLeavesEveryFileForTheNext) {

@@ -34,6 +34,34 @@ TEST(BillingPeriodTest, MonthsCarryIntoThePreviousYearAndDaysAreWrittenAsSet) {
   }
 }
 
+// A card's period months are stored data: any value lands in a real month at once, the valid
+// ones where they always did, and nothing overflows on the way (the year stops at the ends of int).
+TEST(BillingPeriodTest, AnyStoredPeriodMonthGivesARealMonth) {
+  struct Case {
+    int year, month;
+    int32_t periodMonth;
+    YearMonth expected;
+  };
+  const Case cases[] = {
+      {2007, 5, 1, {2007, 3}},
+      {2007, 1, 1, {2006, 11}},
+      {2007, 12, 3, {2007, 12}},
+      {2007, 1, 0, {2006, 10}},
+      {2007, 12, 15, {2008, 12}},
+      {2007, 5, INT32_MAX, {178958977, 9}},
+      {2007, 5, INT32_MIN, {-178954964, 6}},
+      {INT32_MAX, 12, INT32_MAX, {INT32_MAX, 4}},
+      {INT32_MAX, 12, 3, {INT32_MAX, 12}},
+      {INT32_MIN, 1, INT32_MIN, {INT32_MIN, 2}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.year << "-" << c.month << " " << c.periodMonth);
+    const YearMonth got = billingPeriodMonth(c.year, c.month, c.periodMonth);
+    EXPECT_EQ(got.year, c.expected.year);
+    EXPECT_EQ(got.month, c.expected.month);
+  }
+}
+
 class CardStatementTest : public ::testing::Test {
  protected:
   Asset addCard(const std::string& name, int32_t fromMonth, int32_t fromDay, int32_t toMonth, int32_t toDay) {
@@ -163,6 +191,31 @@ TEST_F(CardStatementTest, EveryCardOverItsOwnPeriodSortedTogether) {
   const CardStatement none = buildCardStatement(book(), 2007, 3, 424242, fallback);
   EXPECT_TRUE(none.lines.empty());
   EXPECT_EQ(none.billed + none.toCome, 0);
+}
+
+// A count the program never writes (an older book, a foreign file) bills as the 24 instalments
+// the rules write rows for: a twenty-fourth each month, none past the last.
+TEST_F(CardStatementTest, ACountAboveTheBoundBillsAsTwentyFourInstalments) {
+  const Asset card = addCard("this month", 3, 1, 3, 32);
+  LedgerEntry e = testing::makeEntry("2007-01-10", "2", 24000);
+  e.entryId = newEntryId(book());
+  e.cardFlag = "Y";
+  e.assetId = card.assetId;
+  e.instalments = 2000000000;
+  writeEntryRecord(book(), e);  // as stored, without the rows the rules would add
+
+  const CardStatement first = buildCardStatement(book(), 2007, 1, 0, noFallback);
+  EXPECT_EQ(linesOf(first), (std::vector<Line>{{"2007-01-10", "[1/24]test", 1000, e.entryId}}));
+  EXPECT_EQ(first.toCome, 23000);
+
+  addInstalmentRow(book(), InstalmentRow{takeId(book().store, CounterNo::Instalment), "2008-12-10", e.entryId, 24,
+                                         card.assetId});
+  addInstalmentRow(book(), InstalmentRow{takeId(book().store, CounterNo::Instalment), "2009-01-10", e.entryId, 25,
+                                         card.assetId});
+  const CardStatement last = buildCardStatement(book(), 2008, 12, 0, noFallback);
+  EXPECT_EQ(linesOf(last), (std::vector<Line>{{"2007-01-10", "[24/24]test", 1000, e.entryId}}));
+  EXPECT_EQ(last.toCome, 0);
+  EXPECT_TRUE(buildCardStatement(book(), 2009, 1, 0, noFallback).lines.empty());
 }
 
 TEST_F(CardStatementTest, AnInstalmentWhoseEntryIsGoneOrShorterBillsNothing) {

@@ -105,6 +105,33 @@ TEST_F(CarryOverTest, TheOfferComesOnceAMonth) {
   EXPECT_EQ(stored.autoCarryOver, "Y");
 }
 
+// The stored month of the last offer is outside data: compared whole, a far future month never
+// asks and a far past one asks, with no overflow on the way.
+TEST_F(CarryOverTest, AnyStoredMonthIsComparedWhole) {
+  struct Case {
+    int32_t year, month;
+    bool asked;
+  };
+  const Case cases[] = {
+      {2007, 2, true},
+      {2007, 3, false},
+      {INT32_MAX, INT32_MAX, false},
+      {2007, INT32_MAX, false},
+      {INT32_MAX, 0, false},
+      {INT32_MIN, INT32_MIN, true},
+      {INT32_MIN, 12, true},
+      {2007, INT32_MIN, true},
+  };
+  fx.setToday({2007, 3, 20});
+  for (const Case& c : cases) {
+    writeCon2Settings(fx.store(), Con2Settings{"Y", c.year, c.month});
+    fx.ui.messages.clear();
+    fx.ui.answers = {false};
+    offerCarryOver(fx.book(), fx.ui);
+    EXPECT_EQ(!fx.ui.messages.empty(), c.asked) << c.year << "/" << c.month;
+  }
+}
+
 TEST_F(CarryOverTest, ResetEmptiesTheBookAndKeepsEverythingElse) {
   const Asset account = testing::makeAsset(fx.book(), "1", "A", 0, 1000);
   const Asset card = testing::makeAsset(fx.book(), "2", "card", 25);

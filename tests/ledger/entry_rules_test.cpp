@@ -174,6 +174,16 @@ TEST(Instalments, AmountsAndDates) {
   EXPECT_EQ(instalmentDate("2007-12-31", 24), "2009-11-31");
 }
 
+// No count the program stores lies above 24; one read from elsewhere bills as 24, so nothing
+// walks its instalments for minutes.
+TEST(Instalments, CountsAboveTheBoundBillAsTheLastCount) {
+  for (const int32_t stored : {25, 1000, 2000000000, INT32_MAX}) {
+    EXPECT_EQ(billedInstalments(stored), 24) << stored;
+    EXPECT_EQ(instalmentDate("2007-12-31", stored), "2009-11-31") << stored;
+  }
+  for (const int32_t stored : {INT32_MIN, -1, 0, 1, 2, 24}) EXPECT_EQ(billedInstalments(stored), stored) << stored;
+}
+
 TEST_F(EntryRulesTest, ChangeFilesOfEntries) {
   fx.enableExchange();
   fx.sink.changes.clear();

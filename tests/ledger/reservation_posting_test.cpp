@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "ledger/entry_rules.h"
+#include "store/asset_table.h"
 #include "store/entry_table.h"
 #include "store/id_counters.h"
 #include "store/posting_date.h"
 #include "store/reservation_tables.h"
+#include "store/table_catalogue.h"
 #include "support/book_fixture.h"
 
 namespace coinest {
@@ -62,6 +64,35 @@ TEST_F(PostingTest, MonthEndsServeTheDaysTheMonthLacks) {
   EXPECT_EQ(april, (std::vector<std::string>{"2007-04-28 day28", "2007-04-29 day29", "2007-04-30 day30",
                                              "2007-04-30 day31"}));
   EXPECT_EQ(all.size(), 12u) << "March and April too, each once";
+}
+
+// An older book or a foreign file can hold any count: posting writes the rows of the 24
+// instalments the program bills, at once, and keeps the count as stored.
+TEST_F(PostingTest, AHostileInstalmentCountPostsTheRowsOfTwentyFourInstalments) {
+  Asset card;
+  card.assetId = takeId(fx.store(), CounterNo::Reservation);
+  card.assetKind = "2";
+  addAsset(fx.book(), card);
+  Reservation r;
+  r.reserveId = takeId(fx.store(), CounterNo::Reservation);
+  r.dayOfMonth = 10;
+  r.entryKind = "2";
+  r.content = "lessons";
+  r.amount = 240000;
+  r.cardFlag = "Y";
+  r.startDate = "2007-01-01";
+  r.assetId = card.assetId;
+  r.instalments = 2000000000;
+  addReservation(fx.book(), r);
+
+  postOn({2007, 1, 10});
+  const std::vector<LedgerEntry> entries = entriesInRange(fx.book(), "2007-01-10", "2007-01-10");
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0].instalments, 2000000000);
+  const std::vector<InstalmentRow> rows = instalmentsInRange(fx.book(), "2000-01-01", "2050-12-31");
+  ASSERT_EQ(rows.size(), 23u);
+  EXPECT_EQ(rows.back().instNo, 24);
+  EXPECT_EQ(rows.back().instDate, "2008-12-10");
 }
 
 TEST_F(PostingTest, MissedMonthsArePostedOnceEachAndNothingTwice) {
