@@ -11,6 +11,7 @@
 
 #include "exchange/change_file.h"
 #include "ledger/entry_rules.h"
+#include "platform/durable_file.h"
 #include "platform/utf8_text.h"
 #include "store/asset_table.h"
 #include "store/category_tables.h"
@@ -76,15 +77,13 @@ bool fileExists(const std::filesystem::path& file) {
   return std::filesystem::exists(file, ec);
 }
 
-// The whole file, or nothing when it cannot be read or is larger than a change file can be.
+// The whole file, or nothing when it cannot be read, is larger than a change file can be, or is
+// no regular file: a link put there since the folder was listed is not followed, a FIFO not
+// waited on.
 std::optional<std::string> readChangeFile(const std::filesystem::path& file) {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(file.c_str(), "rb"), &std::fclose);
-  if (!in) return std::nullopt;
-  std::string bytes(kMaxChangeFileSize + 1, '\0');  // one more, to see a file that is too large
-  const std::size_t read = std::fread(bytes.data(), 1, bytes.size(), in.get());
-  if (std::ferror(in.get()) || read > kMaxChangeFileSize) return std::nullopt;
-  bytes.resize(read);
-  return bytes;
+  RegularFileRead read = readRegularFile(file, kMaxChangeFileSize);
+  if (read.status != FileStatus::Ok) return std::nullopt;
+  return std::move(read.bytes);
 }
 
 void wipeRecordTables(Book& book) {
