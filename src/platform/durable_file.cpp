@@ -66,7 +66,12 @@ FileResult syncFolder(const std::filesystem::path& folder) {
 // replaces and never follows what is at `name`: anything there gives EEXIST.
 int linkUnnamed(int fd, const std::filesystem::path& name) {
   const std::string self = "/proc/self/fd/" + std::to_string(fd);
-  return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0 ? 0 : errno;
+  if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) return 0;
+  const int error = errno;
+  std::error_code ec;
+  if (error != ENOENT || std::filesystem::exists("/proc/self", ec)) return error;
+  // Without /proc only the descriptor itself can be linked, which takes a privilege.
+  return ::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0 ? 0 : errno;
 }
 
 // Creates `name` as a new file; 0 or the error number (EEXIST when anything, a link too, is there).
@@ -106,17 +111,9 @@ FileResult FileReplacement::open() {
     if (error != EOPNOTSUPP && error != EISDIR && error != EINVAL) {
       return fileFailure("cannot create a file in " + folder.string(), error);
     }
-    for (int attempt = 0; !fd; ++attempt) {
-      const std::filesystem::path name = fixedTemp_.empty() ? hiddenTempName(target_) : fixedTemp_;
-      const int failed = createExclusive(name, fd);
-      if (failed == 0) {
-        named_ = name;
-      } else if (failed != EEXIST || attempt + 1 == kNameAttempts) {
-        return fileFailure("cannot create " + name.string(), failed);
-      } else if (!fixedTemp_.empty() && ::unlink(name.c_str()) != 0 && errno != ENOENT) {
-        // A fixed name is cleared: unlink removes the entry itself, never what a link points to.
-        return fileFailure("cannot remove " + name.string(), errno);
-      }
+    if (FileResult named = takeTempName([&](const std::filesystem::path& name) { return createExclusive(name, fd); });
+        !named) {
+      return named;
     }
   }
   // The umask may have taken bits off and a default ACL may have added some.
@@ -127,16 +124,17 @@ FileResult FileReplacement::open() {
   return {};
 }
 
-FileResult FileReplacement::takeTempName() {
+FileResult FileReplacement::takeTempName(const std::function<int(const std::filesystem::path&)>& place) {
   for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
     const std::filesystem::path name = fixedTemp_.empty() ? hiddenTempName(target_) : fixedTemp_;
-    const int failed = linkUnnamed(::fileno(stream_), name);
+    const int failed = place(name);
     if (failed == 0) {
       named_ = name;
       return {};
     }
-    if (failed != EEXIST) return fileFailure("cannot name " + name.string(), failed);
-    // As in open(): a leftover or a planted link at the fixed name goes; it is never followed.
+    if (failed != EEXIST) return fileFailure("cannot create " + name.string(), failed);
+    // A fixed name already taken (a leftover of a killed run, or a planted link) is cleared:
+    // unlink removes the entry itself, never what a link points to.
     if (!fixedTemp_.empty() && ::unlink(name.c_str()) != 0 && errno != ENOENT) {
       return fileFailure("cannot remove " + name.string(), errno);
     }
@@ -152,7 +150,11 @@ FileResult FileReplacement::commit() {
   if (::fsync(::fileno(stream_)) != 0) return fileFailure("cannot sync " + target_.string(), errno);
   if (named_.empty()) {
     // Named only now, so that a kill during the long write leaves no file behind.
-    if (FileResult named = takeTempName(); !named) return named;
+    const int fd = ::fileno(stream_);
+    if (FileResult named = takeTempName([fd](const std::filesystem::path& name) { return linkUnnamed(fd, name); });
+        !named) {
+      return named;
+    }
   }
   const int closed = std::fclose(std::exchange(stream_, nullptr));
   if (closed != 0) return fileFailure("cannot write " + target_.string(), errno);

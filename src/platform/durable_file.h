@@ -17,6 +17,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -68,7 +69,9 @@ class FileReplacement {
   FileResult commit();
 
  private:
-  FileResult takeTempName();
+  // Gives the new file its temporary name through `place` (0, or the error number); a hidden name
+  // taken already costs another try.
+  FileResult takeTempName(const std::function<int(const std::filesystem::path&)>& place);
 
   std::filesystem::path target_;
   std::filesystem::path fixedTemp_;
