@@ -1,6 +1,7 @@
 // book: the books page's list for a date and a view mode, with its totals and selected row.
 
 #include "cli/command_registry.h"
+#include "cli/output_line.h"
 #include "ledger/book_view.h"
 #include "platform/clock.h"
 
@@ -32,16 +33,14 @@ const CommandRegistration kBook{{
     [](CommandContext& c) {
       BookReadCache cache;
       const BookView view = buildBookView(c.book(), cache, {bookDate, *bookViewModeOf(bookMode.at(0)), 0});
-      c.out << "range\t" << view.period.start << '\t' << view.period.end << '\n';
+      printLine(c.out, {"range", view.period.start, view.period.end});
       for (const BookRow& row : view.rows) {
-        c.out << "row\t" << row.date << '\t' << row.content << '\t' << row.amount << '\t' << row.entryId << '\n';
+        printLine(c.out, {"row", row.date, row.content, row.amount, std::to_string(row.entryId)});
       }
-      c.out << "income\t" << view.income << '\n'
-            << "expense\t" << view.expense << '\n'
-            << "cash\t" << view.cash << '\n'
-            << "selected\t";
-      if (view.selectedRow) c.out << view.rows[*view.selectedRow].entryId;
-      c.out << '\n';
+      printLine(c.out, {"income", view.income});
+      printLine(c.out, {"expense", view.expense});
+      printLine(c.out, {"cash", view.cash});
+      printLine(c.out, {"selected", view.selectedRow ? std::to_string(view.rows[*view.selectedRow].entryId) : ""});
       return kExitDone;
     },
     true,

@@ -3,6 +3,7 @@
 #include "calendar/date_text.h"
 #include "calendar/lunar_calendar.h"
 #include "cli/command_registry.h"
+#include "cli/output_line.h"
 #include "platform/clock.h"
 #include "store/holiday_table.h"
 
@@ -29,8 +30,8 @@ const CommandRegistration kLunar{{
         c.err << "lunar: " << lunarDate << " lies outside the lunar table (1841-01-23 to 2051-02-11)\n";
         return kExitFailed;
       }
-      c.out << lunar->year << '\t' << lunar->month << '\t' << lunar->day << '\t' << (lunar->leap ? 1 : 0) << '\t'
-            << lunarCaption(*lunar) << '\n';
+      printLine(c.out, {std::to_string(lunar->year), std::to_string(lunar->month), std::to_string(lunar->day),
+                        lunar->leap ? "1" : "0", lunarCaption(*lunar)});
       return kExitDone;
     },
     true,
@@ -42,9 +43,9 @@ const CommandRegistration kHoliday{{
     [](CLI::App& app) { app.add_option("DATE", holidayDate, "a date, YYYY-MM-DD")->required()->check(checkDate); },
     [](CommandContext& c) {
       if (const std::optional<std::string> name = holidayNameOf(c.book(), holidayDate)) {
-        c.out << "yes\t" << *name << '\n';
+        printLine(c.out, {"yes", *name});
       } else {
-        c.out << "no\n";
+        printLine(c.out, {"no"});
       }
       return kExitDone;
     },

@@ -1,8 +1,11 @@
 #include "cli/console_ui.h"
 
+#include "cli/output_line.h"
+
 namespace coinest::cli {
 
-void ConsoleUi::showMessage(std::string_view text, MessageCaption) { out_ << text << '\n'; }
+// A message with line breaks of its own stays one line of output.
+void ConsoleUi::showMessage(std::string_view text, MessageCaption) { printLine(out_, {text}); }
 
 bool ConsoleUi::askYesNo(std::string_view) { return true; }
 

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/command_registry.h"
+#include "cli/output_line.h"
 #include "dialogs/query_account.h"
 #include "dialogs/query_books.h"
 #include "dialogs/query_card.h"
@@ -27,9 +28,7 @@ std::string checkDate(const std::string& text) {
 }
 
 void printRows(std::ostream& out, const std::vector<EntryListRow>& rows) {
-  for (const EntryListRow& row : rows) {
-    out << "row\t" << row.date << '\t' << row.content << '\t' << row.amount << '\t' << row.entryId << '\n';
-  }
+  for (const EntryListRow& row : rows) printLine(out, {"row", row.date, row.content, row.amount, std::to_string(row.entryId)});
 }
 
 // The asset with this id when it is of `kind`; otherwise says so on the error stream.
@@ -76,13 +75,13 @@ const CommandRegistration kCard{{
       }
       setCardQuery(page.criteria.card, card.year, card.month, chosen ? &*chosen : nullptr);
       const CardStatement statement = buildCardQuery(c.book(), page.criteria);
-      c.out << "month\t" << statementMonthText(statement.year, statement.month) << '\n';
+      printLine(c.out, {"month", statementMonthText(statement.year, statement.month)});
       for (const StatementLine& line : statement.lines) {
-        c.out << "row\t" << rowDateText(line.date) << '\t' << line.content << '\t' << formatAmount(line.amount)
-              << '\t' << line.entryId << '\n';
+        printLine(c.out, {"row", rowDateText(line.date), line.content, formatAmount(line.amount),
+                          std::to_string(line.entryId)});
       }
-      c.out << "billed\t" << formatTotalAmount(statement.billed) << '\n'
-            << "tocome\t" << formatTotalAmount(statement.toCome) << '\n';
+      printLine(c.out, {"billed", formatTotalAmount(statement.billed)});
+      printLine(c.out, {"tocome", formatTotalAmount(statement.toCome)});
       return kExitDone;
     },
     true,
@@ -105,7 +104,8 @@ int runBooks(CommandContext& c) {
   QueryRowCache rows;
   const BooksQueryView view = buildBooksQuery(c.book(), query.booksCriteria, rows);
   printRows(c.out, view.rows);
-  c.out << "income\t" << view.incomeText << '\n' << "expense\t" << view.expenseText << '\n';
+  printLine(c.out, {"income", view.incomeText});
+  printLine(c.out, {"expense", view.expenseText});
   return kExitDone;
 }
 
@@ -120,7 +120,7 @@ int runAccount(CommandContext& c) {
   QueryRowCache rows;
   const AccountQueryView view = buildAccountQuery(c.book(), criteria, rows);
   printRows(c.out, view.rows);
-  c.out << "balance\t" << view.balanceText << '\n';
+  printLine(c.out, {"balance", view.balanceText});
   return kExitDone;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/settings_command.h"
 
 #include "cli/command_registry.h"
+#include "cli/output_line.h"
 #include "platform/utf8_text.h"
 #include "store/settings_records.h"
 #include "store/yes_no_flag.h"
@@ -46,12 +47,12 @@ Status applySettings(ObjectStore& store, const SettingsChange& change, std::ostr
   ConSettings con;
   readConSettings(store, con);
   readCon2Settings(store, con2);
-  out << "loginPrompt\t" << con.loginPrompt << '\n'
-      << "showUsedOnly\t" << con.showUsedOnly << '\n'
-      << "settlementStartDay\t" << con.settlementStartDay << '\n'
-      << "autoCarryOver\t" << con2.autoCarryOver << '\n'
-      << "carryYear\t" << con2.carryYear << '\n'
-      << "carryMonth\t" << con2.carryMonth << '\n';
+  printLine(out, {"loginPrompt", con.loginPrompt});
+  printLine(out, {"showUsedOnly", con.showUsedOnly});
+  printLine(out, {"settlementStartDay", con.settlementStartDay});
+  printLine(out, {"autoCarryOver", con2.autoCarryOver});
+  printLine(out, {"carryYear", std::to_string(con2.carryYear)});
+  printLine(out, {"carryMonth", std::to_string(con2.carryMonth)});
   return Status::ok();
 }
 

@@ -2,6 +2,7 @@
 // setting of the book.
 
 #include "cli/command_registry.h"
+#include "cli/output_line.h"
 #include "ledger/settlement.h"
 #include "ledger/settlement_month.h"
 #include "store/settings_records.h"
@@ -28,13 +29,9 @@ int run(CommandContext& c) {
   const SettlementOptions options{isYes(settings.showUsedOnly), withMinors};
   const Settlement s = settleMonth(c.book(), YearMonth{argYear, argMonth},
                                    settlementStartDayOf(settings.settlementStartDay), options);
-  c.out << "heading\t" << s.period.heading << '\n';
-  for (const SettlementRow& row : s.rows) {
-    c.out << "row\t" << row.group << '\t' << row.name << '\t' << row.totalText << '\n';
-  }
-  for (const LabelledTotal& total : settlementTotalTexts(s.totals)) {
-    c.out << total.label << '\t' << total.text << '\n';
-  }
+  printLine(c.out, {"heading", s.period.heading});
+  for (const SettlementRow& row : s.rows) printLine(c.out, {"row", row.group, row.name, row.totalText});
+  for (const LabelledTotal& total : settlementTotalTexts(s.totals)) printLine(c.out, {total.label, total.text});
   return kExitDone;
 }
 

@@ -2,15 +2,16 @@
 //
 // Invariants:
 //   1. The target is not opened, truncated or deleted before the new file has been written in
-//      full, read back with the right count and synced under its temporary name.
-//   2. The target changes by one rename, so at every moment it names the old file or the new one.
-//   3. A failed or cancelled write leaves at most the temporary file, which the caller deletes.
+//      full, read back with the right count and synced.
+//   2. The target changes by one rename (FileReplacement::commit), so at every moment it names the
+//      old file or the new one.
+//   3. A failed, cancelled or killed write leaves no file behind: the new file has no name until
+//      the moment before the rename (where the file system cannot do that, a failed or cancelled
+//      write removes its temporary file).
 
 #include "exchange/backup_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
+#include <cerrno>
 #include <string>
 #include <system_error>
 
@@ -34,13 +35,21 @@ std::filesystem::path temporaryBackupPath(const std::filesystem::path& target) {
   return target.parent_path() / temp;
 }
 
-OpenFile createBackupFile(const std::filesystem::path& path) { return OpenFile(std::fopen(path.c_str(), "w+b")); }
-
-OpenFile openBackupFile(const std::filesystem::path& path) { return OpenFile(std::fopen(path.c_str(), "rb")); }
-
-bool writeBackupHeader(std::FILE* file, uint32_t recordCount) {
+FileResult startBackupFile(FileReplacement& file, uint32_t recordCount) {
+  if (FileResult opened = file.open(); !opened) return opened;
   const std::string header = backupHeader(recordCount);
-  return std::fseek(file, 0, SEEK_SET) == 0 && std::fwrite(header.data(), 1, header.size(), file) == header.size();
+  if (std::fwrite(header.data(), 1, header.size(), file.stream()) != header.size()) {
+    return fileFailure("cannot write the backup header", errno);
+  }
+  return {};
+}
+
+OpenFile openBackupFile(const std::filesystem::path& path) {
+  RegularFileOpen opened = openRegularFile(path);
+  if (opened.status != FileStatus::Ok) return nullptr;
+  OpenFile file(::fdopen(opened.fd.get(), "rb"));
+  if (file) opened.fd.release();
+  return file;
 }
 
 bool writeCheckedBackup(Book& book, std::FILE* file, uint32_t headerCount,
@@ -51,9 +60,8 @@ bool writeCheckedBackup(Book& book, std::FILE* file, uint32_t headerCount,
     ++position;
     if (showPosition) showPosition(position);
   });
-  // The bytes must be on disk before the rename that makes them the target: a crash after the
-  // rename must not leave a target that is short or empty.
-  if (!written || std::fflush(file) != 0 || ::fsync(::fileno(file)) != 0) return false;
+  // Syncing before the rename is the commit's (durable_file.h).
+  if (!written || std::fflush(file) != 0) return false;
   uint32_t completed = 0;
   const BackupStreamRead counted = readBackupStream(file, BackupReadMode::Count, book, [&] {
     ++completed;
@@ -62,30 +70,9 @@ bool writeCheckedBackup(Book& book, std::FILE* file, uint32_t headerCount,
   return !counted.damaged && counted.completed == headerCount;
 }
 
-bool putBackupInPlace(const std::filesystem::path& temp, const std::filesystem::path& target) {
-  // rename() replaces the target in one step: a crash here leaves the old target or the new one.
-  if (::rename(temp.c_str(), target.c_str()) != 0) return false;
-  // The rename itself is durable only once the folder is synced.
-  std::filesystem::path folder = target.parent_path();
-  if (folder.empty()) folder = ".";
-  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
-  return true;
-}
-
 void removeFileQuietly(const std::filesystem::path& path) {
   std::error_code ec;
   std::filesystem::remove(path, ec);
-}
-
-bool writeWholeFile(const std::filesystem::path& path, std::string_view bytes) {
-  OpenFile file(std::fopen(path.c_str(), "wb"));
-  if (!file) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-  return std::fclose(file.release()) == 0 && written;
 }
 
 }  // namespace coinest

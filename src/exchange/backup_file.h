@@ -1,7 +1,8 @@
 #pragma once
 
-// The backup file on disk, as the backup and the upgrade export write it: under a temporary name
-// next to the target, checked by reading it back, and only then put in place.
+// The backup file on disk, as the backup and the upgrade export write it: a FileReplacement of the
+// target known by the target's temporary name, checked by reading it back, and only then put in
+// place by its commit().
 
 #include <cstdint>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <memory>
 #include <string_view>
 
+#include "platform/durable_file.h"
 #include "store/book.h"
 
 namespace coinest {
@@ -26,32 +28,24 @@ using OpenFile = std::unique_ptr<std::FILE, FileCloser>;
 // target itself.
 std::filesystem::path temporaryBackupPath(const std::filesystem::path& target);
 
-// Creates `path` as a new, empty file for reading and writing (an existing file is emptied).
-// Null when it cannot be created.
-OpenFile createBackupFile(const std::filesystem::path& path);
+// REQUIRES: `file` replaces a backup file's target with temporaryBackupPath(target) as its
+// temporary name, and is not open yet.
+// Opens it (mode 0600, unnamed until the moment before the rename where the file system allows,
+// never through a link) and writes the 25-byte header for `recordCount`.
+FileResult startBackupFile(FileReplacement& file, uint32_t recordCount);
 
-// Opens `path` for reading; null when it cannot be opened.
+// Opens `path` for reading when it is a regular file (a link, FIFO, device or folder is refused at
+// once); null when it cannot be opened.
 OpenFile openBackupFile(const std::filesystem::path& path);
 
 // After the header already in `file`: writes the stream of the whole book, then reads the file
 // back from offset 25 and counts the completed records. `showPosition` (may be empty) gets the
 // progress after each record: the records written, then that plus the records counted. Returns
-// true when nothing failed to write or sync and the count equals `headerCount`.
+// true when nothing failed to write and the count equals `headerCount`.
 bool writeCheckedBackup(Book& book, std::FILE* file, uint32_t headerCount,
                         const std::function<void(int)>& showPosition);
 
-// Writes the 25-byte header for `recordCount` at the start of the file; false on a write error.
-bool writeBackupHeader(std::FILE* file, uint32_t recordCount);
-
-// Puts the checked file `temp` (closed, its bytes synced) in place of `target` by one rename, then
-// syncs the folder. A crash leaves the old target or the new one, never neither. False, leaving
-// `temp` where it is, when the rename fails (the target is a folder, say).
-bool putBackupInPlace(const std::filesystem::path& temp, const std::filesystem::path& target);
-
-// Deletes the file if there is one; never fails.
+// Deletes the file if there is one (a link itself, not what it points to); never fails.
 void removeFileQuietly(const std::filesystem::path& path);
-
-// Creates `path` anew holding exactly `bytes`; false when it cannot be written.
-bool writeWholeFile(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace coinest

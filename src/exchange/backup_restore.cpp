@@ -79,11 +79,8 @@ TransferOutcome backupBook(Book& book, UiPort& ui) {
       ui.chooseSaveFile(backupFileChoice(proposedBackupName(book.clock)));
   if (!chosen) return TransferOutcome::NotRun;
 
-  const std::filesystem::path temp = temporaryBackupPath(*chosen);
-  OpenFile file = createBackupFile(temp);
-  if (!file || !writeBackupHeader(file.get(), headerCount)) {
-    file.reset();
-    removeFileQuietly(temp);
+  FileReplacement file(*chosen, temporaryBackupPath(*chosen));
+  if (!startBackupFile(file, headerCount)) {
     ui.showMessage(kBackupFailed, MessageCaption::Notice);
     return TransferOutcome::Failed;
   }
@@ -91,21 +88,17 @@ TransferOutcome backupBook(Book& book, UiPort& ui) {
   TransferOutcome outcome = TransferOutcome::Cancelled;
   const bool ran = ui.runProgressDialog(kBackupTitle, 2 * static_cast<int>(headerCount), 0, [&](ProgressBar& bar) {
     const bool checked =
-        writeCheckedBackup(book, file.get(), headerCount, [&](int position) { bar.setPosition(position); });
-    const bool closed = std::fclose(file.release()) == 0;
-    const bool read = snapshot.healthy();
-    if (checked && closed && read && putBackupInPlace(temp, *chosen)) {
+        writeCheckedBackup(book, file.stream(), headerCount, [&](int position) { bar.setPosition(position); });
+    if (checked && snapshot.healthy() && file.commit()) {
       outcome = TransferOutcome::Done;
       ui.showMessage(kBackupDone, MessageCaption::Notice);
     } else {
-      removeFileQuietly(temp);
       outcome = TransferOutcome::Failed;
       ui.showMessage(kBackupFailed, MessageCaption::Notice);
     }
   });
+  // A file not put in place goes with `file`.
   if (!ran) {
-    file.reset();
-    removeFileQuietly(temp);
     ui.showMessage(kBackupCancelled, MessageCaption::Notice);
     return TransferOutcome::Cancelled;
   }

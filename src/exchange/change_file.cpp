@@ -1,16 +1,13 @@
 #include "exchange/change_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <span>
 #include <type_traits>
 
 #include "exchange/backup_stream.h"
 #include "platform/code_page.h"
+#include "platform/durable_file.h"
 #include "platform/utf8_text.h"
 #include "store/instalment_count.h"
 #include "store/record_layout.h"
@@ -224,27 +221,8 @@ bool writeExchangeFile(const std::filesystem::path& folder, std::string_view nam
       name.find('\0') != std::string_view::npos) {
     return false;
   }
-  const std::filesystem::path target = folder / std::string(name);
-  // The temporary name does not end in "._pd_" or "._pc_", so no reader takes it for a change.
-  std::string temp = target.string() + ".XXXXXX";
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return false;
-  bool ok = true;
-  std::size_t done = 0;
-  while (ok && done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n > 0) {
-      done += static_cast<std::size_t>(n);
-    } else if (n < 0 && errno == EINTR) {
-      continue;
-    } else {
-      ok = false;
-    }
-  }
-  if (::close(fd) != 0) ok = false;
-  if (ok && ::rename(temp.c_str(), target.c_str()) != 0) ok = false;
-  if (!ok) ::unlink(temp.c_str());
-  return ok;
+  // The hidden temporary name ends in neither "._pd_" nor "._pc_": no reader takes it for a change.
+  return static_cast<bool>(replaceFileDurably(folder / std::string(name), bytes));
 }
 
 bool ChangeFileWriter::queueChange(ObjectStore& store, const ChangeRecord& change) {

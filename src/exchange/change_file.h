@@ -67,9 +67,10 @@ std::optional<DecodedChange> decodeChangeFile(char letter, char digit, std::stri
 // The change that describes the decoded content again (for a delete: field 1 only).
 ChangeRecord changeRecordOf(const DecodedChange& decoded);
 
-// Writes `bytes` as folder/name: into a temporary file of the same folder, then renamed over any
-// file of that name, so a reader never sees half a file. Returns false, leaving nothing behind,
-// when the folder does not exist or a step fails.
+// Writes `bytes` as folder/name, mode 0600, by the durable replacement of durable_file.h: a reader
+// never sees half a file, the file survives a power cut once this returns true, and a link of
+// that name is replaced, not followed. Returns false, leaving nothing behind, when the name is not
+// a plain file name, the folder does not exist or a step fails.
 bool writeExchangeFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes);
 
 // Writes the change's "._pd_" file into the folder at once (no outbox).

@@ -13,6 +13,7 @@
 #include "exchange/exchange_files.h"
 #include "exchange/outbox.h"
 #include "ledger/entry_rules.h"
+#include "platform/durable_file.h"
 #include "platform/utf8_text.h"
 #include "store/asset_table.h"
 #include "store/category_tables.h"

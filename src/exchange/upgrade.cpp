@@ -1,8 +1,8 @@
 // The start-up upgrade through the transfer file.
 //
 // Invariants:
-//   1. The transfer file is only ever a complete, checked file: it is written under its temporary
-//      name and renamed into place (backup_file.cpp).
+//   1. The transfer file is only ever a complete, checked file: it is written as a backup file is
+//      and renamed into place (backup_file.cpp).
 //   2. The book is replaced in one transaction or not at all (book_reload.cpp).
 //   3. The markers are written only after the book was replaced. A crash before they are written
 //      leaves them missing and the next start runs the upgrade again, which is harmless: it
@@ -11,13 +11,13 @@
 #include "exchange/upgrade.h"
 
 #include <optional>
-#include <system_error>
 
 #include "exchange/backup_file.h"
 #include "exchange/backup_restore.h"
 #include "exchange/backup_stream.h"
 #include "exchange/book_reload.h"
 #include "platform/device_root.h"
+#include "platform/durable_file.h"
 
 namespace coinest {
 
@@ -35,15 +35,14 @@ std::filesystem::path devicePath(const std::filesystem::path& root, std::string_
   return deviceFilePath(root, device).value_or(root / "Windows" / "invalid");
 }
 
-bool canOpen(const std::filesystem::path& file) { return static_cast<bool>(openBackupFile(file)); }
+// A FIFO or device planted as a marker must not hang the start: only a regular file counts.
+bool markerThere(const std::filesystem::path& file) { return openRegularFile(file).status == FileStatus::Ok; }
 
 }  // namespace
 
 bool upgradeExport(Book& book, UiPort& ui, const std::filesystem::path& root) {
   const std::filesystem::path transfer = devicePath(root, kUpgradeTransferFile);
-  const std::filesystem::path temp = temporaryBackupPath(transfer);
   auto fail = [&] {
-    removeFileQuietly(temp);
     ui.showMessage(kUpgradeFailed, MessageCaption::Notice);
     return false;
   };
@@ -54,16 +53,11 @@ bool upgradeExport(Book& book, UiPort& ui, const std::filesystem::path& root) {
   if (headerCount > kMaxBackupBookRecords + 1) return fail();
 
   // The device always had its "\Windows\" folder; under a fresh root it may not exist yet.
-  std::error_code ec;
-  std::filesystem::create_directories(transfer.parent_path(), ec);
-  OpenFile file = createBackupFile(temp);
-  if (!file || !writeBackupHeader(file.get(), headerCount)) {
-    file.reset();
-    return fail();
-  }
-  const bool checked = writeCheckedBackup(book, file.get(), headerCount, nullptr);
-  const bool closed = std::fclose(file.release()) == 0;
-  if (!checked || !closed || !snapshot.healthy() || !putBackupInPlace(temp, transfer)) return fail();
+  if (!createPrivateFolders(transfer.parent_path())) return fail();
+  // A file not put in place goes with `file`.
+  FileReplacement file(transfer, temporaryBackupPath(transfer));
+  if (!startBackupFile(file, headerCount)) return fail();
+  if (!writeCheckedBackup(book, file.stream(), headerCount, nullptr) || !snapshot.healthy() || !file.commit()) return fail();
   return true;
 }
 
@@ -84,14 +78,16 @@ bool upgradeImport(Book& book, UiPort& ui, const std::filesystem::path& root) {
     return false;
   }
   removeFileQuietly(transfer);
-  writeWholeFile(devicePath(root, kUpgradeMarkerFile), kUpgradeMarkerText);
-  writeWholeFile(devicePath(root, kUpgradeMarkerFile2), kUpgradeMarkerText);
+  // A marker that cannot be written only makes the next start run the upgrade again (3.). Each
+  // replaces whatever has its name, a link too: nothing is written outside the root.
+  replaceFileDurably(devicePath(root, kUpgradeMarkerFile), kUpgradeMarkerText);
+  replaceFileDurably(devicePath(root, kUpgradeMarkerFile2), kUpgradeMarkerText);
   ui.showMessage(kUpgradeDone, MessageCaption::Notice);
   return true;
 }
 
 UpgradeCheck checkUpgradeAtStart(Book& book, UiPort& ui, const std::filesystem::path& root) {
-  if (canOpen(devicePath(root, kUpgradeMarkerFile)) && canOpen(devicePath(root, kUpgradeMarkerFile2))) {
+  if (markerThere(devicePath(root, kUpgradeMarkerFile)) && markerThere(devicePath(root, kUpgradeMarkerFile2))) {
     return UpgradeCheck::NotNeeded;
   }
   ui.showMessage(kUpgradeStart, MessageCaption::Notice);

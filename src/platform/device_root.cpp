@@ -1,11 +1,12 @@
 #include "platform/device_root.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <system_error>
+
+#include "platform/durable_file.h"
 
 namespace coinest {
 
@@ -52,16 +53,9 @@ PrepareRootResult prepareDeviceRoot(const std::filesystem::path& given) {
     return failure(root, "cannot examine the device root", ec.message());
   }
   if (status.type() == std::filesystem::file_type::not_found) {
-    const std::filesystem::path parent = root.parent_path();
-    if (!parent.empty()) {
-      std::filesystem::create_directories(parent, ec);
-      if (ec) return failure(root, "cannot create the parents of the device root", ec.message());
-    }
-    if (::mkdir(root.c_str(), 0700) != 0) {
-      if (errno != EEXIST) return failure(root, "cannot create the device root", errnoText(errno));
-    } else if (::chmod(root.c_str(), 0700) != 0) {
-      // The umask may have narrowed 0700; a root we just made must be ours to use.
-      return failure(root, "cannot set the mode of the device root", errnoText(errno));
+    // The root and the parents we make are the user's alone, whatever the umask.
+    if (const FileResult made = createPrivateFolders(root); !made) {
+      return failure(root, "cannot create the device root", made.reason);
     }
     status = std::filesystem::status(root, ec);
     if (ec) return failure(root, "cannot examine the device root", ec.message());

@@ -22,9 +22,9 @@ struct PrepareRootResult {
   std::string error;  // when not ok: names the folder and the reason
 };
 
-// Makes the root usable: creates it and any missing parents (the root itself with mode 0700;
-// an existing root keeps its mode), then checks it is a directory we may read, write and enter.
-// Never throws.
+// Makes the root usable: creates it and any missing parents (each with mode 0700 whatever the
+// umask; an existing root keeps its mode), then checks it is a directory we may read, write and
+// enter. Never throws.
 PrepareRootResult prepareDeviceRoot(const std::filesystem::path& root);
 
 // Where a device path such as "\Windows\Coinest.ini" lives under `root`: the leading backslash

@@ -41,6 +41,8 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/durable_file.h"
+
 namespace coinest {
 
 namespace {
@@ -181,6 +183,8 @@ ObjectStore::~ObjectStore() {
 StoreOpenResult ObjectStore::open(const std::filesystem::path& path) {
   StoreOpenResult result;
   const std::string shown = path.string();
+  // SQLite gives the -wal and -shm files the mode of the database file: all three are private.
+  if (const FileResult made = createPrivateFileIfMissing(path); !made) return {nullptr, made.reason};
   std::error_code ec;
   const bool exists = std::filesystem::exists(path, ec);
   const auto size = exists ? std::filesystem::file_size(path, ec) : 0;

@@ -1,76 +1,12 @@
 #include "platform/registry_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
 #include <vector>
+
+#include "platform/durable_file.h"
 
 namespace coinest {
 
 namespace {
-
-enum class LoadState { Missing, Loaded, Oversized, Failed };
-
-struct LoadedFile {
-  LoadState state = LoadState::Failed;
-  std::string text;
-};
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-  // Closes now so that the caller learns of a failed close; the destructor then does nothing.
-  bool close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
-
-LoadedFile loadFile(const std::filesystem::path& file) {
-  LoadedFile loaded;
-  // O_NONBLOCK so that a FIFO planted at the path cannot hang the start.
-  FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-  if (fd.get() < 0) {
-    loaded.state = errno == ENOENT ? LoadState::Missing : LoadState::Failed;
-    return loaded;
-  }
-  struct stat info {};
-  if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return loaded;
-
-  // Read one byte past the limit to see whether the file is too large, whatever fstat said.
-  std::string text(kRegistryFileMaxBytes + 1, '\0');
-  std::size_t total = 0;
-  while (total < text.size()) {
-    const ssize_t n = ::read(fd.get(), text.data() + total, text.size() - total);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return loaded;
-    }
-    if (n == 0) break;
-    total += static_cast<std::size_t>(n);
-  }
-  if (total > kRegistryFileMaxBytes) {
-    loaded.state = LoadState::Oversized;
-    return loaded;
-  }
-  text.resize(total);
-  loaded.state = LoadState::Loaded;
-  loaded.text = std::move(text);
-  return loaded;
-}
 
 std::vector<std::string_view> splitLines(std::string_view text) {
   std::vector<std::string_view> lines;
@@ -121,48 +57,10 @@ bool holdsLineBreakOrTab(std::string_view text) {
   return text.find_first_of(std::string_view("\t\r\n\0", 4)) != std::string_view::npos;
 }
 
-bool writeAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
-bool syncFolder(const std::filesystem::path& folder) {
-  FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (fd.get() < 0) return false;
-  return ::fsync(fd.get()) == 0;
-}
-
-bool replaceFileAtomically(const std::filesystem::path& file, std::string_view content) {
-  std::filesystem::path folder = file.parent_path();
-  if (folder.empty()) folder = ".";
-  std::string tempName = ".";
-  tempName.append(file.filename().string()).append(".XXXXXX");
-  std::string temp = (folder / tempName).string();
-  FileDescriptor fd(::mkostemp(temp.data(), O_CLOEXEC));
-  if (fd.get() < 0) return false;
-  const bool written = writeAll(fd.get(), content) && ::fsync(fd.get()) == 0;
-  if (!fd.close() || !written || ::rename(temp.c_str(), file.c_str()) != 0) {
-    ::unlink(temp.c_str());
-    return false;
-  }
-  // Without this the rename itself may not survive a power cut.
-  return syncFolder(folder);
-}
-
 }  // namespace
 
-std::optional<std::string> readRegistryValue(const std::filesystem::path& file, std::string_view key,
-                                             std::string_view name) {
-  const LoadedFile loaded = loadFile(file);
-  if (loaded.state != LoadState::Loaded) return std::nullopt;
-  for (const std::string_view line : splitLines(loaded.text)) {
+std::optional<std::string> findRegistryValue(std::string_view text, std::string_view key, std::string_view name) {
+  for (const std::string_view line : splitLines(text)) {
     const std::optional<Entry> entry = parseLine(line);
     if (!entry || !matches(*entry, key, name)) continue;
     if (entry->value.size() > kRegistryValueMaxBytes) return std::nullopt;
@@ -171,22 +69,18 @@ std::optional<std::string> readRegistryValue(const std::filesystem::path& file, 
   return std::nullopt;
 }
 
-bool writeRegistryValue(const std::filesystem::path& file, std::string_view key, std::string_view name,
-                        std::string_view value) {
+std::optional<std::string> registryTextWith(std::string_view text, std::string_view key, std::string_view name,
+                                            std::string_view value) {
   if (key.empty() || holdsLineBreakOrTab(key) || holdsLineBreakOrTab(name) || holdsLineBreakOrTab(value) ||
       value.size() > kRegistryValueMaxBytes) {
-    return false;
+    return std::nullopt;
   }
-  LoadedFile loaded = loadFile(file);
-  if (loaded.state == LoadState::Failed) return false;
-  if (loaded.state != LoadState::Loaded) loaded.text.clear();  // missing, or too large to be ours
-
   std::string newLine;
   newLine.append(key).append("\t").append(name).append("\t").append(value).append("\n");
 
   std::string content;
   bool placed = false;
-  for (const std::string_view line : splitLines(loaded.text)) {
+  for (const std::string_view line : splitLines(text)) {
     if (line.empty()) continue;
     const std::optional<Entry> entry = parseLine(line);
     if (entry && matches(*entry, key, name)) {
@@ -199,8 +93,25 @@ bool writeRegistryValue(const std::filesystem::path& file, std::string_view key,
   }
   if (!placed) content += newLine;
   // A file the reader would ignore would lose the value just written.
-  if (content.size() > kRegistryFileMaxBytes) return false;
-  return replaceFileAtomically(file, content);
+  if (content.size() > kRegistryFileMaxBytes) return std::nullopt;
+  return content;
+}
+
+std::optional<std::string> readRegistryValue(const std::filesystem::path& file, std::string_view key,
+                                             std::string_view name) {
+  const RegularFileRead read = readRegularFile(file, kRegistryFileMaxBytes);
+  if (read.status != FileStatus::Ok) return std::nullopt;
+  return findRegistryValue(read.bytes, key, name);
+}
+
+bool writeRegistryValue(const std::filesystem::path& file, std::string_view key, std::string_view name,
+                        std::string_view value) {
+  const RegularFileRead read = readRegularFile(file, kRegistryFileMaxBytes);
+  // Anything but a readable file of ours (none, too large, a link, a FIFO) is replaced, never
+  // followed; a file we may not read is not overwritten blind.
+  if (read.status == FileStatus::Failed) return false;
+  const std::optional<std::string> content = registryTextWith(read.bytes, key, name, value);
+  return content && replaceFileDurably(file, *content);
 }
 
 }  // namespace coinest

@@ -131,7 +131,7 @@ TEST_F(BackupCommandsTest, UpgradeRunsWhileAMarkerIsMissingAndKeepsTheBook) {
   CliRun run = cli({"upgrade"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out,
-            "가계부 자료 업그레이드 작업을 실행합니다.\n\n[ok] 버튼을 클릭한 후 완료 메세지가 나타날 때까지 잠시만 "
+            "가계부 자료 업그레이드 작업을 실행합니다.\\n\\n[ok] 버튼을 클릭한 후 완료 메세지가 나타날 때까지 잠시만 "
             "기다려 주시기 바랍니다.\n가계부 자료 업그레이드 작업이 완료되었습니다.\n");
   EXPECT_TRUE(fs::exists(root() / "Windows" / "CoinestUp._ini_"));
   EXPECT_TRUE(fs::exists(root() / "Windows" / "CoinestUp2._ini_"));

@@ -104,5 +104,33 @@ TEST(BookCommand, PrintsTheListTotalsAndSelection) {
   }
 }
 
+// A content with line breaks, TABs and backslashes of its own stays inside its one row line: a
+// reader of the output cannot be handed a second "income" line by what someone typed.
+TEST(BookCommand, TextsCannotAddLinesOrFields) {
+  testing::TempDir dir;
+  const std::filesystem::path root = dir / "root";
+  {
+    testing::RootBook rootBook(root);
+    EXPECT_TRUE(addEntry(rootBook.book(), entry(20001, "2007-03-05", "2", "점심\nincome\t999\r\\n", 3000)));
+  }
+  const std::string row = "row\t03/05\t점심\\nincome\\t999\\r\\\\n\t-3,000\t20001\n";
+  struct Case {
+    std::vector<std::string> args;
+    std::string out;
+  };
+  const Case cases[] = {
+      {{"book", "2007-03-05"}, "range\t2007-03-05\t2007-03-05\n" + row +
+                                   "income\t0\nexpense\t3,000\ncash\t-3,000\nselected\t\n"},
+      {{"query", "books", "--from", "2007-03-01", "--to", "2007-03-31"}, row + "income\t0\nexpense\t3,000\n"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"--root", root.string()};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const testing::CliRun run = testing::runCli(args, dir.path());
+    EXPECT_EQ(run.status, 0) << c.args[0] << ": " << run.err;
+    EXPECT_EQ(run.out, c.out) << c.args[0];
+  }
+}
+
 }  // namespace
 }  // namespace coinest

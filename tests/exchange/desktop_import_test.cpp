@@ -407,7 +407,7 @@ TEST_F(ImportTest, BadContentIsDeletedUnapplied) {
 
 // 2,000,000,000 instalments used to keep an import writing rows for minutes.
 TEST_F(ImportTest, AnInstalmentCountOutsideTheBoundIsDeletedUnapplied) {
-  addAsset(book(), account(20400, 0));
+  EXPECT_TRUE(addAsset(book(), account(20400, 0)));
   clearDeviceFiles();
   LedgerEntry purchase = entry(20001, 90000, 20400);
   purchase.cardFlag = "Y";

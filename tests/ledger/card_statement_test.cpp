@@ -198,20 +198,20 @@ TEST_F(CardStatementTest, EveryCardOverItsOwnPeriodSortedTogether) {
 TEST_F(CardStatementTest, ACountAboveTheBoundBillsAsTwentyFourInstalments) {
   const Asset card = addCard("this month", 3, 1, 3, 32);
   LedgerEntry e = testing::makeEntry("2007-01-10", "2", 24000);
-  e.entryId = newEntryId(book());
+  e.entryId = *newEntryId(book());
   e.cardFlag = "Y";
   e.assetId = card.assetId;
   e.instalments = 2000000000;
-  writeEntryRecord(book(), e);  // as stored, without the rows the rules would add
+  ASSERT_TRUE(writeEntryRecord(book(), e));  // as stored, without the rows the rules would add
 
   const CardStatement first = buildCardStatement(book(), 2007, 1, 0, noFallback);
   EXPECT_EQ(linesOf(first), (std::vector<Line>{{"2007-01-10", "[1/24]test", 1000, e.entryId}}));
   EXPECT_EQ(first.toCome, 23000);
 
-  addInstalmentRow(book(), InstalmentRow{takeId(book().store, CounterNo::Instalment), "2008-12-10", e.entryId, 24,
-                                         card.assetId});
-  addInstalmentRow(book(), InstalmentRow{takeId(book().store, CounterNo::Instalment), "2009-01-10", e.entryId, 25,
-                                         card.assetId});
+  EXPECT_TRUE(addInstalmentRow(book(), InstalmentRow{*takeId(book().store, CounterNo::Instalment), "2008-12-10",
+                                                     e.entryId, 24, card.assetId}));
+  EXPECT_TRUE(addInstalmentRow(book(), InstalmentRow{*takeId(book().store, CounterNo::Instalment), "2009-01-10",
+                                                     e.entryId, 25, card.assetId}));
   const CardStatement last = buildCardStatement(book(), 2008, 12, 0, noFallback);
   EXPECT_EQ(linesOf(last), (std::vector<Line>{{"2007-01-10", "[24/24]test", 1000, e.entryId}}));
   EXPECT_EQ(last.toCome, 0);

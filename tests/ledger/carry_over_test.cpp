@@ -127,7 +127,7 @@ TEST_F(CarryOverTest, AnyStoredMonthIsComparedWhole) {
     writeCon2Settings(fx.store(), Con2Settings{"Y", c.year, c.month});
     fx.ui.messages.clear();
     fx.ui.answers = {false};
-    offerCarryOver(fx.book(), fx.ui);
+    EXPECT_TRUE(offerCarryOver(fx.book(), fx.ui));
     EXPECT_EQ(!fx.ui.messages.empty(), c.asked) << c.year << "/" << c.month;
   }
 }

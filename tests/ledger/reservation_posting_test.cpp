@@ -70,11 +70,11 @@ TEST_F(PostingTest, MonthEndsServeTheDaysTheMonthLacks) {
 // instalments the program bills, at once, and keeps the count as stored.
 TEST_F(PostingTest, AHostileInstalmentCountPostsTheRowsOfTwentyFourInstalments) {
   Asset card;
-  card.assetId = takeId(fx.store(), CounterNo::Reservation);
+  card.assetId = *takeId(fx.store(), CounterNo::Reservation);
   card.assetKind = "2";
-  addAsset(fx.book(), card);
+  EXPECT_TRUE(addAsset(fx.book(), card));
   Reservation r;
-  r.reserveId = takeId(fx.store(), CounterNo::Reservation);
+  r.reserveId = *takeId(fx.store(), CounterNo::Reservation);
   r.dayOfMonth = 10;
   r.entryKind = "2";
   r.content = "lessons";
@@ -83,7 +83,7 @@ TEST_F(PostingTest, AHostileInstalmentCountPostsTheRowsOfTwentyFourInstalments) 
   r.startDate = "2007-01-01";
   r.assetId = card.assetId;
   r.instalments = 2000000000;
-  addReservation(fx.book(), r);
+  EXPECT_TRUE(addReservation(fx.book(), r));
 
   postOn({2007, 1, 10});
   const std::vector<LedgerEntry> entries = entriesInRange(fx.book(), "2007-01-10", "2007-01-10");

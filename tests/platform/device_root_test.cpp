@@ -10,12 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "support/file_checks.h"
 #include "support/temp_dir.h"
 
 namespace coinest {
 namespace {
 
+using testing::modeOf;
 using testing::TempDir;
+using testing::UmaskGuard;
 
 // Saves the variables the root depends on and puts them back after each test.
 class DeviceRootEnvironment : public ::testing::Test {
@@ -72,30 +75,18 @@ TEST_F(DeviceRootEnvironment, ChoosesRootByPrecedence) {
   }
 }
 
-mode_t modeOf(const std::filesystem::path& path) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) return 0;
-  return info.st_mode & 07777;
-}
-
-class UmaskGuard {
- public:
-  explicit UmaskGuard(mode_t mask) : old_(::umask(mask)) {}
-  ~UmaskGuard() { ::umask(old_); }
-
- private:
-  mode_t old_;
-};
-
 TEST(DeviceRootPrepare, CreatesMissingParentsAndRootIsPrivate) {
   TempDir temp;
   ASSERT_FALSE(temp.path().empty());
+  UmaskGuard guard(022);
   for (const std::string suffix : {"", "/"}) {  // a trailing slash must not confuse the parent
     const std::filesystem::path root = temp.path() / ("a" + suffix) / "b" / ("coinest" + suffix);
     const PrepareRootResult result = prepareDeviceRoot(root);
     ASSERT_TRUE(result.ok) << result.error;
     EXPECT_TRUE(std::filesystem::is_directory(root));
-    EXPECT_EQ(modeOf(root), 0700u);
+    for (const std::filesystem::path& made : {temp.path() / "a", temp.path() / "a" / "b", root}) {
+      EXPECT_EQ(modeOf(made), 0700u) << made;
+    }
     // The second time finds it ready.
     EXPECT_TRUE(prepareDeviceRoot(root).ok);
     std::filesystem::remove_all(temp.path() / "a");

@@ -152,6 +152,21 @@ TEST_F(RegistryFile, OversizedFileIsReplacedAndUnreadableFileIsLeftAlone) {
   EXPECT_TRUE(std::filesystem::is_directory(odd));
 }
 
+TEST_F(RegistryFile, ALinkInPlaceOfTheFileIsNeitherReadNorWrittenThrough) {
+  const std::filesystem::path elsewhere = folder() / "elsewhere.txt";
+  const std::string secret = kKey + "\t" + kName + "\tsecret\nK\tN\tmine\n";
+  writeFile(elsewhere, secret);
+  std::filesystem::create_symlink(elsewhere, file());
+  EXPECT_EQ(readRegistryValue(file(), kKey, kName), std::nullopt);
+
+  ASSERT_TRUE(writeRegistryValue(file(), kKey, kName, "0"));
+  EXPECT_EQ(readFile(elsewhere), secret);
+  EXPECT_FALSE(std::filesystem::is_symlink(file()));
+  // Nothing of the linked file is carried into ours.
+  EXPECT_EQ(readFile(file()), kKey + "\t" + kName + "\t0\n");
+  EXPECT_EQ(std::filesystem::status(file()).permissions(), std::filesystem::perms(0600));
+}
+
 TEST_F(RegistryFile, WriterKeepsTheFileUnderTheSizeLimit) {
   // Other lines that leave no room for one more value: the write fails rather than producing a
   // file the reader would ignore.
