@@ -232,14 +232,19 @@ StoreOpenResult ObjectStore::open(const std::filesystem::path& path) {
   std::unique_ptr<ObjectStore> store(new ObjectStore(db, path));
 
   if (fresh) {
+    // The marks go into the file itself before the write-ahead log is switched on: another
+    // process checks them by reading the file's first page, which would not yet hold what sits
+    // in the log, and would refuse the new book as another program's.
     const std::string setup =
-        "PRAGMA journal_mode=WAL;"
+        "BEGIN;"
         "PRAGMA application_id=" + std::to_string(kApplicationId) + ";"
         "PRAGMA user_version=" + std::to_string(kLayoutVersion) + ";"
         "CREATE TABLE IF NOT EXISTS store_tables("
         " id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT NOT NULL UNIQUE,"
         " s1 INTEGER, f1 INTEGER, s2 INTEGER, f2 INTEGER, s3 INTEGER, f3 INTEGER, s4 INTEGER, f4 INTEGER);" +
-        std::string(kOutboxTable);
+        std::string(kOutboxTable) +
+        "COMMIT;"
+        "PRAGMA journal_mode=WAL;";
     if (!store->exec(setup.c_str())) {
       result.error = shown + ": cannot be created (" + store->lastError_ + ")";
       return result;

@@ -20,6 +20,8 @@
 #include "store/posting_date.h"
 #include "store/record_layout.h"
 #include "store/reservation_tables.h"
+#include "store/single_record.h"
+#include "store/table_access.h"
 #include "store/table_catalogue.h"
 #include "support/book_fixture.h"
 #include "support/temp_dir.h"
@@ -164,6 +166,40 @@ TEST_F(BackupRestoreTest, ARestoredBackupIsTheBookThatWasBackedUp) {
   // The restored book backs up to the same bytes.
   ASSERT_EQ(backUp(file("again.cnb")), TransferOutcome::Done);
   EXPECT_EQ(readBytes(file("again.cnb")), backup);
+}
+
+// A file whose counters lag behind its own records (an older program's, or one edited by hand):
+// after the restore no counter hands out an id its tables already hold.
+TEST_F(BackupRestoreTest, RestoredCountersBelowTheIdsInUseAreRaised) {
+  ASSERT_TRUE(replaceSingleRecord(store(), kCountersTable, IdCounters{}));  // all five at 10000
+  LedgerEntry fromDesktop;
+  fromDesktop.entryId = 600001;  // the desktop's range never moves a counter
+  fromDesktop.entryDate = "2007-03-06";
+  fromDesktop.entryKind = "1";
+  fromDesktop.cardFlag = "N";
+  EXPECT_TRUE(addEntry(book(), fromDesktop));
+  const fs::path target = file("lagging.cnb");
+  ASSERT_EQ(backUp(target), TransferOutcome::Done);
+  ASSERT_EQ(restore(target).outcome, TransferOutcome::Done);
+
+  struct Served {
+    CounterNo counter;
+    std::vector<std::string_view> tables;
+  };
+  const Served served[] = {
+      {CounterNo::Entry, {kBooksTable}},
+      {CounterNo::Instalment, {kInstalmentsTable, kMajorItemsTable}},
+      {CounterNo::Minor, {kMinorItemsTable}},
+      {CounterNo::Reservation, {kReservationsTable, kAssetsTable}},
+      {CounterNo::Link, {kReservationLinksTable}},
+  };
+  for (const Served& s : served) {
+    const std::optional<int32_t> id = takeId(store(), s.counter);
+    ASSERT_TRUE(id);
+    EXPECT_LT(*id, 500000);
+    for (const std::string_view table : s.tables) EXPECT_TRUE(idFree(store(), table, *id)) << table << " " << *id;
+  }
+  EXPECT_GT(readCounters(store()).entryCounter, 10000);
 }
 
 TEST_F(BackupRestoreTest, TheChosenFileIsReplacedOnlyByACheckedFile) {

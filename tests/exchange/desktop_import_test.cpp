@@ -16,6 +16,7 @@
 #include "exchange/backup_test_book.h"
 #include "exchange/change_file.h"
 #include "exchange/exchange_folder.h"
+#include "exchange/outbox.h"
 #include "ledger/entry_rules.h"
 #include "store/asset_table.h"
 #include "store/category_tables.h"
@@ -587,6 +588,109 @@ TEST(FullExport, NothingWhileExchangeIsOff) {
   EXPECT_FALSE(fullExport(fx.book(), folder));
   EXPECT_TRUE(fs::exists(folder / std::string(kExportRequestFileName)));
   EXPECT_FALSE(fs::exists(folder / std::string(kBookReplacedFileName)));
+}
+
+// What a run killed between its commit and deleting its files leaves: the book holds the change,
+// the file is still in the folder, and the run's record of it waits in the outbox. The next run
+// deletes the file without applying it again.
+TEST_F(ImportTest, AFileAppliedBeforeAKillIsDeletedNotAppliedAgain) {
+  const ReservationLink link{20001, "200703", 10001, 30001};
+  const std::string name = placeAdd(ChangeLetter::Link, link.linkId, link);
+  const std::string bytes = testing::readBytes(folder_ / name);
+  ASSERT_EQ(run().applied, 1);
+  writeFile(folder_ / name, bytes);
+  {
+    TransactionGuard tx(book().store);
+    ASSERT_TRUE(queueAppliedDelete(book().store, name, bytes));
+    ASSERT_TRUE(tx.commit());
+  }
+  const ImportRun next = run();
+  EXPECT_TRUE(next.status) << next.status.reason();
+  EXPECT_EQ(next.applied, 0);
+  EXPECT_FALSE(fs::exists(folder_ / name));
+  EXPECT_EQ(book().store.recordCount(kReservationLinksTable), 1u);
+
+  // A new file the desktop put under the same name since is not ours to delete: it is applied.
+  const ReservationLink other{20001, "200704", 10001, 30002};
+  {
+    TransactionGuard tx(book().store);
+    ASSERT_TRUE(queueAppliedDelete(book().store, name, bytes));
+    ASSERT_TRUE(tx.commit());
+  }
+  ASSERT_TRUE(deleteReservationLink(book(), 20001));
+  placeAdd(ChangeLetter::Link, other.linkId, other);
+  EXPECT_EQ(run().applied, 1);
+  EXPECT_EQ(book().store.recordCount(kReservationLinksTable), 1u);
+}
+
+// An applied file that cannot be deleted stops every later run instead of being applied again.
+TEST_F(ImportTest, AnAppliedFileThatCannotBeDeletedFailsTheRunsUntilItGoes) {
+  if (geteuid() == 0) GTEST_SKIP() << "root deletes from a read-only folder";
+  const ReservationLink link{20001, "200703", 10001, 30001};
+  const std::string name = placeAdd(ChangeLetter::Link, link.linkId, link);
+  fs::permissions(folder_, fs::perms::owner_write, fs::perm_options::remove);
+  const ImportRun first = run();
+  const ImportRun second = run();
+  fs::permissions(folder_, fs::perms::owner_write, fs::perm_options::add);
+  EXPECT_FALSE(first.status);
+  EXPECT_EQ(first.applied, 1);
+  EXPECT_FALSE(second.status);
+  EXPECT_EQ(second.applied, 0);
+  EXPECT_EQ(book().store.recordCount(kReservationLinksTable), 1u);
+  const ImportRun third = run();
+  EXPECT_TRUE(third.status) << third.status.reason();
+  EXPECT_FALSE(fs::exists(folder_ / name));
+  EXPECT_EQ(book().store.recordCount(kReservationLinksTable), 1u);
+}
+
+// The full export writes the "book replaced" file only over a complete set, and keeps the
+// desktop's request when it could not write one.
+TEST_F(ImportTest, AnExportThatCannotWriteEveryFileKeepsTheRequest) {
+  for (int32_t id = 20001; id <= 20005; ++id) EXPECT_TRUE(addEntry(book(), entry(id)));
+  clearDeviceFiles();
+  writeFile(folder_ / std::string(kExportRequestFileName), "");
+  // A folder where one add file must go: its rename fails.
+  const fs::path blocked = folder_ / changeFileName(ChangeLetter::Entry, ChangeOp::Add, 20003);
+  fs::create_directories(blocked / "inside");
+  const ImportRun refused = run();
+  EXPECT_FALSE(refused.status);
+  EXPECT_FALSE(refused.exported);
+  EXPECT_TRUE(fs::exists(folder_ / std::string(kExportRequestFileName)));
+  EXPECT_FALSE(fs::exists(folder_ / std::string(kBookReplacedFileName)));
+
+  fs::remove_all(blocked);
+  const ImportRun answered = run();
+  EXPECT_TRUE(answered.status) << answered.status.reason();
+  EXPECT_TRUE(answered.exported);
+  EXPECT_FALSE(fs::exists(folder_ / std::string(kExportRequestFileName)));
+  EXPECT_EQ(testing::readBytes(folder_ / std::string(kBookReplacedFileName)), "\x01");
+  EXPECT_TRUE(fs::exists(folder_ / changeFileName(ChangeLetter::Entry, ChangeOp::Add, 20003)));
+}
+
+// Change files a commit could not write (the folder was away) wait in the book, in their order,
+// and are written by the next flush: the latest change of a file wins.
+TEST_F(ImportTest, ChangeFilesThatCouldNotBeWrittenWaitInTheBook) {
+  clearDeviceFiles();
+  const fs::path away = fx_.root() / "away";
+  fs::rename(folder_, away);
+  LedgerEntry first = entry(20001);
+  EXPECT_TRUE(addEntry(book(), first));
+  LedgerEntry second = first;
+  second.amount = 777;
+  EXPECT_TRUE(updateEntry(book(), second));
+  second.amount = 888;
+  EXPECT_TRUE(updateEntry(book(), second));
+  EXPECT_FALSE(writer_.lastFlush().status);
+  EXPECT_TRUE(book().store.hasQueuedFiles());
+
+  fs::rename(away, folder_);
+  const OutboxFlush flushed = flushOutbox(book().store, folder_);
+  EXPECT_TRUE(flushed.status) << flushed.status.reason();
+  EXPECT_EQ(flushed.carriedOut, 3);
+  EXPECT_FALSE(book().store.hasQueuedFiles());
+  EXPECT_EQ(names("._pd_"), (std::vector<std::string>{"A10020001._pd_", "A20020001._pd_"}));
+  EXPECT_EQ(testing::readBytes(folder_ / "A20020001._pd_"),
+            encodeChangeRecord(recordChange(ChangeLetter::Entry, ChangeOp::Modify, 20001, second)));
 }
 
 }  // namespace

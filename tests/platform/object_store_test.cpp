@@ -433,3 +433,98 @@ TEST(ObjectStoreOpen, RefusesFilesThatAreNotABookAndLeavesThemAlone) {
 
 }  // namespace
 }  // namespace coinest
+
+namespace coinest {
+namespace {
+
+// A second process replaces a table (as a restore or a reset does: drop, create, fill) while this
+// store holds the table list it read when it opened. Under a transaction it must see the new table,
+// never the dropped one read as empty.
+TEST_F(ObjectStoreTest, ATransactionSeesTablesAnotherProcessReplaced) {
+  ASSERT_NE(store->createTable("T", kIdAndName), 0);
+  put(1, "old");
+  auto other = ObjectStore::open(dir / "store.sqlite3");
+  ASSERT_TRUE(other.store) << other.error;
+  {
+    TransactionGuard tx(*other.store);
+    other.store->dropTable("T");
+    ASSERT_NE(other.store->createTable("T", kIdAndName), 0);
+    TableHandle t = other.store->openTable("T", 0);
+    ASSERT_NE(t.writeRecord(std::vector{PropValue::ofInt(kId, 2), PropValue::ofText(kName, "new")}), 0);
+    t.close();
+    ASSERT_TRUE(tx.commit());
+  }
+  for (const TransactionKind kind : {TransactionKind::Read, TransactionKind::Write}) {
+    TransactionGuard tx(*store, kind);
+    TableHandle t = store->openTable("T", kId);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(walk(t), std::vector<std::string>{"2:new"});
+    t.close();
+    EXPECT_TRUE(tx.finish());
+  }
+}
+
+TEST_F(ObjectStoreTest, AReadOnlyTransactionReportsWhatWentWrong) {
+  ASSERT_NE(store->createTable("T", kIdAndName), 0);
+  put(1, "one");
+  {
+    // A table that is not there, inside a transaction, is a failure rather than an empty table.
+    TransactionGuard tx(*store, TransactionKind::Read);
+    EXPECT_FALSE(store->openTable("Gone", 0));
+    const Status read = tx.finish();
+    ASSERT_FALSE(read);
+    EXPECT_NE(read.reason().find("Gone"), std::string::npos) << read.reason();
+  }
+  {
+    // Nothing is written under a read.
+    TransactionGuard tx(*store, TransactionKind::Read);
+    EXPECT_EQ(put(2, "two"), 0);
+    EXPECT_FALSE(tx.finish());
+  }
+  EXPECT_EQ(store->recordCount("T"), 1u);
+  {
+    // A snapshot is not moved by another process's commit.
+    TransactionGuard tx(*store, TransactionKind::Read);
+    EXPECT_EQ(store->recordCount("T"), 1u);
+    auto other = ObjectStore::open(dir / "store.sqlite3");
+    ASSERT_TRUE(other.store);
+    TableHandle t = other.store->openTable("T", 0);
+    ASSERT_NE(t.writeRecord(std::vector{PropValue::ofInt(kId, 3)}), 0);
+    EXPECT_EQ(store->recordCount("T"), 1u);
+    EXPECT_TRUE(tx.finish());
+  }
+  EXPECT_EQ(store->recordCount("T"), 2u);
+}
+
+// Files queued by a transaction stay with it: gone on a rollback, kept (in order) on a commit until
+// someone removes them.
+TEST_F(ObjectStoreTest, QueuedFilesCommitAndRollBackWithTheirTransaction) {
+  EXPECT_FALSE(store->queueFile(1, "outside", "x")) << "only inside a transaction";
+  {
+    TransactionGuard tx(*store);
+    ASSERT_TRUE(store->queueFile(1, "dropped", "x"));
+  }
+  EXPECT_FALSE(store->hasQueuedFiles());
+  {
+    TransactionGuard tx(*store);
+    ASSERT_TRUE(store->queueFile(1, "first", std::string("a\0b", 3)));
+    ASSERT_TRUE(store->queueFile(2, "second", ""));
+    ASSERT_TRUE(tx.commit());
+  }
+  reopen();
+  const std::vector<QueuedFile> queued = store->queuedFiles(0, 10);
+  ASSERT_EQ(queued.size(), 2u);
+  EXPECT_EQ(queued[0].name, "first");
+  EXPECT_EQ(queued[0].bytes, std::string("a\0b", 3));
+  EXPECT_EQ(queued[1].kind, 2);
+  EXPECT_EQ(store->queuedFiles(queued[0].seq, 10).size(), 1u);
+  {
+    TransactionGuard tx(*store);
+    ASSERT_TRUE(store->unqueueFile(queued[0].seq));
+    ASSERT_TRUE(tx.commit());
+  }
+  EXPECT_EQ(store->queuedFiles(0, 10).size(), 1u);
+}
+
+}  // namespace
+}  // namespace coinest

@@ -9,6 +9,7 @@
 #include "store/posting_date.h"
 #include "store/record_layout.h"
 #include "store/settings_records.h"
+#include "store/single_record.h"
 #include "store/table_catalogue.h"
 #include "support/temp_dir.h"
 
@@ -205,6 +206,23 @@ TEST_F(BookTablesTest, CountersAreSharedAndOnlyGrow) {
   EXPECT_EQ(*takeId(store(), CounterNo::Link), 10001);
   store().dropTable(kCountersTable);
   EXPECT_FALSE(takeId(store(), CounterNo::Link));
+}
+
+// A counter at the largest id there is gives no more ids (no wrap to negative ids), says why, and
+// fails the transaction that asked; the other counters go on.
+TEST_F(BookTablesTest, ACounterAtTheLargestIdGivesNoMore) {
+  IdCounters full;
+  full.entryCounter = 2147483647;
+  ASSERT_TRUE(replaceSingleRecord(store(), kCountersTable, full));
+  {
+    TransactionGuard tx(store());
+    EXPECT_FALSE(takeId(store(), CounterNo::Entry));
+    const Status finished = tx.finish();
+    ASSERT_FALSE(finished);
+    EXPECT_NE(finished.reason().find("2147483647"), std::string::npos) << finished.reason();
+  }
+  EXPECT_EQ(readCounters(store()).entryCounter, 2147483647);
+  EXPECT_EQ(takeId(store(), CounterNo::Link), 10001);
 }
 
 TEST_F(BookTablesTest, OlderAndDamagedRecordsReadSafely) {
