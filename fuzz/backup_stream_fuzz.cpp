@@ -16,6 +16,7 @@
 
 #include "exchange/backup_stream.h"
 #include "platform/utf8_text.h"
+#include "seed_mode.h"
 #include "seed_records.h"
 #include "store/record_layout.h"
 
@@ -69,7 +70,6 @@ std::string written(const std::vector<BackupRecord>& records) {
 }
 
 void writeSeeds(const std::filesystem::path& dir) {
-  std::filesystem::create_directories(dir);
   fuzz::SeedRecords samples = fuzz::seedRecords();
   LedgerEntry& e = samples.entry;
   e.phoneFlag = "";  // a flag the writer leaves out
@@ -94,10 +94,7 @@ void writeSeeds(const std::filesystem::path& dir) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  if (const char* dir = std::getenv("COINEST_FUZZ_WRITE_SEEDS"); dir != nullptr && *dir != '\0') {
-    writeSeeds(dir);
-    std::exit(0);
-  }
+  fuzz::writeSeedsWhenAsked(writeSeeds);
   return 0;
 }
 

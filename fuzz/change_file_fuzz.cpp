@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "exchange/change_file.h"
+#include "seed_mode.h"
 #include "seed_records.h"
 
 namespace {
@@ -31,7 +32,6 @@ void writeSeed(const std::filesystem::path& dir, char letter, char digit, const 
 }
 
 void writeSeeds(const std::filesystem::path& dir) {
-  std::filesystem::create_directories(dir);
   const fuzz::SeedRecords seeds = fuzz::seedRecords();
   const LedgerEntry& e = seeds.entry;
   const Reservation& r = seeds.reservation;
@@ -51,10 +51,7 @@ void writeSeeds(const std::filesystem::path& dir) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  if (const char* dir = std::getenv("COINEST_FUZZ_WRITE_SEEDS"); dir != nullptr && *dir != '\0') {
-    writeSeeds(dir);
-    std::exit(0);
-  }
+  fuzz::writeSeedsWhenAsked(writeSeeds);
   return 0;
 }
 
