@@ -22,6 +22,7 @@
 #include "store/reservation_tables.h"
 #include "store/table_catalogue.h"
 #include "support/book_fixture.h"
+#include "support/record_builders.h"
 #include "support/temp_dir.h"
 
 namespace coinest {
@@ -126,14 +127,8 @@ TEST_F(BackupRestoreTest, ARestoredBackupIsTheBookThatWasBackedUp) {
 
   // Change the book every way: new records, deleted ones, moved balances and counters. The
   // posting date is not in the backup and keeps its new value.
-  LedgerEntry extra;
-  extra.entryId = newEntryId(book());
-  extra.entryDate = "2007-03-09";
-  extra.entryKind = "2";
-  extra.amount = 1234;
-  extra.cardFlag = "N";
-  extra.assetId = 10001;
-  addEntry(book(), extra);
+  addEntry(book(),
+           testing::makeEntry({.id = newEntryId(book()), .date = "2007-03-09", .amount = 1234, .assetId = 10001}));
   deleteEntry(book(), 20002);
   deleteAsset(book(), 10002);
   writePostingDate(book(), "2007-03-31");

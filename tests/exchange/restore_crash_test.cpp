@@ -17,6 +17,7 @@
 #include "store/book_tables.h"
 #include "store/entry_table.h"
 #include "support/book_fixture.h"
+#include "support/record_builders.h"
 #include "support/temp_dir.h"
 
 namespace coinest {
@@ -77,17 +78,11 @@ TEST_F(CrashTest, AKilledRestoreLeavesTheOldBookOrTheNewOne) {
     testing::fillRichBook(book);
     TransactionGuard tx(book.store);
     for (int i = 0; i < kEntries; ++i) {
-      LedgerEntry e;
-      e.entryId = 40000 + i;
-      e.entryDate = "2007-02-" + std::to_string(10 + i % 18);
-      e.entryKind = "2";
-      e.majorItem = "식비";
-      e.minorItem = "외식";
-      e.content = "점심 " + std::to_string(i);
-      e.amount = 1000 + i;
-      e.cardFlag = "N";
-      e.assetId = i % 2 == 0 ? 10001 : 0;
-      addEntry(book, e);
+      addEntry(book, testing::makeEntry({.id = 40000 + i,
+                                         .date = "2007-02-" + std::to_string(10 + i % 18),
+                                         .content = "점심 " + std::to_string(i),
+                                         .amount = 1000 + i,
+                                         .assetId = i % 2 == 0 ? 10001 : 0}));
     }
     ASSERT_TRUE(tx.commit());
     testing::ScriptedUiPort ui;
