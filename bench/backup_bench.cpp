@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "require_ok.h"
+#include "support/require_ok.h"
 #include "exchange/backup_restore.h"
 #include "exchange/backup_stream.h"
 #include "exchange/upgrade.h"
@@ -18,6 +18,7 @@
 #include "store/book_tables.h"
 #include "store/record_layout.h"
 #include "store/table_catalogue.h"
+#include "support/record_builders.h"
 
 namespace coinest {
 namespace {
@@ -76,31 +77,22 @@ class BackupBenchBook {
     ObjectStore& store = *opened_.store;
     TransactionGuard tx(store);
     for (int32_t i = 0; i < 100; ++i) {
-      Asset a;
-      a.assetId = 10001 + i;
-      a.assetKind = i % 10 == 0 ? "2" : "1";
-      a.assetName = "자산 " + std::to_string(i);
-      a.company = "은행";
-      a.periodFromMonth = 2;
-      a.periodFromDay = 15;
-      a.balance = 1000000;
-      write(kAssetsTable, a);
+      write(kAssetsTable, testing::makeAsset({.id = 10001 + i,
+                                              .kind = i % 10 == 0 ? kCreditCardKind : kBankAccountKind,
+                                              .name = "자산 " + std::to_string(i),
+                                              .company = "은행",
+                                              .periodFromMonth = 2,
+                                              .periodFromDay = 15,
+                                              .balance = 1000000}));
     }
     for (int32_t i = 0; i < 300; ++i) {
       write(kMinorItemsTable, MinorItem{20001 + i, 10001, "항목 " + std::to_string(i), i, "Y"});
     }
     for (int32_t i = 0; i < 2000; ++i) {
-      Reservation r;
-      r.reserveId = 30001 + i;
-      r.dayOfMonth = 1 + i % 28;
-      r.entryKind = "2";
-      r.majorItem = "주거";
-      r.minorItem = "월세";
-      r.content = "예약 " + std::to_string(i);
-      r.amount = 300000;
-      r.cardFlag = "N";
-      r.startDate = "2007-03-25";
-      write(kReservationsTable, r);
+      write(kReservationsTable, testing::makeReservation({.id = 30001 + i,
+                                                          .dayOfMonth = 1 + i % 28,
+                                                          .content = "예약 " + std::to_string(i),
+                                                          .startDate = "2007-03-25"}));
     }
     for (int32_t i = 0; i < 2800; ++i) {
       write(kReservationLinksTable, ReservationLink{40001 + i, "200703", 30001 + i % 2000, 50001 + i});
@@ -110,17 +102,16 @@ class BackupBenchBook {
     }
     const uint32_t entries = kBookRecords - (backupRecordCount(store) - 1);
     for (uint32_t i = 0; i < entries; ++i) {
-      LedgerEntry e;
-      e.entryId = 50001 + static_cast<int32_t>(i);
-      e.entryDate = "2007-0" + std::to_string(1 + i % 9) + "-1" + std::to_string(i % 10);
-      e.entryKind = i % 7 == 0 ? "1" : "2";
-      e.majorItem = "식비";
-      e.minorItem = "외식";
-      e.content = "점심 식사 " + std::to_string(i);
-      e.amount = 6500;
-      e.cardFlag = i % 5 == 0 ? "Y" : "N";
+      LedgerEntry e = testing::makeEntry({.id = 50001 + static_cast<int32_t>(i),
+                                          .date = "2007-0" + std::to_string(1 + i % 9) + "-1" + std::to_string(i % 10),
+                                          .kind = i % 7 == 0 ? kIncomeKind : kExpenseKind,
+                                          .major = "식비",
+                                          .minor = "외식",
+                                          .content = "점심 식사 " + std::to_string(i),
+                                          .amount = 6500,
+                                          .cardFlag = i % 5 == 0 ? kYes : kNo,
+                                          .assetId = 10001 + static_cast<int32_t>(i % 100)});
       e.note = i % 3 == 0 ? "회사 근처 식당" : "";
-      e.assetId = 10001 + static_cast<int32_t>(i % 100);
       write(kBooksTable, e);
     }
     requireOk(tx.commit());

@@ -14,6 +14,7 @@
 #include "exchange/exchange_folder.h"
 #include "platform/clock.h"
 #include "store/book_tables.h"
+#include "support/record_builders.h"
 
 namespace coinest {
 namespace {
@@ -40,15 +41,7 @@ class ExchangeBook {
   // Places the desktop's add files for entries first .. first + count - 1.
   void placeEntries(int32_t first, int count) {
     for (int32_t id = first; id < first + count; ++id) {
-      LedgerEntry e;
-      e.entryId = id;
-      e.entryDate = "2007-03-05";
-      e.entryKind = "2";
-      e.majorItem = "식비";
-      e.minorItem = "외식";
-      e.content = "점심 " + std::to_string(id);
-      e.amount = 6500;
-      e.cardFlag = "N";
+      const LedgerEntry e = testing::makeEntry({.id = id, .content = "점심 " + std::to_string(id), .amount = 6500});
       std::string name = changeFileName(ChangeLetter::Entry, ChangeOp::Add, id);
       name.replace(name.size() - 5, 5, "._pc_");
       std::ofstream(folder_ / name, std::ios::binary)

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "require_ok.h"
+#include "support/require_ok.h"
 #include "exchange/change_file.h"
 #include "ledger/entry_rules.h"
 #include "ledger/reservation_posting.h"
@@ -16,6 +16,7 @@
 #include "store/id_counters.h"
 #include "store/posting_date.h"
 #include "store/reservation_tables.h"
+#include "support/record_builders.h"
 
 namespace coinest {
 namespace {
@@ -57,21 +58,8 @@ class BenchBook {
 void BM_AddAccountExpense(benchmark::State& state) {
   BenchBook bench(FixedDateClock{2007, 3, 5});
   Book& book = bench.book();
-  Asset account;
-  account.assetId = *takeId(book.store, CounterNo::Reservation);
-  account.assetKind = "1";
-  account.assetName = "salary";
-  account.balance = 1000000;
-  requireOk(addAsset(book, account));
-  LedgerEntry e;
-  e.entryDate = "2007-03-05";
-  e.entryKind = "2";
-  e.majorItem = "식비";
-  e.minorItem = "외식";
-  e.content = "점심";
-  e.amount = 7000;
-  e.cardFlag = "N";
-  e.assetId = account.assetId;
+  const Asset account = testing::addNewAsset(book, {.balance = 1000000});
+  LedgerEntry e = testing::makeEntry({.content = "점심", .amount = 7000, .assetId = account.assetId});
   for (auto _ : state) {
     e.entryId = *newEntryId(book);
     requireOk(addEntry(book, e));
@@ -86,17 +74,10 @@ void BM_PostingRunThreeMonths(benchmark::State& state) {
     BenchBook bench(FixedDateClock{2007, 1, 1});
     Book& book = bench.book();
     for (int i = 0; i < 50; ++i) {
-      Reservation r;
-      r.reserveId = *takeId(book.store, CounterNo::Reservation);
-      r.dayOfMonth = 1 + i % 31;
-      r.entryKind = "2";
-      r.majorItem = "주거/통신";
-      r.minorItem = "월세";
-      r.content = "reservation " + std::to_string(i);
-      r.amount = 10000 + i;
-      r.cardFlag = "N";
-      r.startDate = "2007-01-01";
-      requireOk(addReservation(book, r));
+      requireOk(addReservation(book, testing::makeReservation({.id = *takeId(book.store, CounterNo::Reservation),
+                                                     .dayOfMonth = 1 + i % 31,
+                                                     .content = "reservation " + std::to_string(i),
+                                                     .amount = 10000 + i})));
     }
     bench.clock() = FixedDateClock{2007, 3, 31};
     state.ResumeTiming();

@@ -7,12 +7,13 @@
 #include <filesystem>
 #include <random>
 
-#include "require_ok.h"
+#include "support/require_ok.h"
 #include "calendar/date_text.h"
 #include "calendar/day_number.h"
 #include "store/book_tables.h"
 #include "store/record_layout.h"
 #include "store/table_catalogue.h"
+#include "support/record_builders.h"
 
 namespace coinest {
 namespace {
@@ -32,15 +33,13 @@ class LargeBook {
     TableHandle books = store.openTable(kBooksTable, 0);
     for (int i = 0; i < kEntries; ++i) {
       const DateTime d = addDays(2000, 1, 1, i / kPerDay);
-      LedgerEntry e;
-      e.entryId = 10001 + i;
-      e.entryDate = formatDateText(d.year, d.month, d.day);
-      e.entryKind = i % 7 == 0 ? "1" : "2";
-      e.majorItem = "식비";
-      e.minorItem = i % 3 == 0 ? "외식" : "부식";
-      e.content = "점심 " + std::to_string(i);
-      e.amount = 1000 + i % 50000;
-      e.cardFlag = "N";
+      const LedgerEntry e = testing::makeEntry({.id = 10001 + i,
+                                                .date = formatDateText(d.year, d.month, d.day),
+                                                .kind = i % 7 == 0 ? kIncomeKind : kExpenseKind,
+                                                .major = "식비",
+                                                .minor = i % 3 == 0 ? "외식" : "부식",
+                                                .content = "점심 " + std::to_string(i),
+                                                .amount = 1000 + i % 50000});
       books.writeRecord(propsOf(e));
     }
     books.close();
@@ -126,11 +125,7 @@ void BM_DurableWrite(benchmark::State& state) {
   BookOpenResult opened = openBook(book.file(), book.clock());
   ObjectStore& store = *opened.store;
   int32_t id = 900000;
-  LedgerEntry e;
-  e.entryDate = "2007-03-05";
-  e.entryKind = "2";
-  e.content = "durable";
-  e.amount = 1;
+  LedgerEntry e = testing::makeEntry({.content = "durable", .amount = 1});
   for (auto _ : state) {
     e.entryId = ++id;
     TableHandle t = store.openTable(kBooksTable, 0);

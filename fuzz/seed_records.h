@@ -4,6 +4,7 @@
 // the fuzz targets write their own seed inputs.
 
 #include "store/records.h"
+#include "support/record_builders.h"
 
 namespace coinest::fuzz {
 
@@ -15,28 +16,11 @@ struct SeedRecords {
 
 inline SeedRecords seedRecords() {
   SeedRecords s;
-  LedgerEntry& e = s.entry;
-  e.entryId = 10001;
-  e.entryDate = "2007-03-05";
-  e.entryKind = "2";
-  e.majorItem = "식비";
-  e.minorItem = "외식";
-  e.content = "점심 똠양꿍";
-  e.amount = -1;
-  e.cardFlag = "Y";
-  e.assetId = 10003;
-  e.instalments = 3;
-  Reservation& r = s.reservation;
-  r.reserveId = 10005;
-  r.dayOfMonth = 25;
-  r.content = "월세";
-  r.startDate = "2007-03-25";
-  Asset& a = s.card;
-  a.assetId = 10003;
-  a.assetKind = "2";
-  a.assetName = "카드";
-  a.periodFromMonth = 2;
-  a.periodToDay = 32;
+  s.entry = testing::makeEntry(
+      {.id = 10001, .content = "점심 똠양꿍", .amount = -1, .cardFlag = kYes, .assetId = 10003, .instalments = 3});
+  s.reservation = testing::makeReservation({.id = 10005, .startDate = "2007-03-25"});
+  s.card = testing::makeAsset(
+      {.id = 10003, .kind = kCreditCardKind, .name = "카드", .periodFromMonth = 2, .periodToDay = 32});
   return s;
 }
 

@@ -43,7 +43,8 @@ std::vector<Asset> loadAssetsOfKind(Book& book, std::string_view assetKind) {
 std::vector<Asset> loadPaymentAssets(Book& book, std::string_view assetKind) {
   std::vector<Asset> list =
       assetKind == kPaymentAssetKinds
-          ? walkKinds(book, assetKind, [](const std::string& kind) { return kind == kBankAccountKind || kind == kCheckCardKind; })
+          ? walkKinds(book, assetKind,
+                      [](const std::string& kind) { return kind == kBankAccountKind || kind == kCheckCardKind; })
           : walkKinds(book, assetKind, [&](const std::string& kind) { return kind == assetKind; });
   std::stable_sort(list.begin(), list.end(), [](const Asset& a, const Asset& b) {
     if (a.assetKind != b.assetKind) return a.assetKind < b.assetKind;

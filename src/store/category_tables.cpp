@@ -66,7 +66,9 @@ MajorList loadMajorItemsForQuery(Book& book, std::string_view itemKind) {
   if (itemKind == kTransferKind) return MajorList{{kTransferMajor}, kTransferMajor.itemOrder};
   MajorList list = walkMajors(book, itemKind);
   // The carry-over and the card payments are not categories a query asks for.
-  std::erase_if(list.items, [](const MajorItem& m) { return m.itemName == kCarryOverCategory || m.itemName == kCardPaymentCategory; });
+  std::erase_if(list.items, [](const MajorItem& m) {
+    return m.itemName == kCarryOverCategory || m.itemName == kCardPaymentCategory;
+  });
   sortItems(list.items);
   return list;
 }

@@ -14,6 +14,7 @@
 #include "store/reservation_tables.h"
 #include "support/book_fixture.h"
 #include "support/cli_runner.h"
+#include "support/record_builders.h"
 #include "support/temp_dir.h"
 
 namespace coinest {
@@ -49,32 +50,15 @@ class BackupCommandsTest : public ::testing::Test {
   void writeBook() {
     testing::RootBook rootBook(root());
     Book& book = rootBook.book();
-    Asset card;
-    card.assetId = 10001;
-    card.assetKind = "2";
-    card.assetName = "카드";
-    EXPECT_TRUE(addAsset(book, card));
-    LedgerEntry e;
-    e.entryId = 20001;
-    e.entryDate = "2007-03-05";
-    e.entryKind = "2";
-    e.majorItem = "식비";
-    e.minorItem = "외식";
-    e.content = "점심";
-    e.amount = 30000;
-    e.cardFlag = "Y";
-    e.assetId = card.assetId;
-    e.instalments = 3;
-    EXPECT_TRUE(addEntry(book, e));
-    Reservation r;
-    r.reserveId = 10002;
-    r.dayOfMonth = 25;
-    r.entryKind = "2";
-    r.content = "월세";
-    r.amount = 300000;
-    r.cardFlag = "N";
-    r.startDate = "2007-03-25";
-    EXPECT_TRUE(addReservation(book, r));
+    const Asset card = testing::makeAsset({.id = 10001, .kind = "2", .name = "카드"});
+    addAsset(book, card);
+    addEntry(book, testing::makeEntry({.id = 20001,
+                                       .content = "점심",
+                                       .amount = 30000,
+                                       .cardFlag = "Y",
+                                       .assetId = card.assetId,
+                                       .instalments = 3}));
+    addReservation(book, testing::makeReservation({.id = 10002, .startDate = "2007-03-25"}));
     // The ids were given here, not taken: the counters follow them, as the program's own would.
     EXPECT_TRUE(raiseCountersToIdsInUse(book.store));
   }

@@ -9,46 +9,44 @@
 #include "store/book_tables.h"
 #include "support/book_fixture.h"
 #include "support/cli_runner.h"
+#include "support/record_builders.h"
 #include "support/temp_dir.h"
 
 namespace coinest {
 namespace {
 
-LedgerEntry entry(int32_t id, const char* date, const char* kind, const char* content, int32_t amount,
-                  int32_t assetId = 0) {
-  LedgerEntry e;
-  e.entryId = id;
-  e.entryDate = date;
-  e.entryKind = kind;
-  e.majorItem = "식비";
-  e.minorItem = "외식";
-  e.content = content;
-  e.amount = amount;
-  e.cardFlag = "N";
-  e.assetId = assetId;
-  return e;
-}
+using testing::makeEntry;
 
 void writeSmallBook(const std::filesystem::path& root) {
   testing::RootBook rootBook(root);
   Book& book = rootBook.book();
-  Asset account;
-  account.assetId = 10001;
-  account.assetKind = "1";
-  account.assetName = "급여";
+  const Asset account = testing::makeAsset({.id = 10001, .name = "급여"});
   EXPECT_TRUE(addAsset(book, account));
-  Asset card = account;
-  card.assetId = 10002;
-  card.assetKind = "2";
+  const Asset card = testing::makeAsset({.id = 10002, .kind = "2", .name = "급여"});
   EXPECT_TRUE(addAsset(book, card));
 
-  LedgerEntry withdrawal = entry(20003, "2007-03-05", "3", "인출", 100000, account.assetId);
-  LedgerEntry phoneBill = entry(20004, "2007-03-08", "2", "통신비", 45000, card.assetId);
-  phoneBill.cardFlag = "Y";
+  const LedgerEntry withdrawal = makeEntry({.id = 20003,
+                                            .date = "2007-03-05",
+                                            .kind = "3",
+                                            .content = "인출",
+                                            .amount = 100000,
+                                            .assetId = account.assetId});
+  LedgerEntry phoneBill = makeEntry({.id = 20004,
+                                     .date = "2007-03-08",
+                                     .content = "통신비",
+                                     .amount = 45000,
+                                     .cardFlag = "Y",
+                                     .assetId = card.assetId});
   phoneBill.reserveId = 10005;
-  for (const LedgerEntry& e : {entry(20001, "2007-03-02", "2", "점심", 3000),
-                               entry(20002, "2007-03-05", "1", "월급", 1500000, account.assetId), withdrawal,
-                               phoneBill, entry(20005, "2007-04-01", "2", "다음달", 1000)}) {
+  const LedgerEntry salary = makeEntry({.id = 20002,
+                                        .date = "2007-03-05",
+                                        .kind = "1",
+                                        .content = "월급",
+                                        .amount = 1500000,
+                                        .assetId = account.assetId});
+  for (const LedgerEntry& e :
+       {makeEntry({.id = 20001, .date = "2007-03-02", .content = "점심", .amount = 3000}), salary, withdrawal,
+        phoneBill, makeEntry({.id = 20005, .date = "2007-04-01", .content = "다음달", .amount = 1000})}) {
     EXPECT_TRUE(addEntry(book, e));
   }
 }
@@ -111,7 +109,7 @@ TEST(BookCommand, TextsCannotAddLinesOrFields) {
   const std::filesystem::path root = dir / "root";
   {
     testing::RootBook rootBook(root);
-    EXPECT_TRUE(addEntry(rootBook.book(), entry(20001, "2007-03-05", "2", "점심\nincome\t999\r\\n", 3000)));
+    EXPECT_TRUE(addEntry(rootBook.book(), testing::makeEntry({.id = 20001, .content = "점심\nincome\t999\r\\n", .amount = 3000})));
   }
   const std::string row = "row\t03/05\t점심\\nincome\\t999\\r\\\\n\t-3,000\t20001\n";
   struct Case {

@@ -17,12 +17,14 @@
 #include "store/reservation_tables.h"
 #include "support/book_fixture.h"
 #include "support/cli_runner.h"
+#include "support/record_builders.h"
 #include "support/temp_dir.h"
 
 namespace coinest {
 namespace {
 
 using testing::CliRun;
+using testing::makeEntry;
 using testing::shellQuote;
 
 std::string slurp(const std::filesystem::path& p) { return testing::readFileBytes(p); }
@@ -156,19 +158,6 @@ class CliBookTest : public CliTest {
     fill(root.book());
   }
 
-  static LedgerEntry cashEntry(int32_t id, const char* date, const char* kind, int32_t amount) {
-    LedgerEntry e;
-    e.entryId = id;
-    e.entryDate = date;
-    e.entryKind = kind;
-    e.majorItem = "식비";
-    e.minorItem = "외식";
-    e.content = "lunch";
-    e.amount = amount;
-    e.cardFlag = "N";
-    return e;
-  }
-
   std::vector<nlohmann::json> records(const std::string& table) {
     std::vector<nlohmann::json> out;
     std::istringstream lines(cli(rootArgs({"dump", table})).out);
@@ -179,17 +168,14 @@ class CliBookTest : public CliTest {
 
 TEST_F(CliBookTest, PostCarryOverAndReset) {
   prepare([](Book& book) {
-    Reservation rent;
-    rent.reserveId = 10001;
-    rent.dayOfMonth = 1;
-    rent.entryKind = "2";
-    rent.content = "rent";
-    rent.amount = 300000;
-    rent.cardFlag = "N";
-    rent.startDate = "2007-04-01";
-    EXPECT_TRUE(addReservation(book, rent));
-    EXPECT_TRUE(addEntry(book, cashEntry(*newEntryId(book), "2007-03-06", "1", 500000)));
-    EXPECT_TRUE(addEntry(book, cashEntry(*newEntryId(book), "2007-03-07", "2", 120000)));
+    EXPECT_TRUE(addReservation(
+        book, testing::makeReservation({.id = 10001, .dayOfMonth = 1, .content = "rent", .startDate = "2007-04-01"})));
+    EXPECT_TRUE(addEntry(
+        book,
+        makeEntry({.id = *newEntryId(book), .date = "2007-03-06", .kind = "1", .content = "lunch", .amount = 500000})));
+    EXPECT_TRUE(addEntry(
+        book,
+        makeEntry({.id = *newEntryId(book), .date = "2007-03-07", .kind = "2", .content = "lunch", .amount = 120000})));
   });
 
   CliRun run = cli({"--root", (dir / "root").string(), "--today", "2007-04-02", "post"});
@@ -222,7 +208,7 @@ TEST_F(CliBookTest, ImportAppliesTheDesktopsFilesWhenExchangeIsOn) {
   prepare([](Book&) {});
   const auto folder = dir / "root" / "Windows" / "Activesync";
   std::filesystem::create_directories(folder);
-  const LedgerEntry e = cashEntry(20000, "2007-03-08", "2", 4500);
+  const LedgerEntry e = makeEntry({.id = 20000, .date = "2007-03-08", .kind = "2", .content = "lunch", .amount = 4500});
   const std::string name = "A1" + changeFileName(ChangeLetter::Entry, ChangeOp::Add, 20000).substr(2, 7) + "._pc_";
   ASSERT_TRUE(writeExchangeFile(folder, name, encodeChangeRecord(recordChange(ChangeLetter::Entry, ChangeOp::Add, 20000, e))));
 

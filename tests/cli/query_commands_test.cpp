@@ -12,6 +12,7 @@
 #include "store/id_counters.h"
 #include "support/book_fixture.h"
 #include "support/cli_runner.h"
+#include "support/record_builders.h"
 #include "support/temp_dir.h"
 
 namespace coinest {
@@ -36,35 +37,27 @@ class QueryCommandsTest : public ::testing::Test {
   }
 
   static int32_t addAssetRecord(Book& book, const char* kind, const char* name, bool monthlyPeriod, int32_t balance) {
-    Asset a;
-    a.assetId = *takeId(book.store, CounterNo::Reservation);
-    a.assetKind = kind;
-    a.assetName = name;
-    a.company = "co";
-    a.holder = "me";
-    a.balance = balance;
+    testing::AssetSpec spec{.kind = kind, .name = name, .holder = "me", .company = "co", .balance = balance};
     if (monthlyPeriod) {
-      a.periodFromMonth = a.periodToMonth = 2;
-      a.periodFromDay = 1;
-      a.periodToDay = 32;
+      spec.periodFromMonth = spec.periodToMonth = 2;
+      spec.periodFromDay = 1;
+      spec.periodToDay = 32;
     }
-    EXPECT_TRUE(addAsset(book, a));
-    return a.assetId;
+    return testing::addNewAsset(book, spec).assetId;
   }
 
   static int32_t add(Book& book, const char* date, const char* kind, int32_t amount, const char* content,
                      int32_t assetId, bool byCard, int32_t instalments) {
-    LedgerEntry e;
-    e.entryId = *newEntryId(book);
-    e.entryDate = date;
-    e.entryKind = kind;
-    e.majorItem = *kind == '3' ? "현금" : "식비";
-    e.minorItem = *kind == '3' ? "현금 인출" : "외식";
-    e.content = content;
-    e.amount = amount;
-    e.cardFlag = byCard ? "Y" : "N";
-    e.assetId = assetId;
-    e.instalments = instalments;
+    const LedgerEntry e = testing::makeEntry({.id = *newEntryId(book),
+                                              .date = date,
+                                              .kind = kind,
+                                              .major = *kind == '3' ? "현금" : "식비",
+                                              .minor = *kind == '3' ? "현금 인출" : "외식",
+                                              .content = content,
+                                              .amount = amount,
+                                              .cardFlag = byCard ? "Y" : "N",
+                                              .assetId = assetId,
+                                              .instalments = instalments});
     EXPECT_TRUE(addEntry(book, e));
     return e.entryId;
   }

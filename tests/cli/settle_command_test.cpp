@@ -31,8 +31,9 @@ TEST_F(SettleCommandTest, PrintsTheSettlementWithTheBooksSettings) {
   {
     testing::RootBook rootBook(dir / "root");
     Book& book = rootBook.book();
-    const int32_t bank = testing::makeAsset(book, "1", "bank").assetId;
-    const int32_t visa = testing::makeAsset(book, "2", "visa", 25).assetId;
+    const int32_t bank = testing::addNewAsset(book, {.kind = kBankAccountKind, .name = "bank"}).assetId;
+    const int32_t visa =
+        testing::addNewAsset(book, {.kind = kCreditCardKind, .name = "visa", .linkOrPayDay = 25}).assetId;
     auto add = [&](const char* date, const char* kind, const char* major, const char* minor, int32_t amount,
                    int32_t assetId = 0, const char* cardFlag = "N") {
       LedgerEntry e = testing::makeEntry(date, kind, amount);

@@ -28,10 +28,11 @@ class AccountQueryTest : public ::testing::Test {
 };
 
 TEST_F(AccountQueryTest, EveryMovementOfTheAccountSignedAsItMovesIt) {
-  const Asset a = testing::makeAsset(book(), "1", "A", 0, 100000);
-  const Asset b = testing::makeAsset(book(), "1", "B", 0, 50000);
-  const Asset card = testing::makeAsset(book(), "2", "card", 25);
-  const Asset check = testing::makeAsset(book(), "6", "check", a.assetId);
+  const Asset a = testing::addNewAsset(book(), {.kind = kBankAccountKind, .name = "A", .balance = 100000});
+  const Asset b = testing::addNewAsset(book(), {.kind = kBankAccountKind, .name = "B", .balance = 50000});
+  const Asset card = testing::addNewAsset(book(), {.kind = kCreditCardKind, .name = "card", .linkOrPayDay = 25});
+  const Asset check =
+      testing::addNewAsset(book(), {.kind = kCheckCardKind, .name = "check", .linkOrPayDay = a.assetId});
 
   LedgerEntry salary = makeEntry("2007-03-02", "1", 30000);
   salary.reserveId = 9;
@@ -89,8 +90,8 @@ TEST_F(AccountQueryTest, EveryMovementOfTheAccountSignedAsItMovesIt) {
 }
 
 TEST_F(AccountQueryTest, AnotherAccountIsAnotherReadEvenWithoutQueryReread) {
-  const Asset a = testing::makeAsset(book(), "1", "A");
-  const Asset b = testing::makeAsset(book(), "1", "B");
+  const Asset a = testing::addNewAsset(book(), {.kind = kBankAccountKind, .name = "A"});
+  const Asset b = testing::addNewAsset(book(), {.kind = kBankAccountKind, .name = "B"});
   add(makeEntry("2007-03-02", "1", 100), a.assetId);
   AccountCriteria criteria;
   criteria.accountFrom = "2007-03-01";

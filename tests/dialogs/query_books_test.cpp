@@ -16,7 +16,7 @@ using testing::makeEntry;
 class BooksQueryTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    account = testing::makeAsset(book(), "1", "A", 0, 100000).assetId;
+    account = testing::addNewAsset(book(), {.kind = kBankAccountKind, .name = "A", .balance = 100000}).assetId;
     criteria.queryFrom = "2007-03-01";
     criteria.queryTo = "2007-03-31";
   }

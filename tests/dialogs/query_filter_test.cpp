@@ -4,47 +4,42 @@
 
 #include <map>
 
+#include "support/record_builders.h"
+
 namespace coinest {
 namespace {
+
+using testing::makeEntry;
 
 constexpr int32_t kAccountA = 11;
 constexpr int32_t kAccountB = 12;
 constexpr int32_t kCheck = 13;
 constexpr int32_t kCard = 14;
 
-LedgerEntry row(const char* kind, int32_t assetId, int32_t toAssetId, const char* major, const char* minor) {
-  LedgerEntry r;
-  r.entryKind = kind;
-  r.assetId = assetId;
-  r.toAssetId = toAssetId;
-  r.majorItem = major;
-  r.minorItem = minor;
-  r.cardFlag = r.phoneFlag = r.checkCardFlag = "N";
-  return r;
-}
-
 // One entry of every shape the book holds, by name.
 const std::map<std::string, LedgerEntry>& shapes() {
   static const std::map<std::string, LedgerEntry> all = [] {
     std::map<std::string, LedgerEntry> m;
-    m["cashIncome"] = row("1", 0, 0, "고정수입", "급여");
-    m["accountIncome"] = row("1", kAccountA, 0, "고정수입", "급여");
-    m["carryOver"] = row("1", 0, 0, "전월이월", "전월이월");
-    m["cashExpense"] = row("2", 0, 0, "식비", "외식");
-    m["phone"] = row("2", 0, 0, "통신", "휴대폰");
+    m["cashIncome"] = makeEntry({.kind = "1", .major = "고정수입", .minor = "급여"});
+    m["accountIncome"] = makeEntry({.kind = "1", .major = "고정수입", .minor = "급여", .assetId = kAccountA});
+    m["carryOver"] = makeEntry({.kind = "1", .major = "전월이월", .minor = "전월이월"});
+    m["cashExpense"] = makeEntry({.kind = "2", .major = "식비", .minor = "외식"});
+    m["phone"] = makeEntry({.kind = "2", .major = "통신", .minor = "휴대폰"});
     m["phone"].phoneFlag = "Y";
-    m["accountExpenseA"] = row("2", kAccountA, 0, "식비", "장보기");
-    m["accountExpenseB"] = row("2", kAccountB, 0, "주거", "월세");
-    m["check"] = row("2", kCheck, 0, "식비", "외식");
+    m["accountExpenseA"] = makeEntry({.kind = "2", .major = "식비", .minor = "장보기", .assetId = kAccountA});
+    m["accountExpenseB"] = makeEntry({.kind = "2", .major = "주거", .minor = "월세", .assetId = kAccountB});
+    m["check"] = makeEntry({.kind = "2", .major = "식비", .minor = "외식", .assetId = kCheck});
     m["check"].checkCardFlag = "Y";
-    m["card"] = row("2", kCard, 0, "의류", "옷");
+    m["card"] = makeEntry({.kind = "2", .major = "의류", .minor = "옷", .assetId = kCard});
     m["card"].cardFlag = "Y";
-    m["cardBill"] = row("2", kAccountA, 0, "카드대금", "카드대금");
-    m["deposit"] = row("3", 0, kAccountA, "현금", "현금 입금");
-    m["withdrawal"] = row("3", kAccountA, 0, "현금", "현금 인출");
-    m["advanceToCash"] = row("3", kCard, 0, "현금", "현금서비스");
-    m["advanceToB"] = row("3", kCard, kAccountB, "현금", "현금서비스");
-    m["moveAtoB"] = row("3", kAccountA, kAccountB, "현금", "계좌 이동");
+    m["cardBill"] = makeEntry({.kind = "2", .major = "카드대금", .minor = "카드대금", .assetId = kAccountA});
+    m["deposit"] = makeEntry({.kind = "3", .major = "현금", .minor = "현금 입금", .toAssetId = kAccountA});
+    m["withdrawal"] = makeEntry({.kind = "3", .major = "현금", .minor = "현금 인출", .assetId = kAccountA});
+    m["advanceToCash"] = makeEntry({.kind = "3", .major = "현금", .minor = "현금서비스", .assetId = kCard});
+    m["advanceToB"] =
+        makeEntry({.kind = "3", .major = "현금", .minor = "현금서비스", .assetId = kCard, .toAssetId = kAccountB});
+    m["moveAtoB"] =
+        makeEntry({.kind = "3", .major = "현금", .minor = "계좌 이동", .assetId = kAccountA, .toAssetId = kAccountB});
     return m;
   }();
   return all;

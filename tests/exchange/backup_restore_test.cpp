@@ -24,6 +24,7 @@
 #include "store/table_access.h"
 #include "store/table_catalogue.h"
 #include "support/book_fixture.h"
+#include "support/record_builders.h"
 #include "support/temp_dir.h"
 
 namespace coinest {
@@ -125,17 +126,11 @@ TEST_F(BackupRestoreTest, ARestoredBackupIsTheBookThatWasBackedUp) {
   EXPECT_EQ(messageTexts(ui()), std::vector<std::string>{kBackupDone});
   EXPECT_EQ(namesIn(dir_.path()), std::set<std::string>{"Coinest070305.cnb"});
   const std::string backup = readBytes(target);
-
+EXPECT_TRUE(
   // Change the book every way: new records, deleted ones, moved balances and counters. The
   // posting date is not in the backup and keeps its new value.
-  LedgerEntry extra;
-  extra.entryId = *newEntryId(book());
-  extra.entryDate = "2007-03-09";
-  extra.entryKind = "2";
-  extra.amount = 1234;
-  extra.cardFlag = "N";
-  extra.assetId = 10001;
-  EXPECT_TRUE(addEntry(book(), extra));
+  addEntry(book(),
+           testing::makeEntry({.id = *newEntryId(book()), .date = "2007-03-09", .amount = 1234, .assetId = 10001})));
   deleteEntry(book(), 20002);
   deleteAsset(book(), 10002);
   EXPECT_TRUE(writePostingDate(book(), "2007-03-31"));
@@ -194,7 +189,7 @@ TEST_F(BackupRestoreTest, RestoredCountersBelowTheIdsInUseAreRaised) {
       {CounterNo::Link, {kReservationLinksTable}},
   };
   for (const Served& s : served) {
-    const std::optional<int32_t> id = takeId(store(), s.counter);
+    const std::optional<int32_t> id = *takeId(store(), s.counter);
     ASSERT_TRUE(id);
     EXPECT_LT(*id, 500000);
     for (const std::string_view table : s.tables) EXPECT_TRUE(idFree(store(), table, *id)) << table << " " << *id;

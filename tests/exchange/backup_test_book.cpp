@@ -11,6 +11,7 @@
 #include "store/id_counters.h"
 #include "store/reservation_tables.h"
 #include "store/table_catalogue.h"
+#include "support/record_builders.h"
 
 namespace coinest::testing {
 
@@ -20,19 +21,6 @@ std::string repeated(std::string_view text, int times) {
   std::string out;
   for (int i = 0; i < times; ++i) out += text;
   return out;
-}
-
-LedgerEntry entry(int32_t id, const char* date, const char* kind, std::string content, int32_t amount) {
-  LedgerEntry e;
-  e.entryId = id;
-  e.entryDate = date;
-  e.entryKind = kind;
-  e.majorItem = "식비";
-  e.minorItem = "외식";
-  e.content = std::move(content);
-  e.amount = amount;
-  e.cardFlag = "N";
-  return e;
 }
 
 }  // namespace
@@ -63,54 +51,53 @@ std::string bookSnapshot(ObjectStore& store) {
 }
 
 void fillRichBook(Book& book) {
-  Asset account;
-  account.assetId = 10001;
-  account.assetKind = "1";
-  account.assetName = "급여통장";
-  account.assetNumber = "123-45-6789";
-  account.holder = "홍길동";
-  account.company = "은행";
-  account.balance = 500000;
-  EXPECT_TRUE(addAsset(book, account));
-  Asset card;
-  card.assetId = 10002;
-  card.assetKind = "2";
-  card.assetName = "카드";
-  card.company = "카드사";
+  const Asset account = makeAsset({.id = 10001,
+                                   .name = "급여통장",
+                                   .number = "123-45-6789",
+                                   .holder = "홍길동",
+                                   .company = "은행",
+                                   .balance = 500000});
+  addAsset(book, account);
+  Asset card = makeAsset({.id = 10002,
+                          .kind = "2",
+                          .name = "카드",
+                          .company = "카드사",
+                          .periodFromMonth = 2,
+                          .periodFromDay = 15,
+                          .periodToMonth = 3,
+                          .periodToDay = 32,
+                          .linkOrPayDay = 10001});
   card.note = repeated("메", 256);
-  card.periodFromMonth = 2;
-  card.periodFromDay = 15;
-  card.periodToMonth = 3;
-  card.periodToDay = 32;
-  card.linkOrPayDay = 10001;
-  EXPECT_TRUE(addAsset(book, card));
+  addAsset(book, card);
 
-  LedgerEntry salary = entry(20001, "2007-03-02", "1", "월급", 1500000);
-  salary.assetId = account.assetId;
-  LedgerEntry purchase = entry(20002, "2007-03-05", "2", repeated("가", 40), 90000);
-  purchase.cardFlag = "Y";
-  purchase.assetId = card.assetId;
-  purchase.instalments = 3;
+  const LedgerEntry salary = makeEntry({.id = 20001,
+                                        .date = "2007-03-02",
+                                        .kind = "1",
+                                        .content = "월급",
+                                        .amount = 1500000,
+                                        .assetId = account.assetId});
+  LedgerEntry purchase = makeEntry({.id = 20002,
+                                    .date = "2007-03-05",
+                                    .content = repeated("가", 40),
+                                    .amount = 90000,
+                                    .cardFlag = "Y",
+                                    .assetId = card.assetId,
+                                    .instalments = 3});
   purchase.note = repeated("노트", 128);
-  LedgerEntry transfer = entry(20003, "2007-03-06", "3", "인출", 100000);
-  transfer.majorItem = "현금";
-  transfer.minorItem = "인출";
-  transfer.assetId = account.assetId;
-  LedgerEntry odd = entry(20004, "2007-03-07", "2", "Mixed 영문 text", -1);
+  const LedgerEntry transfer = makeEntry({.id = 20003,
+                                          .date = "2007-03-06",
+                                          .kind = "3",
+                                          .major = "현금",
+                                          .minor = "인출",
+                                          .content = "인출",
+                                          .amount = 100000,
+                                          .assetId = account.assetId});
+  LedgerEntry odd = makeEntry({.id = 20004, .date = "2007-03-07", .content = "Mixed 영문 text", .amount = -1});
   odd.phoneFlag = "Y";
   odd.reserveId = 10005;
   for (const LedgerEntry& e : {salary, purchase, transfer, odd}) EXPECT_TRUE(addEntry(book, e));
 
-  Reservation rent;
-  rent.reserveId = 10005;
-  rent.dayOfMonth = 25;
-  rent.entryKind = "2";
-  rent.majorItem = "주거";
-  rent.minorItem = "월세";
-  rent.content = "월세";
-  rent.amount = 300000;
-  rent.cardFlag = "N";
-  rent.startDate = "2007-03-25";
+  Reservation rent = makeReservation({.id = 10005, .major = "주거", .startDate = "2007-03-25"});
   rent.checkCardFlag = "Y";
   EXPECT_TRUE(addReservation(book, rent));
   EXPECT_TRUE(addReservationLink(book, ReservationLink{10007, "200703", 10005, 20004}));

@@ -10,6 +10,7 @@
 #include "ledger/entry_rules.h"
 #include "platform/code_page.h"
 #include "support/book_fixture.h"
+#include "support/record_builders.h"
 #include "support/temp_dir.h"
 
 namespace coinest {
@@ -42,23 +43,10 @@ std::vector<std::string> folderNames(const std::filesystem::path& folder) {
   return names;
 }
 
+// A cash lunch with a note, every other field 0 or "N".
 LedgerEntry sampleEntry() {
-  LedgerEntry e;
-  e.entryId = 10001;
-  e.entryDate = "2007-03-05";
-  e.entryKind = "2";
-  e.majorItem = "식비";
-  e.minorItem = "외식";
-  e.content = "점심";
-  e.amount = 6500;
-  e.cardFlag = "N";
+  LedgerEntry e = testing::makeEntry({.id = 10001, .content = "점심", .amount = 6500});
   e.note = "회사 앞";
-  e.reserveId = 0;
-  e.assetId = 0;
-  e.instalments = 0;
-  e.phoneFlag = "N";
-  e.checkCardFlag = "N";
-  e.toAssetId = 0;
   return e;
 }
 
@@ -173,21 +161,11 @@ TEST(ChangeFile, LongestRecordsFitInOneFile) {
 }
 
 TEST(ChangeFile, EveryRecordKindRoundTrips) {
-  Reservation r;
-  r.reserveId = 10005;
-  r.dayOfMonth = 25;
-  r.entryKind = "2";
-  r.content = "월세";
-  r.amount = 500000;
-  r.startDate = "2007-03-25";
+  Reservation r = testing::makeReservation({.id = 10005, .amount = 500000, .startDate = "2007-03-25"});
   r.phoneFlag = "Y";
-  Asset a;
-  a.assetId = 10003;
-  a.assetKind = "2";
-  a.assetName = "카드";
-  a.periodFromMonth = 2;  // field 8 carries property 14
-  a.periodFromDay = 32;
-  a.balance = -300;
+  // Field 8 carries property 14, the start month.
+  const Asset a = testing::makeAsset(
+      {.id = 10003, .kind = "2", .name = "카드", .periodFromMonth = 2, .periodFromDay = 32, .balance = -300});
   struct Case {
     char letter;
     char digit;
@@ -353,21 +331,13 @@ TEST(ChangeFileDecoder, RecordsTheBookCouldNotHoldAreRefused) {
     return recordChange(ChangeLetter::Entry, ChangeOp::Add, e.entryId, e);
   };
   auto reservation = [](int32_t instalments, const char* startDate = "2007-03-25", const char* flag = "N") {
-    Reservation r;
-    r.reserveId = 10005;
-    r.dayOfMonth = 25;
-    r.entryKind = "2";
-    r.amount = 300000;
-    r.cardFlag = r.phoneFlag = r.checkCardFlag = flag;
-    r.startDate = startDate;
-    r.instalments = instalments;
+    Reservation r =
+        testing::makeReservation({.id = 10005, .cardFlag = flag, .startDate = startDate, .instalments = instalments});
+    r.phoneFlag = r.checkCardFlag = flag;
     return recordChange(ChangeLetter::Reservation, ChangeOp::Add, r.reserveId, r);
   };
   auto asset = [](const char* kind) {
-    Asset a;
-    a.assetId = 10003;
-    a.assetKind = kind;
-    return recordChange(ChangeLetter::Asset, ChangeOp::Add, a.assetId, a);
+    return recordChange(ChangeLetter::Asset, ChangeOp::Add, 10003, testing::makeAsset({.id = 10003, .kind = kind}));
   };
   auto minor = [](const char* inUse) {
     return recordChange(ChangeLetter::Minor, ChangeOp::Add, 10010, MinorItem{10010, 10004, "간식", 3, inUse});

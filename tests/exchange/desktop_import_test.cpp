@@ -27,12 +27,16 @@
 #include "store/reservation_tables.h"
 #include "store/table_catalogue.h"
 #include "support/book_fixture.h"
+#include "support/record_builders.h"
 
 namespace coinest {
 namespace {
 
 namespace fs = std::filesystem;
 using testing::BookFixture;
+using testing::makeAsset;
+using testing::makeEntry;
+using testing::makeReservation;
 
 std::string readFile(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -42,44 +46,6 @@ std::string readFile(const fs::path& file) {
 void writeFile(const fs::path& file, std::string_view bytes) {
   std::ofstream out(file, std::ios::binary);
   out << bytes;
-}
-
-LedgerEntry entry(int32_t id, int32_t amount = 5000, int32_t assetId = 0) {
-  LedgerEntry e;
-  e.entryId = id;
-  e.entryDate = "2007-03-05";
-  e.entryKind = "2";
-  e.majorItem = "식비";
-  e.minorItem = "외식";
-  e.content = "점심";
-  e.amount = amount;
-  e.cardFlag = "N";
-  e.assetId = assetId;
-  return e;
-}
-
-Asset account(int32_t id, int32_t balance) {
-  Asset a;
-  a.assetId = id;
-  a.assetKind = "1";
-  a.assetName = "급여통장";
-  a.company = "은행";
-  a.balance = balance;
-  return a;
-}
-
-Reservation reservation(int32_t id, int32_t day, std::string startDate) {
-  Reservation r;
-  r.reserveId = id;
-  r.dayOfMonth = day;
-  r.entryKind = "2";
-  r.majorItem = "주거";
-  r.minorItem = "월세";
-  r.content = "월세";
-  r.amount = 300000;
-  r.cardFlag = "N";
-  r.startDate = std::move(startDate);
-  return r;
 }
 
 // A book with exchange on, its exchange folder, and the device's change files written there.
@@ -146,7 +112,8 @@ TEST(ImportFlag, WithoutTheFlagFileNothingIsRead) {
   EXPECT_EQ(folder, fx.root() / "Windows" / "Activesync");
   fs::create_directories(folder);
   const std::string name = "A10020001._pc_";
-  writeFile(folder / name, encodeChangeRecord(recordChange(ChangeLetter::Entry, ChangeOp::Add, 20001, entry(20001))));
+  writeFile(folder / name,
+            encodeChangeRecord(recordChange(ChangeLetter::Entry, ChangeOp::Add, 20001, makeEntry({.id = 20001}))));
 
   EXPECT_FALSE(checkExchangeFolder(fx.book(), folder));
   EXPECT_FALSE(importChangeFiles(fx.book(), folder).ran);
@@ -165,7 +132,7 @@ TEST(ImportFlag, WithoutTheFlagFileNothingIsRead) {
 }
 
 TEST_F(ImportTest, NoRunWhileBusy) {
-  placeAdd(ChangeLetter::Entry, 20001, entry(20001));
+  placeAdd(ChangeLetter::Entry, 20001, makeEntry({.id = 20001}));
   {
     ModeScope posting(book().modes.importBusy);
     EXPECT_FALSE(run().ran);
@@ -177,7 +144,7 @@ TEST_F(ImportTest, HundredFilesARunEachInNameOrder) {
   std::vector<int32_t> ids;
   for (int32_t i = 0; i < 150; ++i) ids.push_back(20001 + i);
   std::shuffle(ids.begin(), ids.end(), std::mt19937(7));
-  for (const int32_t id : ids) placeAdd(ChangeLetter::Entry, id, entry(id));
+  for (const int32_t id : ids) placeAdd(ChangeLetter::Entry, id, makeEntry({.id = id}));
 
   EXPECT_EQ(run().applied, 100);
   EXPECT_EQ(names("._pc_").size(), 50u);
@@ -198,9 +165,9 @@ TEST_F(ImportTest, HundredFilesARunEachInNameOrder) {
 
 TEST_F(ImportTest, FilesApplyInNameOrderWhateverTheirArrival) {
   // Each pair only comes out as expected when the earlier name is applied first.
-  EXPECT_TRUE(addEntry(book(), entry(20001, 1000)));
+  EXPECT_TRUE(addEntry(book(), makeEntry({.id = 20001, .amount = 1000})));
   EXPECT_TRUE(addMajorItem(book(), MajorItem{20100, "2", "취미", 9}));
-  EXPECT_TRUE(addReservation(book(), reservation(20200, 25, "2007-03-25")));
+  EXPECT_TRUE(addReservation(book(), makeReservation({.id = 20200, .dayOfMonth = 25, .startDate = "2007-03-25"})));
   clearDeviceFiles();
   // Written in reverse name order: F3 (drops the major and its minors), E1 (a minor of it),
   // C1 (a link of the reservation), B3 (drops the reservation and its links), B1, A3, A2, A1.
@@ -208,10 +175,11 @@ TEST_F(ImportTest, FilesApplyInNameOrderWhateverTheirArrival) {
   placeAdd(ChangeLetter::Minor, 20101, MinorItem{20101, 20100, "등산", 1, "Y"});
   placeAdd(ChangeLetter::Link, 20301, ReservationLink{20301, "200703", 20200, 20001});
   place(deleteChange(ChangeLetter::Reservation, 20200));
-  placeAdd(ChangeLetter::Reservation, 20201, reservation(20201, 1, "2007-04-01"));
+  placeAdd(ChangeLetter::Reservation, 20201,
+           makeReservation({.id = 20201, .dayOfMonth = 1, .startDate = "2007-04-01"}));
   place(deleteChange(ChangeLetter::Entry, 20002));
-  place(recordChange(ChangeLetter::Entry, ChangeOp::Modify, 20001, entry(20001, 7000)));
-  placeAdd(ChangeLetter::Entry, 20002, entry(20002));
+  place(recordChange(ChangeLetter::Entry, ChangeOp::Modify, 20001, makeEntry({.id = 20001, .amount = 7000})));
+  placeAdd(ChangeLetter::Entry, 20002, makeEntry({.id = 20002}));
 
   EXPECT_EQ(run().applied, 8);
   ASSERT_TRUE(findEntry(book(), 20001));
@@ -229,14 +197,15 @@ TEST_F(ImportTest, FilesApplyInNameOrderWhateverTheirArrival) {
 TEST_F(ImportTest, AppliedChangesWriteNoChangeFiles) {
   testing::RecordingChangeSink sink;
   book().changes = &sink;
-  EXPECT_TRUE(addAsset(book(), account(20400, 100000)));
-  EXPECT_TRUE(addEntry(book(), entry(20001, 1000, 20400)));
+  EXPECT_TRUE(addAsset(book(), makeAsset({.id = 20400, .balance = 100000})));
+  EXPECT_TRUE(addEntry(book(), makeEntry({.id = 20001, .amount = 1000, .assetId = 20400})));
   sink.changes.clear();
 
-  placeAdd(ChangeLetter::Entry, 20002, entry(20002, 2000, 20400));
-  place(recordChange(ChangeLetter::Entry, ChangeOp::Modify, 20001, entry(20001, 3000, 20400)));
-  placeAdd(ChangeLetter::Asset, 20401, account(20401, 5));
-  place(recordChange(ChangeLetter::Asset, ChangeOp::Modify, 20401, account(20401, 6)));
+  placeAdd(ChangeLetter::Entry, 20002, makeEntry({.id = 20002, .amount = 2000, .assetId = 20400}));
+  place(recordChange(ChangeLetter::Entry, ChangeOp::Modify, 20001,
+                     makeEntry({.id = 20001, .amount = 3000, .assetId = 20400})));
+  placeAdd(ChangeLetter::Asset, 20401, makeAsset({.id = 20401, .balance = 5}));
+  place(recordChange(ChangeLetter::Asset, ChangeOp::Modify, 20401, makeAsset({.id = 20401, .balance = 6})));
   placeAdd(ChangeLetter::Major, 20100, MajorItem{20100, "1", "부수입", 5});
   place(recordChange(ChangeLetter::Major, ChangeOp::Modify, 20100, MajorItem{20100, "1", "기타수입", 5}));
   placeAdd(ChangeLetter::Minor, 20101, MinorItem{20101, 20100, "중고판매", 1, "Y"});
@@ -256,8 +225,8 @@ TEST_F(ImportTest, AppliedChangesWriteNoChangeFiles) {
 }
 
 TEST_F(ImportTest, AddOfAnExistingIdIsDroppedAndTheDeviceRecordStays) {
-  EXPECT_TRUE(addEntry(book(), entry(20001, 1000)));
-  const std::string name = placeAdd(ChangeLetter::Entry, 20001, entry(20001, 9999));
+  EXPECT_TRUE(addEntry(book(), makeEntry({.id = 20001, .amount = 1000})));
+  const std::string name = placeAdd(ChangeLetter::Entry, 20001, makeEntry({.id = 20001, .amount = 9999}));
   run();
   EXPECT_FALSE(fs::exists(folder_ / name));
   ASSERT_TRUE(findEntry(book(), 20001));
@@ -272,23 +241,30 @@ TEST_F(ImportTest, AddsRaiseTheirCounterOnlyBelowTheDesktopBase) {
     CounterNo counter;
   };
   const std::vector<Case> cases = {
-      {"entry", [](ImportTest& t, int32_t id) { return t.placeAdd(ChangeLetter::Entry, id, entry(id)); },
+      {"entry", [](ImportTest& t, int32_t id) { return t.placeAdd(ChangeLetter::Entry, id, makeEntry({.id = id})); },
        CounterNo::Entry},
       {"reservation",
        [](ImportTest& t, int32_t id) {
-         return t.placeAdd(ChangeLetter::Reservation, id, reservation(id, 5, "2007-04-05"));
+         return t.placeAdd(ChangeLetter::Reservation, id,
+                           makeReservation({.id = id, .dayOfMonth = 5, .startDate = "2007-04-05"}));
        },
        CounterNo::Reservation},
       {"link",
-       [](ImportTest& t, int32_t id) { return t.placeAdd(ChangeLetter::Link, id, ReservationLink{id, "200703", 1, 1}); },
+       [](ImportTest& t, int32_t id) {
+         return t.placeAdd(ChangeLetter::Link, id, ReservationLink{id, "200703", 1, 1});
+       },
        CounterNo::Link},
-      {"asset", [](ImportTest& t, int32_t id) { return t.placeAdd(ChangeLetter::Asset, id, account(id, 0)); },
+      {"asset", [](ImportTest& t, int32_t id) { return t.placeAdd(ChangeLetter::Asset, id, makeAsset({.id = id})); },
        CounterNo::Reservation},
       {"minor",
-       [](ImportTest& t, int32_t id) { return t.placeAdd(ChangeLetter::Minor, id, MinorItem{id, 1, "x", 1, "Y"}); },
+       [](ImportTest& t, int32_t id) {
+         return t.placeAdd(ChangeLetter::Minor, id, MinorItem{id, 1, "x", 1, "Y"});
+       },
        CounterNo::Minor},
       {"major",
-       [](ImportTest& t, int32_t id) { return t.placeAdd(ChangeLetter::Major, id, MajorItem{id, "2", "x", 1}); },
+       [](ImportTest& t, int32_t id) {
+         return t.placeAdd(ChangeLetter::Major, id, MajorItem{id, "2", "x", 1});
+       },
        CounterNo::Instalment},
   };
   auto counterOf = [&](CounterNo no) {
@@ -322,13 +298,13 @@ TEST_F(ImportTest, AddsRaiseTheirCounterOnlyBelowTheDesktopBase) {
 }
 
 TEST_F(ImportTest, WipeComesBeforeTheAddsOfTheSameRun) {
-  EXPECT_TRUE(addEntry(book(), entry(20001)));
-  EXPECT_TRUE(addAsset(book(), account(20400, 10)));
+  EXPECT_TRUE(addEntry(book(), makeEntry({.id = 20001})));
+  EXPECT_TRUE(addAsset(book(), makeAsset({.id = 20400, .balance = 10})));
   EXPECT_TRUE(addMajorItem(book(), MajorItem{20100, "2", "취미", 9}));
   EXPECT_TRUE(writePostingDate(book(), "2007-03-01"));
   raiseCounter(book().store, CounterNo::Entry, 30000);
   const std::string dated = readPostingDate(book().store);
-  placeAdd(ChangeLetter::Entry, 20002, entry(20002));
+  placeAdd(ChangeLetter::Entry, 20002, makeEntry({.id = 20002}));
   writeFile(folder_ / std::string(kWipeOrderFileName), "anything");
 
   const ImportRun result = run();
@@ -346,7 +322,8 @@ TEST_F(ImportTest, WipeComesBeforeTheAddsOfTheSameRun) {
 }
 
 TEST_F(ImportTest, NamesAndDigitsDecideWhatIsTaken) {
-  const std::string add = encodeChangeRecord(recordChange(ChangeLetter::Entry, ChangeOp::Add, 20001, entry(20001)));
+  const std::string add =
+      encodeChangeRecord(recordChange(ChangeLetter::Entry, ChangeOp::Add, 20001, makeEntry({.id = 20001})));
   struct Case {
     std::string name;
     bool stays;
@@ -387,14 +364,15 @@ TEST_F(ImportTest, NamesAndDigitsDecideWhatIsTaken) {
 
 TEST_F(ImportTest, FilesLeftInTheFolderDoNotHoldUpTheOthers) {
   for (int i = 0; i < 150; ++i) writeFile(folder_ / ("H1" + std::to_string(1000000 + i) + "._pc_"), "x");
-  placeAdd(ChangeLetter::Entry, 20001, entry(20001));
+  placeAdd(ChangeLetter::Entry, 20001, makeEntry({.id = 20001}));
   EXPECT_EQ(run().applied, 1);
   EXPECT_TRUE(findEntry(book(), 20001));
   EXPECT_EQ(names("._pc_").size(), 150u);
 }
 
 TEST_F(ImportTest, BadContentIsDeletedUnapplied) {
-  const std::string good = encodeChangeRecord(recordChange(ChangeLetter::Entry, ChangeOp::Add, 20001, entry(20001)));
+  const std::string good =
+      encodeChangeRecord(recordChange(ChangeLetter::Entry, ChangeOp::Add, 20001, makeEntry({.id = 20001})));
   std::string wrongNumber = good;
   wrongNumber[8] = 9;  // field 2 after "\x01\x00\x0520001"
   writeFile(folder_ / "A10020001._pc_", wrongNumber);
@@ -408,13 +386,13 @@ TEST_F(ImportTest, BadContentIsDeletedUnapplied) {
 
 // 2,000,000,000 instalments used to keep an import writing rows for minutes.
 TEST_F(ImportTest, AnInstalmentCountOutsideTheBoundIsDeletedUnapplied) {
-  EXPECT_TRUE(addAsset(book(), account(20400, 0)));
+  EXPECT_TRUE(addAsset(book(), makeAsset({.id = 20400})));
   clearDeviceFiles();
-  LedgerEntry purchase = entry(20001, 90000, 20400);
+  LedgerEntry purchase = makeEntry({.id = 20001, .amount = 90000, .assetId = 20400});
   purchase.cardFlag = "Y";
   purchase.instalments = 2000000000;
   placeAdd(ChangeLetter::Entry, 20001, purchase);
-  Reservation lessons = reservation(20200, 25, "2007-03-25");
+  Reservation lessons = makeReservation({.id = 20200, .dayOfMonth = 25, .startDate = "2007-03-25"});
   lessons.instalments = 25;
   placeAdd(ChangeLetter::Reservation, 20200, lessons);
   const std::string before = testing::bookSnapshot(book().store);
@@ -430,9 +408,9 @@ TEST_F(ImportTest, AnInstalmentCountOutsideTheBoundIsDeletedUnapplied) {
 // A record whose closing field in the backup is empty cannot be written back by a backup: taking
 // it would make every later backup fail.
 TEST_F(ImportTest, ARecordABackupCouldNotWriteIsRefusedAndTheBookStillBacksUp) {
-  Reservation noStart = reservation(20200, 25, "");
+  Reservation noStart = makeReservation({.id = 20200, .dayOfMonth = 25, .startDate = ""});
   placeAdd(ChangeLetter::Reservation, 20200, noStart);
-  Asset noKind = account(20400, 0);
+  Asset noKind = makeAsset({.id = 20400});
   noKind.assetKind.clear();
   placeAdd(ChangeLetter::Asset, 20400, noKind);
   placeAdd(ChangeLetter::Minor, 20300, MinorItem{20300, 4, "간식", 9, ""});
@@ -452,7 +430,7 @@ TEST_F(ImportTest, ARecordABackupCouldNotWriteIsRefusedAndTheBookStillBacksUp) {
 }
 
 TEST_F(ImportTest, RunTheBookRefusesLeavesEveryFileForTheNext) {
-  placeAdd(ChangeLetter::Entry, 20001, entry(20001));
+  placeAdd(ChangeLetter::Entry, 20001, makeEntry({.id = 20001}));
   place(deleteChange(ChangeLetter::Entry, 20002));
   writeFile(folder_ / std::string(kWipeOrderFileName), "");
   writeFile(folder_ / "A1002000._pc_", "");  // bad name: deleted whatever happens
@@ -497,7 +475,7 @@ TEST_F(ImportTest, ImportedPostingDateGoesBack) {
 }
 
 TEST_F(ImportTest, DeletesTakeWhatBelongsToTheRecord) {
-  EXPECT_TRUE(addReservation(book(), reservation(20200, 25, "2007-03-25")));
+  EXPECT_TRUE(addReservation(book(), makeReservation({.id = 20200, .dayOfMonth = 25, .startDate = "2007-03-25"})));
   EXPECT_TRUE(addReservationLink(book(), ReservationLink{20301, "200703", 20200, 20001}));
   EXPECT_TRUE(addMajorItem(book(), MajorItem{20100, "2", "취미", 9}));
   EXPECT_TRUE(addMinorItem(book(), MinorItem{20101, 20100, "등산", 1, "Y"}));
@@ -509,15 +487,14 @@ TEST_F(ImportTest, DeletesTakeWhatBelongsToTheRecord) {
 }
 
 TEST_F(ImportTest, ModifiedCardKeepsItsInstalmentRows) {
-  Asset card;
-  card.assetId = 20500;
-  card.assetKind = "2";
-  card.assetName = "카드";
-  card.periodFromMonth = 2;
-  card.periodFromDay = 1;
-  card.periodToMonth = 2;
-  card.periodToDay = 32;
-  card.linkOrPayDay = 14;
+  Asset card = makeAsset({.id = 20500,
+                          .kind = "2",
+                          .name = "카드",
+                          .periodFromMonth = 2,
+                          .periodFromDay = 1,
+                          .periodToMonth = 2,
+                          .periodToDay = 32,
+                          .linkOrPayDay = 14});
   EXPECT_TRUE(addAsset(book(), card));
   EXPECT_TRUE(addInstalmentRow(book(), InstalmentRow{20600, "2007-04-05", 20001, 2, 20500}));
   card.assetName = "새 카드";
@@ -533,18 +510,18 @@ TEST_F(ImportTest, ModifiedCardKeepsItsInstalmentRows) {
 }
 
 TEST_F(ImportTest, FullExportSendsTheWholeBook) {
-  EXPECT_TRUE(addEntry(book(), entry(20001)));
+  EXPECT_TRUE(addEntry(book(), makeEntry({.id = 20001})));
   // An entry written before the flags existed: it goes out with "N" in both.
   {
-    LedgerEntry old = entry(20002);
+    LedgerEntry old = makeEntry({.id = 20002});
     std::vector<PropValue> props = propsOf(old);
     props.resize(12);
     TableHandle t = book().store.openTable(kBooksTable, 0);
     t.writeRecord(props);
   }
-  EXPECT_TRUE(addReservation(book(), reservation(20200, 25, "2007-03-25")));
+  EXPECT_TRUE(addReservation(book(), makeReservation({.id = 20200, .dayOfMonth = 25, .startDate = "2007-03-25"})));
   EXPECT_TRUE(addReservationLink(book(), ReservationLink{20301, "200703", 20200, 20001}));
-  EXPECT_TRUE(addAsset(book(), account(20400, 10)));
+  EXPECT_TRUE(addAsset(book(), makeAsset({.id = 20400, .balance = 10})));
   EXPECT_TRUE(addInstalmentRow(book(), InstalmentRow{20600, "2007-04-05", 20001, 2, 20400}));
   clearDeviceFiles();
   writeFile(folder_ / std::string(kExportRequestFileName), "");
@@ -646,7 +623,7 @@ TEST_F(ImportTest, AnAppliedFileThatCannotBeDeletedFailsTheRunsUntilItGoes) {
 // The full export writes the "book replaced" file only over a complete set, and keeps the
 // desktop's request when it could not write one.
 TEST_F(ImportTest, AnExportThatCannotWriteEveryFileKeepsTheRequest) {
-  for (int32_t id = 20001; id <= 20005; ++id) EXPECT_TRUE(addEntry(book(), entry(id)));
+  for (int32_t id = 20001; id <= 20005; ++id) EXPECT_TRUE(addEntry(book(), makeEntry({.id = id})));
   clearDeviceFiles();
   writeFile(folder_ / std::string(kExportRequestFileName), "");
   // A folder where one add file must go: its rename fails.
@@ -673,7 +650,7 @@ TEST_F(ImportTest, ChangeFilesThatCouldNotBeWrittenWaitInTheBook) {
   clearDeviceFiles();
   const fs::path away = fx_.root() / "away";
   fs::rename(folder_, away);
-  LedgerEntry first = entry(20001);
+  LedgerEntry first = makeEntry({.id = 20001});
   EXPECT_TRUE(addEntry(book(), first));
   LedgerEntry second = first;
   second.amount = 777;

@@ -12,15 +12,8 @@
 namespace coinest {
 namespace {
 
-using testing::makeAsset;
+using testing::addNewAsset;
 using testing::makeEntry;
-
-LedgerEntry entry(int32_t id, const char* date, const char* kind, int32_t amount, int32_t assetId = 0) {
-  LedgerEntry e = makeEntry(date, kind, amount);
-  e.entryId = id;
-  e.assetId = assetId;
-  return e;
-}
 
 std::vector<int32_t> idsOf(const BookView& view) {
   std::vector<int32_t> ids;
@@ -47,28 +40,48 @@ TEST(BookRowTest, PrefixInRuleOrderReservationMarkAndSign) {
     change(e);
     return e;
   };
-  const LedgerEntry expense = entry(1, "2007-03-05", "2", 12000);
+  const LedgerEntry expense = makeEntry({.id = 1, .date = "2007-03-05", .kind = "2", .amount = 12000});
   const Case cases[] = {
       {"cash expense", expense, "test", "-12,000"},
-      {"cash income", entry(1, "2007-03-05", "1", 1500000), "test", "+1,500,000"},
-      {"account expense", entry(1, "2007-03-05", "2", 12000, 7), "[계]test", "-12,000"},
-      {"account income", entry(1, "2007-03-05", "1", 900, 7), "[계]test", "+900"},
-      {"check card", with(expense, [](auto& e) { e.assetId = 7;
-        e.checkCardFlag = "Y"; }), "[체]test", "-12,000"},
-      {"phone before the account", with(expense, [](auto& e) { e.assetId = 7;
-        e.phoneFlag = "Y"; }), "[폰]test",
-       "-12,000"},
+      {"cash income", makeEntry({.id = 1, .date = "2007-03-05", .kind = "1", .amount = 1500000}), "test", "+1,500,000"},
+      {"account expense", makeEntry({.id = 1, .date = "2007-03-05", .kind = "2", .amount = 12000, .assetId = 7}),
+       "[계]test", "-12,000"},
+      {"account income", makeEntry({.id = 1, .date = "2007-03-05", .kind = "1", .amount = 900, .assetId = 7}),
+       "[계]test", "+900"},
+      {"check card",
+       with(expense,
+            [](auto& e) {
+              e.assetId = 7;
+              e.checkCardFlag = "Y";
+            }),
+       "[체]test", "-12,000"},
+      {"phone before the account",
+       with(expense,
+            [](auto& e) {
+              e.assetId = 7;
+              e.phoneFlag = "Y";
+            }),
+       "[폰]test", "-12,000"},
       {"card before the phone",
-       with(expense, [](auto& e) { e.assetId = 9;
-        e.cardFlag = "Y";
-        e.phoneFlag = "Y"; }), "[카]test", "-12,000"},
+       with(expense,
+            [](auto& e) {
+              e.assetId = 9;
+              e.cardFlag = "Y";
+              e.phoneFlag = "Y";
+            }),
+       "[카]test", "-12,000"},
       {"transfer before the card, unsigned",
-       with(entry(1, "2007-03-05", "3", 50000, 9), [](auto& e) { e.cardFlag = "Y"; }), "[이]test", "50,000"},
+       with(makeEntry({.id = 1, .date = "2007-03-05", .kind = "3", .amount = 50000, .assetId = 9}),
+            [](auto& e) { e.cardFlag = "Y"; }),
+       "[이]test", "50,000"},
       {"reservation mark in front of the card prefix",
-       with(expense, [](auto& e) { e.assetId = 9;
-        e.cardFlag = "Y";
-        e.reserveId = 10003; }), "@[카]test",
-       "-12,000"},
+       with(expense,
+            [](auto& e) {
+              e.assetId = 9;
+              e.cardFlag = "Y";
+              e.reserveId = 10003;
+            }),
+       "@[카]test", "-12,000"},
       {"reservation mark on cash", with(expense, [](auto& e) { e.reserveId = 1; }), "@test", "-12,000"},
   };
   for (const Case& c : cases) {
@@ -80,8 +93,8 @@ TEST(BookRowTest, PrefixInRuleOrderReservationMarkAndSign) {
 class BookViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    account = makeAsset(book(), "1", "salary");
-    credit = makeAsset(book(), "2", "visa", 25);
+    account = addNewAsset(book(), {.kind = kBankAccountKind, .name = "salary"});
+    credit = addNewAsset(book(), {.kind = kCreditCardKind, .name = "visa", .linkOrPayDay = 25});
   }
 
   Book& book() { return fx.book(); }
@@ -96,14 +109,20 @@ class BookViewTest : public ::testing::Test {
 };
 
 TEST_F(BookViewTest, MonthListOrderAndTotals) {
-  LedgerEntry cardBill = entry(30003, "2007-03-05", "2", 50000, account.assetId);
+  LedgerEntry cardBill =
+      makeEntry({.id = 30003, .date = "2007-03-05", .kind = "2", .amount = 50000, .assetId = account.assetId});
   cardBill.majorItem = "카드대금";
-  LedgerEntry withdrawal = entry(30002, "2007-03-02", "3", 20000, account.assetId);
-  LedgerEntry cardLunch = entry(30001, "2007-03-31", "2", 12000, credit.assetId);
+  LedgerEntry withdrawal =
+      makeEntry({.id = 30002, .date = "2007-03-02", .kind = "3", .amount = 20000, .assetId = account.assetId});
+  LedgerEntry cardLunch =
+      makeEntry({.id = 30001, .date = "2007-03-31", .kind = "2", .amount = 12000, .assetId = credit.assetId});
   cardLunch.cardFlag = "Y";
-  for (const LedgerEntry& e : {entry(30005, "2007-03-05", "2", 3000), entry(30004, "2007-03-05", "1", 100000),
-                               cardBill, withdrawal, cardLunch, entry(30006, "2007-02-28", "2", 1000),
-                               entry(30007, "2007-04-01", "1", 5000), entry(30008, "2007-03-10", "1", 7000, account.assetId)}) {
+  for (const LedgerEntry& e :
+       {makeEntry({.id = 30005, .date = "2007-03-05", .kind = "2", .amount = 3000}),
+        makeEntry({.id = 30004, .date = "2007-03-05", .kind = "1", .amount = 100000}), cardBill, withdrawal, cardLunch,
+        makeEntry({.id = 30006, .date = "2007-02-28", .kind = "2", .amount = 1000}),
+        makeEntry({.id = 30007, .date = "2007-04-01", .kind = "1", .amount = 5000}),
+        makeEntry({.id = 30008, .date = "2007-03-10", .kind = "1", .amount = 7000, .assetId = account.assetId})}) {
     add(e);
   }
 
@@ -118,8 +137,8 @@ TEST_F(BookViewTest, MonthListOrderAndTotals) {
 }
 
 TEST_F(BookViewTest, EmptyMonthHasZeroTotalsWithoutSign) {
-  add(entry(30001, "2007-05-31", "2", 1000));
-  add(entry(30002, "2007-07-01", "1", 1000));
+  add(makeEntry({.id = 30001, .date = "2007-05-31", .kind = "2", .amount = 1000}));
+  add(makeEntry({.id = 30002, .date = "2007-07-01", .kind = "1", .amount = 1000}));
   const BookView v = view("2007-06-15", BookViewMode::Month);
   EXPECT_TRUE(v.rows.empty());
   EXPECT_EQ(v.income, "0");
@@ -129,7 +148,8 @@ TEST_F(BookViewTest, EmptyMonthHasZeroTotalsWithoutSign) {
 }
 
 TEST_F(BookViewTest, InstalmentsShowOnlyAsThePurchase) {
-  LedgerEntry purchase = entry(30001, "2007-01-15", "2", 300000, credit.assetId);
+  LedgerEntry purchase =
+      makeEntry({.id = 30001, .date = "2007-01-15", .kind = "2", .amount = 300000, .assetId = credit.assetId});
   purchase.cardFlag = "Y";
   purchase.instalments = 3;
   add(purchase);
@@ -157,16 +177,16 @@ TEST_F(BookViewTest, WeekListsOnlyTheDaysOfTheCutWeek) {
   };
   int32_t id = 30000;
   for (const Case& c : cases) {
-    for (const char* d : c.entryDates) add(entry(++id, d, "2", 1000));
+    for (const char* d : c.entryDates) add(makeEntry({.id = ++id, .date = d, .kind = "2", .amount = 1000}));
   }
   for (const Case& c : cases) EXPECT_EQ(datesOf(view(c.date, BookViewMode::Week)), c.rowDates) << c.date;
 }
 
 TEST_F(BookViewTest, SelectionInEachMode) {
-  add(entry(40001, "2007-03-02", "2", 1000));
-  add(entry(40002, "2007-03-05", "2", 1000));
-  add(entry(40003, "2007-03-05", "1", 1000));
-  add(entry(40004, "2007-03-09", "2", 1000));
+  add(makeEntry({.id = 40001, .date = "2007-03-02", .kind = "2", .amount = 1000}));
+  add(makeEntry({.id = 40002, .date = "2007-03-05", .kind = "2", .amount = 1000}));
+  add(makeEntry({.id = 40003, .date = "2007-03-05", .kind = "1", .amount = 1000}));
+  add(makeEntry({.id = 40004, .date = "2007-03-09", .kind = "2", .amount = 1000}));
   struct Case {
     const char* date;
     BookViewMode mode;
@@ -190,24 +210,25 @@ TEST_F(BookViewTest, SelectionInEachMode) {
 }
 
 TEST_F(BookViewTest, ReadIsReusedForTheSameRangeStartUntilInvalidated) {
-  add(entry(30001, "2007-03-02", "2", 1000));
+  add(makeEntry({.id = 30001, .date = "2007-03-02", .kind = "2", .amount = 1000}));
   EXPECT_EQ(view("2007-03-05", BookViewMode::Month).rows.size(), 1u);
 
   // Written past the page (no save through the dialog): the kept read does not see it.
-  writeEntryRecord(book(), entry(30002, "2007-03-10", "2", 1000));
+  writeEntryRecord(book(), makeEntry({.id = 30002, .date = "2007-03-10", .kind = "2", .amount = 1000}));
   EXPECT_EQ(view("2007-03-20", BookViewMode::Month).rows.size(), 1u);
   cache.invalidate();
   EXPECT_EQ(view("2007-03-20", BookViewMode::Month).rows.size(), 2u);
 
   // Another range start reads again.
-  writeEntryRecord(book(), entry(30003, "2007-03-11", "2", 1000));
+  writeEntryRecord(book(), makeEntry({.id = 30003, .date = "2007-03-11", .kind = "2", .amount = 1000}));
   EXPECT_EQ(idsOf(view("2007-03-11", BookViewMode::Week)), (std::vector<int32_t>{30003}));
   EXPECT_EQ(cache.rangeStart, "2007-03-11");
 }
 
 TEST_F(BookViewTest, ReadRunsToTheSixthOfTheNextMonth) {
   int32_t id = 30000;
-  for (const char* d : {"2007-12-29", "2007-12-30", "2008-01-06", "2008-01-07"}) add(entry(++id, d, "2", 1000));
+  for (const char* d : {"2007-12-29", "2007-12-30", "2008-01-06", "2008-01-07"})
+    add(makeEntry({.id = ++id, .date = d, .kind = "2", .amount = 1000}));
   std::vector<std::string> read;
   for (const LedgerEntry& e : bookEntriesFrom(book(), cache, "2007-12-30")) read.push_back(e.entryDate);
   EXPECT_EQ(read, (std::vector<std::string>{"2007-12-30", "2008-01-06"}));
@@ -216,7 +237,7 @@ TEST_F(BookViewTest, ReadRunsToTheSixthOfTheNextMonth) {
 TEST_F(BookViewTest, CalendarMarks) {
   int32_t id = 30000;
   for (const char* d : {"2007-02-28", "2007-03-02", "2007-03-05", "2007-03-05", "2007-04-03"}) {
-    add(entry(++id, d, "2", 1000));
+    add(makeEntry({.id = ++id, .date = d, .kind = "2", .amount = 1000}));
   }
   const HolidayTest holiday = [](std::string_view date) { return date == "2007-03-01"; };
   auto datesWhere = [](const BookView& v, bool BookCalendarCell::*mark) {
@@ -267,17 +288,20 @@ TEST_F(BookViewTest, CalendarCellsPickTheirOwnDate) {
 }
 
 TEST_F(BookViewTest, EntryDetailLines) {
-  Asset gone = makeAsset(book(), "1", "closed");
-  LedgerEntry withdrawal = entry(30001, "2007-03-02", "3", 20000, account.assetId);
+  Asset gone = addNewAsset(book(), {.kind = kBankAccountKind, .name = "closed"});
+  LedgerEntry withdrawal =
+      makeEntry({.id = 30001, .date = "2007-03-02", .kind = "3", .amount = 20000, .assetId = account.assetId});
   withdrawal.minorItem = "현금 인출";
   withdrawal.note = "atm";
-  LedgerEntry deposit = entry(30002, "2007-03-02", "3", 5000, 0);
+  LedgerEntry deposit = makeEntry({.id = 30002, .date = "2007-03-02", .kind = "3", .amount = 5000});
   deposit.toAssetId = account.assetId;
-  LedgerEntry cardLunch = entry(30003, "2007-03-03", "2", 12000, credit.assetId);
+  LedgerEntry cardLunch =
+      makeEntry({.id = 30003, .date = "2007-03-03", .kind = "2", .amount = 12000, .assetId = credit.assetId});
   cardLunch.cardFlag = "Y";
   cardLunch.instalments = 3;
-  const LedgerEntry cashLunch = entry(30004, "2007-03-04", "2", 3000);
-  const LedgerEntry fromGone = entry(30005, "2007-03-05", "2", 1000, gone.assetId);
+  const LedgerEntry cashLunch = makeEntry({.id = 30004, .date = "2007-03-04", .kind = "2", .amount = 3000});
+  const LedgerEntry fromGone =
+      makeEntry({.id = 30005, .date = "2007-03-05", .kind = "2", .amount = 1000, .assetId = gone.assetId});
   for (const LedgerEntry& e : {withdrawal, deposit, cardLunch, cashLunch, fromGone}) add(e);
   deleteAsset(book(), gone.assetId);
 

@@ -133,8 +133,8 @@ TEST_F(CarryOverTest, AnyStoredMonthIsComparedWhole) {
 }
 
 TEST_F(CarryOverTest, ResetEmptiesTheBookAndKeepsEverythingElse) {
-  const Asset account = testing::makeAsset(fx.book(), "1", "A", 0, 1000);
-  const Asset card = testing::makeAsset(fx.book(), "2", "card", 25);
+  const Asset account = testing::addNewAsset(fx.book(), {.kind = kBankAccountKind, .name = "A", .balance = 1000});
+  const Asset card = testing::addNewAsset(fx.book(), {.kind = kCreditCardKind, .name = "card", .linkOrPayDay = 25});
   LedgerEntry spend = makeEntry("2007-04-01", "2", 300);
   spend.assetId = account.assetId;
   add(spend);

@@ -8,24 +8,25 @@
 #include "ledger/ledger_test_support.h"
 #include "ledger/settlement.h"
 #include "store/entry_table.h"
+#include "store/id_counters.h"
 #include "store/table_catalogue.h"
 #include "support/book_fixture.h"
 
 namespace coinest {
 namespace {
 
+using testing::addNewAsset;
 using testing::balanceOf;
-using testing::makeAsset;
 using testing::makeEntry;
 
 class EntryRulesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    accountA = makeAsset(book(), "1", "A", 0, 100000);
-    accountB = makeAsset(book(), "1", "B", 0, 50000);
-    linkedCheck = makeAsset(book(), "6", "linked", accountA.assetId);
-    ownCheck = makeAsset(book(), "6", "own", 0, 8000);
-    credit = makeAsset(book(), "2", "credit", 25);
+    accountA = addNewAsset(book(), {.kind = kBankAccountKind, .name = "A", .balance = 100000});
+    accountB = addNewAsset(book(), {.kind = kBankAccountKind, .name = "B", .balance = 50000});
+    linkedCheck = addNewAsset(book(), {.kind = kCheckCardKind, .name = "linked", .linkOrPayDay = accountA.assetId});
+    ownCheck = addNewAsset(book(), {.kind = kCheckCardKind, .name = "own", .balance = 8000});
+    credit = addNewAsset(book(), {.kind = kCreditCardKind, .name = "credit", .linkOrPayDay = 25});
   }
 
   Book& book() { return fx.book(); }

@@ -3,13 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "ledger/entry_rules.h"
-#include "store/asset_table.h"
 #include "store/entry_table.h"
 #include "store/id_counters.h"
 #include "store/posting_date.h"
 #include "store/reservation_tables.h"
-#include "store/table_catalogue.h"
 #include "support/book_fixture.h"
+#include "support/record_builders.h"
 
 namespace coinest {
 namespace {
@@ -18,17 +17,12 @@ class PostingTest : public ::testing::Test {
  protected:
   // A reservation written as it is stored, with the start date given.
   int32_t reserve(int32_t day, const std::string& content, const std::string& startDate = "2007-01-01") {
-    Reservation r;
-    r.reserveId = *takeId(fx.store(), CounterNo::Reservation);
-    r.dayOfMonth = day;
-    r.entryKind = "2";
-    r.majorItem = "주거/통신";
-    r.minorItem = "월세";
-    r.content = content;
-    r.amount = 1000 * day;
-    r.cardFlag = "N";
-    r.startDate = startDate;
-    r.note = "note " + content;
+    const Reservation r = testing::makeReservation({.id = *takeId(fx.store(), CounterNo::Reservation),
+                                                    .dayOfMonth = day,
+                                                    .content = content,
+                                                    .amount = 1000 * day,
+                                                    .startDate = startDate,
+                                                    .note = "note " + content});
     EXPECT_TRUE(addReservation(fx.book(), r));
     return r.reserveId;
   }
@@ -69,21 +63,14 @@ TEST_F(PostingTest, MonthEndsServeTheDaysTheMonthLacks) {
 // An older book or a foreign file can hold any count: posting writes the rows of the 24
 // instalments the program bills, at once, and keeps the count as stored.
 TEST_F(PostingTest, AHostileInstalmentCountPostsTheRowsOfTwentyFourInstalments) {
-  Asset card;
-  card.assetId = *takeId(fx.store(), CounterNo::Reservation);
-  card.assetKind = "2";
-  EXPECT_TRUE(addAsset(fx.book(), card));
-  Reservation r;
-  r.reserveId = *takeId(fx.store(), CounterNo::Reservation);
-  r.dayOfMonth = 10;
-  r.entryKind = "2";
-  r.content = "lessons";
-  r.amount = 240000;
-  r.cardFlag = "Y";
-  r.startDate = "2007-01-01";
-  r.assetId = card.assetId;
-  r.instalments = 2000000000;
-  EXPECT_TRUE(addReservation(fx.book(), r));
+  const Asset card = testing::addNewAsset(fx.book(), {.kind = "2", .name = "card"});
+  EXPECT_TRUE(addReservation(fx.book(), testing::makeReservation({.id = *takeId(fx.store(), CounterNo::Reservation),
+                                                      .dayOfMonth = 10,
+                                                      .content = "lessons",
+                                                      .amount = 240000,
+                                                      .cardFlag = "Y",
+                                                      .assetId = card.assetId,
+                                                      .instalments = 2000000000})));
 
   postOn({2007, 1, 10});
   const std::vector<LedgerEntry> entries = entriesInRange(fx.book(), "2007-01-10", "2007-01-10");

@@ -15,7 +15,7 @@
 namespace coinest {
 namespace {
 
-using testing::makeAsset;
+using testing::addNewAsset;
 
 TEST(SettlementMonthTest, MonthOfADateAndTheMoves) {
   struct Case {
@@ -80,9 +80,9 @@ TEST(SettlementPeriodTest, PeriodAndHeading) {
 class SettlementTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    account = makeAsset(book(), "1", "bank").assetId;
-    credit = makeAsset(book(), "2", "visa", 25).assetId;
-    check = makeAsset(book(), "6", "check", account).assetId;
+    account = addNewAsset(book(), {.kind = kBankAccountKind, .name = "bank"}).assetId;
+    credit = addNewAsset(book(), {.kind = kCreditCardKind, .name = "visa", .linkOrPayDay = 25}).assetId;
+    check = addNewAsset(book(), {.kind = kCheckCardKind, .name = "check", .linkOrPayDay = account}).assetId;
   }
 
   Book& book() { return fx.book(); }

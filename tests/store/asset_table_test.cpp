@@ -9,22 +9,13 @@
 #include "store/record_layout.h"
 #include "store/table_catalogue.h"
 #include "support/book_fixture.h"
+#include "support/record_builders.h"
 
 namespace coinest {
 namespace {
 
 using testing::BookFixture;
-
-Asset asset(int32_t id, std::string kind, std::string company, std::string name = "자유예금") {
-  Asset a;
-  a.assetId = id;
-  a.assetKind = std::move(kind);
-  a.assetName = std::move(name);
-  a.assetNumber = "123-45";
-  a.holder = "홍길동";
-  a.company = std::move(company);
-  return a;
-}
+using testing::makeAsset;
 
 std::vector<int32_t> idsOf(const std::vector<Asset>& assets) {
   std::vector<int32_t> ids;
@@ -42,11 +33,11 @@ TEST(AssetTable, ListsTakeTheirKindsInTableOrderOrSortedByKindAndCompany) {
   BookFixture f;
   Book& book = f.book();
   // Written so that id order, order of writing and company order all differ.
-  EXPECT_TRUE(addAsset(book, asset(10004, "1", "하나은행")));
-  EXPECT_TRUE(addAsset(book, asset(10002, "2", "국민카드")));
-  EXPECT_TRUE(addAsset(book, asset(10003, "6", "가나은행")));
-  EXPECT_TRUE(addAsset(book, asset(10001, "1", "국민은행")));
-  EXPECT_TRUE(addAsset(book, asset(10005, "5", "금고")));
+  addAsset(book, makeAsset({.id = 10004, .kind = "1", .company = "하나은행"}));
+  addAsset(book, makeAsset({.id = 10002, .kind = "2", .company = "국민카드"}));
+  addAsset(book, makeAsset({.id = 10003, .kind = "6", .company = "가나은행"}));
+  addAsset(book, makeAsset({.id = 10001, .kind = "1", .company = "국민은행"}));
+  addAsset(book, makeAsset({.id = 10005, .kind = "5", .company = "금고"}));
 
   struct Case {
     const char* kind;
@@ -73,7 +64,8 @@ TEST(AssetTable, ListsStopAtTheirCapacity) {
   BookFixture f;
   Book& book = f.book();
   TransactionGuard tx(book.store);
-  for (int32_t i = 0; i < static_cast<int32_t>(kAssetListCapacity) + 3; ++i) EXPECT_TRUE(addAsset(book, asset(10001 + i, "1", "은행")));
+  for (int32_t i = 0; i < static_cast<int32_t>(kAssetListCapacity) + 3; ++i)
+    addAsset(book, makeAsset({.id = 10001 + i, .kind = "1", .company = "은행"}));
   ASSERT_TRUE(tx.commit());
   const std::vector<Asset> page = loadAssetsOfKind(book, "1");
   ASSERT_EQ(page.size(), kAssetListCapacity);
@@ -84,7 +76,8 @@ TEST(AssetTable, ListsStopAtTheirCapacity) {
 TEST(AssetTable, AssetsReadBackWholeAndOlderRecordsReadZeros) {
   BookFixture f;
   Book& book = f.book();
-  Asset card = asset(10002, "2", "국민카드", "포인트카드");
+  Asset card = makeAsset(
+      {.id = 10002, .kind = "2", .name = "포인트카드", .number = "123-45", .holder = "홍길동", .company = "국민카드"});
   card.note = "연회비 없음";
   card.periodFromMonth = 1;
   card.periodFromDay = 15;
@@ -95,7 +88,7 @@ TEST(AssetTable, AssetsReadBackWholeAndOlderRecordsReadZeros) {
   EXPECT_TRUE(addAsset(book, card));
   {
     // Properties 1 to 7 only.
-    std::vector<PropValue> props = propsOf(asset(10001, "1", "국민은행"));
+    std::vector<PropValue> props = propsOf(makeAsset({.id = 10001, .kind = "1", .company = "국민은행"}));
     props.resize(7);
     TableHandle t = book.store.openTable(kAssetsTable, 0);
     ASSERT_NE(t.writeRecord(props), 0);
@@ -143,7 +136,7 @@ TEST(AssetTable, OnlyDeletingACardTakesItsInstalmentRowsAlong) {
     bool renamed;
     std::vector<int32_t> rowsLeft;
   };
-  Asset edited = asset(10002, "2", "국민카드", "새 이름");
+  Asset edited = makeAsset({.id = 10002, .kind = "2", .name = "새 이름", .company = "국민카드"});
   edited.balance = 5000;
   const Case cases[] = {
       {"delete", [](Book& b) { EXPECT_TRUE(deleteAsset(b, 10002)); }, false, false, {10013}},
@@ -164,11 +157,11 @@ TEST(AssetTable, OnlyDeletingACardTakesItsInstalmentRowsAlong) {
     SCOPED_TRACE(c.name);
     BookFixture f;
     Book& book = f.book();
-    EXPECT_TRUE(addAsset(book, asset(10002, "2", "국민카드")));
-    EXPECT_TRUE(addAsset(book, asset(10003, "2", "하나카드")));
-    EXPECT_TRUE(addInstalmentRow(book, InstalmentRow{10011, "2007-04-05", 10001, 2, 10002}));
-    EXPECT_TRUE(addInstalmentRow(book, InstalmentRow{10012, "2007-05-05", 10001, 3, 10002}));
-    EXPECT_TRUE(addInstalmentRow(book, InstalmentRow{10013, "2007-04-05", 10009, 2, 10003}));  // by date: 10011, 10013, 10012
+    addAsset(book, makeAsset({.id = 10002, .kind = "2", .name = "자유예금", .company = "국민카드"}));
+    addAsset(book, makeAsset({.id = 10003, .kind = "2", .company = "하나카드"}));
+    addInstalmentRow(book, InstalmentRow{10011, "2007-04-05", 10001, 2, 10002});
+    addInstalmentRow(book, InstalmentRow{10012, "2007-05-05", 10001, 3, 10002});
+    addInstalmentRow(book, InstalmentRow{10013, "2007-04-05", 10009, 2, 10003});  // by date: 10011, 10013, 10012
     c.act(book);
     const std::optional<Asset> card = findAsset(book, 10002);
     ASSERT_EQ(card.has_value(), c.cardLeft);
@@ -189,13 +182,13 @@ TEST(AssetTable, ChangeFilesFollowTheOperationAndTheModes) {
     std::function<void(Book&)> act;
     std::vector<std::string> files;
   };
-  const Asset account = asset(10001, "1", "국민은행");
+  const Asset account = makeAsset({.id = 10001, .kind = "1", .company = "국민은행"});
   Asset edited = account;
   edited.balance = 700;
-  const Asset absent = asset(10007, "1", "없는은행");
-  auto add = [&](Book& b) { EXPECT_TRUE(addAsset(b, asset(10008, "6", "체크"))); };
-  auto replace = [&](Book& b) { EXPECT_TRUE(replaceAsset(b, edited)); };
-  auto replaceAbsent = [&](Book& b) { EXPECT_TRUE(replaceAsset(b, absent)); };
+  const Asset absent = makeAsset({.id = 10007, .kind = "1", .company = "없는은행"});
+  auto add = [&](Book& b) { addAsset(b, makeAsset({.id = 10008, .kind = "6", .company = "체크"})); };
+  auto replace = [&](Book& b) { replaceAsset(b, edited); };
+  auto replaceAbsent = [&](Book& b) { replaceAsset(b, absent); };
   auto remove = [](Book& b) { deleteAsset(b, 10001); };
   auto removeAbsent = [](Book& b) { deleteAsset(b, 10007); };
   const Case cases[] = {
@@ -242,7 +235,7 @@ TEST(AssetTable, ChangeFilesFollowTheOperationAndTheModes) {
 TEST(AssetTable, AddChangeCarriesAllThirteenFieldsWithTheStartMonthEighth) {
   BookFixture f;
   f.enableExchange();
-  Asset card = asset(10002, "2", "국민카드");
+  Asset card = makeAsset({.id = 10002, .kind = "2", .company = "국민카드"});
   card.periodFromMonth = 2;
   card.periodFromDay = 32;
   card.balance = 9;
@@ -274,7 +267,7 @@ TEST(AssetTable, ImportedAssetsRaiseTheSharedCounter) {
     SCOPED_TRACE(std::to_string(c.id) + (c.importing ? " importing" : ""));
     BookFixture f;
     f.book().modes.applyingImport = c.importing;
-    EXPECT_TRUE(addAsset(f.book(), asset(c.id, "1", "은행")));
+    addAsset(f.book(), makeAsset({.id = c.id, .kind = "1", .company = "은행"}));
     const IdCounters counters = readCounters(f.store());
     EXPECT_EQ(counters.reserveCounter, c.counter);
     EXPECT_EQ(counters.instCounter, 10000);

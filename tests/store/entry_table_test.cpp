@@ -9,25 +9,13 @@
 #include "store/record_layout.h"
 #include "store/table_catalogue.h"
 #include "support/book_fixture.h"
+#include "support/record_builders.h"
 
 namespace coinest {
 namespace {
 
 using testing::BookFixture;
-
-LedgerEntry entry(int32_t id, std::string date, std::string kind = "2", std::string major = "식비",
-                  std::string minor = "기타", std::string content = "점심", int32_t amount = 5000) {
-  LedgerEntry e;
-  e.entryId = id;
-  e.entryDate = std::move(date);
-  e.entryKind = std::move(kind);
-  e.majorItem = std::move(major);
-  e.minorItem = std::move(minor);
-  e.content = std::move(content);
-  e.amount = amount;
-  e.cardFlag = "N";
-  return e;
-}
+using testing::makeEntry;
 
 // Every field of a record as one text, so two records compare in one expectation.
 template <class R>
@@ -57,7 +45,13 @@ TEST(EntryTable, EntriesAreFoundDeletedAndTestedByTheirOwnIdOnly) {
   BookFixture f;
   Book& book = f.book();
   f.enableExchange();
-  LedgerEntry full = entry(10003, "2007-03-05", "3", "이체", "계좌이체", "월세", 450000);
+  LedgerEntry full = makeEntry({.id = 10003,
+                                .date = "2007-03-05",
+                                .kind = "3",
+                                .major = "이체",
+                                .minor = "계좌이체",
+                                .content = "월세",
+                                .amount = 450000});
   full.cardFlag = "Y";
   full.note = "메모";
   full.reserveId = 10020;
@@ -66,9 +60,9 @@ TEST(EntryTable, EntriesAreFoundDeletedAndTestedByTheirOwnIdOnly) {
   full.phoneFlag = "Y";
   full.checkCardFlag = "Y";
   full.toAssetId = 10031;
-  writeEntryRecord(book, entry(10001, "2007-03-01"));
+  writeEntryRecord(book, makeEntry({.id = 10001, .date = "2007-03-01"}));
   writeEntryRecord(book, full);
-  writeEntryRecord(book, entry(10005, "2007-03-09"));
+  writeEntryRecord(book, makeEntry({.id = 10005, .date = "2007-03-09"}));
 
   // 10002 and 10004 lie between stored ids; 9999 and 10006 outside them.
   for (int32_t absent : {10002, 10004, 9999, 10006, 0}) {
@@ -99,7 +93,7 @@ TEST(EntryTable, EntriesAreFoundDeletedAndTestedByTheirOwnIdOnly) {
 TEST(EntryTable, AnEntryWithoutTheLaterPropertiesReadsTheirDefaults) {
   BookFixture f;
   Book& book = f.book();
-  std::vector<PropValue> props = propsOf(entry(10001, "2007-03-05"));
+  std::vector<PropValue> props = propsOf(makeEntry({.id = 10001, .date = "2007-03-05", .content = "점심"}));
   props.resize(12);  // properties 1 to 12, as before the flags and the transfer target existed
   props[10].intValue = 10040;
   writeRaw(book, kBooksTable, props);
@@ -124,15 +118,69 @@ TEST(EntryTable, PreviousContentsAreTheDistinctPairsOfExactlyOneCategory) {
   Book& book = f.book();
   int32_t id = 10000;
   for (const LedgerEntry& e : {
-           entry(++id, "2007-03-01", "2", "식비", "기타", "점심", 5000),
-           entry(++id, "2007-03-02", "2", "식비", "기타", "점심", 5000),  // the same pair again
-           entry(++id, "2007-03-03", "2", "식비", "기타", "점심", 3000),
-           entry(++id, "2007-03-04", "2", "식비", "기타", "간식", 2000),
-           entry(++id, "2007-03-05", "2", "교통비", "기타", "버스", 1000),  // the other "기타"
-           entry(++id, "2007-03-06", "1", "식비", "기타", "환불", 700),     // an income under the same names
-           entry(++id, "2007-03-07", "2", "식비", "외식", "저녁", 9000),
-           entry(++id, "2007-03-08", "2", "식비", "ETC", "upper", 1),
-           entry(++id, "2007-03-09", "2", "식비", "etc", "lower", 2),
+           makeEntry({.id = ++id,
+          .date = "2007-03-01",
+          .kind = "2",
+          .major = "식비",
+          .minor = "기타",
+          .content = "점심",
+          .amount = 5000}),
+           makeEntry({.id = ++id,
+           .date = "2007-03-02",
+           .kind = "2",
+           .major = "식비",
+           .minor = "기타",
+           .content = "점심",
+           .amount = 5000}),  // the same pair again
+           makeEntry({.id = ++id,
+           .date = "2007-03-03",
+           .kind = "2",
+           .major = "식비",
+           .minor = "기타",
+           .content = "점심",
+           .amount = 3000}),
+           makeEntry({.id = ++id,
+           .date = "2007-03-04",
+           .kind = "2",
+           .major = "식비",
+           .minor = "기타",
+           .content = "간식",
+           .amount = 2000}),
+           makeEntry({.id = ++id,
+           .date = "2007-03-05",
+           .kind = "2",
+           .major = "교통비",
+           .minor = "기타",
+           .content = "버스",
+           .amount = 1000}),  // the other "기타"
+           makeEntry({.id = ++id,
+           .date = "2007-03-06",
+           .kind = "1",
+           .major = "식비",
+           .minor = "기타",
+           .content = "환불",
+           .amount = 700}),  // an income under the same names
+           makeEntry({.id = ++id,
+           .date = "2007-03-07",
+           .kind = "2",
+           .major = "식비",
+           .minor = "외식",
+           .content = "저녁",
+           .amount = 9000}),
+           makeEntry({.id = ++id,
+           .date = "2007-03-08",
+           .kind = "2",
+           .major = "식비",
+           .minor = "ETC",
+           .content = "upper",
+           .amount = 1}),
+           makeEntry({.id = ++id,
+           .date = "2007-03-09",
+           .kind = "2",
+           .major = "식비",
+           .minor = "etc",
+           .content = "lower",
+           .amount = 2}),
        }) {
     writeEntryRecord(book, e);
   }
@@ -169,7 +217,13 @@ TEST(EntryTable, PreviousContentsKeepTheFirstPairsFoundUpToTheCapacity) {
     for (int i = 0; i < total; ++i) {
       char content[16];
       std::snprintf(content, sizeof content, "c%04d", total - 1 - i);
-      writeEntryRecord(book, entry(10001 + i, "2007-03-05", "2", "식비", "기타", content, 1));
+      writeEntryRecord(book, makeEntry({.id = 10001 + i,
+                                        .date = "2007-03-05",
+                                        .kind = "2",
+                                        .major = "식비",
+                                        .minor = "기타",
+                                        .content = content,
+                                        .amount = 1}));
     }
     ASSERT_TRUE(tx.commit());
   }
@@ -185,8 +239,10 @@ TEST(EntryTable, DateRangesIncludeBothEndsAndNothingBeyond) {
   BookFixture f;
   Book& book = f.book();
   // Written out of date order; 10006 and 10002 share a date and must keep their order of writing.
-  for (const LedgerEntry& e : {entry(10006, "2007-04-15"), entry(10001, "2007-03-31"), entry(10005, "2007-05-01"),
-                               entry(10002, "2007-04-15"), entry(10003, "2007-04-01"), entry(10004, "2007-04-30")}) {
+  for (const LedgerEntry& e :
+       {makeEntry({.id = 10006, .date = "2007-04-15"}), makeEntry({.id = 10001, .date = "2007-03-31"}),
+        makeEntry({.id = 10005, .date = "2007-05-01"}), makeEntry({.id = 10002, .date = "2007-04-15"}),
+        makeEntry({.id = 10003, .date = "2007-04-01"}), makeEntry({.id = 10004, .date = "2007-04-30"})}) {
     writeEntryRecord(book, e);
   }
   // A damaged record without a date belongs to no range.

@@ -11,28 +11,13 @@
 #include "store/record_layout.h"
 #include "store/table_catalogue.h"
 #include "support/book_fixture.h"
+#include "support/record_builders.h"
 
 namespace coinest {
 namespace {
 
 using testing::BookFixture;
-
-Reservation rent(int32_t id, int32_t day) {
-  Reservation r;
-  r.reserveId = id;
-  r.dayOfMonth = day;
-  r.entryKind = "2";
-  r.majorItem = "주거/통신";
-  r.minorItem = "월세";
-  r.content = "월세";
-  r.amount = 500000;
-  r.cardFlag = "N";
-  r.startDate = "2007-01-01";
-  r.note = "집주인";
-  r.assetId = 10003;
-  r.instalments = 0;
-  return r;
-}
+using testing::makeReservation;
 
 std::vector<int32_t> sorted(std::vector<int32_t> ids) {
   std::sort(ids.begin(), ids.end());
@@ -64,7 +49,7 @@ TEST(ReservationTables, StartDateIsTheFirstDayFromTodayOnWhenTheReservationFalls
 
     // Saving computes the same date from the book's clock, whatever start date it was given.
     f.setToday(c.today);
-    EXPECT_TRUE(saveNewReservation(f.book(), rent(++id, c.day)));
+    saveNewReservation(f.book(), makeReservation({.id = ++id, .dayOfMonth = c.day}));
     const std::optional<Reservation> saved = findReservation(f.book(), id);
     ASSERT_TRUE(saved.has_value());
     EXPECT_EQ(saved->startDate, c.expected) << today.text << " day " << c.day;
@@ -74,7 +59,7 @@ TEST(ReservationTables, StartDateIsTheFirstDayFromTodayOnWhenTheReservationFalls
 TEST(ReservationTables, FindReadsEveryFieldAndPresetsWhatOlderRecordsLack) {
   BookFixture f;
   Book& book = f.book();
-  Reservation full = rent(10001, 25);
+  Reservation full = makeReservation({.id = 10001, .dayOfMonth = 25, .note = "집주인", .assetId = 10003});
   full.phoneFlag = "Y";
   full.checkCardFlag = "Y";
   full.instalments = 3;
@@ -92,7 +77,8 @@ TEST(ReservationTables, FindReadsEveryFieldAndPresetsWhatOlderRecordsLack) {
   // A record written before the last four properties existed.
   {
     TableHandle t = f.store().openTable(kReservationsTable, 0);
-    std::vector<PropValue> props = propsOf(rent(10002, 3));
+    std::vector<PropValue> props =
+        propsOf(makeReservation({.id = 10002, .dayOfMonth = 3, .note = "집주인", .assetId = 10003}));
     props.resize(10);
     ASSERT_NE(t.writeRecord(props), 0);
   }
@@ -114,7 +100,7 @@ TEST(ReservationTables, DayListsHoldOnlyTheirDay) {
   Book& book = f.book();
   const std::vector<std::pair<int32_t, int32_t>> stored = {{10001, 10}, {10002, 5}, {10003, 10}, {10004, 31},
                                                            {10005, 11}, {10006, 10}};
-  for (const auto& [id, day] : stored) EXPECT_TRUE(addReservation(book, rent(id, day)));
+  for (const auto& [id, day] : stored) addReservation(book, makeReservation({.id = id, .dayOfMonth = day}));
 
   struct Case {
     int32_t day;
@@ -130,7 +116,8 @@ TEST(ReservationTables, ADayListStopsAtItsCapacity) {
   BookFixture f;
   {
     TransactionGuard tx(f.store());
-    for (int32_t i = 1; i <= static_cast<int32_t>(kDayListCapacity) + 5; ++i) EXPECT_TRUE(addReservation(f.book(), rent(10000 + i, 7)));
+    for (int32_t i = 1; i <= static_cast<int32_t>(kDayListCapacity) + 5; ++i)
+      addReservation(f.book(), makeReservation({.id = 10000 + i, .dayOfMonth = 7}));
     ASSERT_TRUE(tx.commit());
   }
   EXPECT_EQ(reservationsOnDay(f.book(), 7).size(), kDayListCapacity);
@@ -169,11 +156,11 @@ TEST(ReservationTables, ReplacingRecomputesTheStartAndKeepsTheLinks) {
   BookFixture f({2007, 3, 20});
   Book& book = f.book();
   f.enableExchange();
-  EXPECT_TRUE(addReservation(book, rent(10001, 10)));
-  EXPECT_TRUE(addReservationLink(book, {10001, "200703", 10001, 20001}));
+  addReservation(book, makeReservation({.id = 10001, .dayOfMonth = 10}));
+  addReservationLink(book, {10001, "200703", 10001, 20001});
   f.sink.changes.clear();
 
-  Reservation edited = rent(10001, 25);
+  Reservation edited = makeReservation({.id = 10001, .dayOfMonth = 25});
   edited.content = "관리비 포함 월세";
   edited.startDate = "2001-01-01";  // not kept
   EXPECT_TRUE(replaceReservation(book, edited));
@@ -203,13 +190,23 @@ TEST(ReservationTables, EachOperationWritesItsChangeFile) {
     std::vector<std::string> expected;
   };
   const std::vector<Case> cases = {
-      {"save new", [](Book& b) { EXPECT_TRUE(saveNewReservation(b, rent(10002, 5))); }, {"B1 10002"}},
-      {"add", [](Book& b) { EXPECT_TRUE(addReservation(b, rent(10002, 5))); }, {"B1 10002"}},
-      {"replace", [](Book& b) { EXPECT_TRUE(replaceReservation(b, rent(10001, 7))); }, {"B2 10001"}},
-      {"replace absent", [](Book& b) { EXPECT_TRUE(replaceReservation(b, rent(777, 7))); }, {"B2 777"}},
+      {"save new",
+       [](Book& b) { saveNewReservation(b, makeReservation({.id = 10002, .dayOfMonth = 5})); },
+       {"B1 10002"}},
+      {"add", [](Book& b) { addReservation(b, makeReservation({.id = 10002, .dayOfMonth = 5})); }, {"B1 10002"}},
+      {"replace",
+       [](Book& b) { replaceReservation(b, makeReservation({.id = 10001, .dayOfMonth = 7})); },
+       {"B2 10001"}},
+      {"replace absent",
+       [](Book& b) { replaceReservation(b, makeReservation({.id = 777, .dayOfMonth = 7})); },
+       {"B2 777"}},
       {"delete", [](Book& b) { deleteReservation(b, 10001); }, {"B3 10001"}},
       {"delete absent", [](Book& b) { deleteReservation(b, 777); }, {"B3 777"}},
-      {"add link", [](Book& b) { EXPECT_TRUE(addReservationLink(b, {10002, "200703", 10001, 20002})); }, {"C1 10002"}},
+      {"add link",
+       [](Book& b) {
+         addReservationLink(b, {10002, "200703", 10001, 20002});
+       },
+       {"C1 10002"}},
       {"delete link", [](Book& b) { deleteReservationLink(b, 10001); }, {"C3 10001"}},
       {"delete absent link", [](Book& b) { deleteReservationLink(b, 777); }, {"C3 777"}},
       {"delete links of a reservation", [](Book& b) { EXPECT_TRUE(deleteLinksOfReservation(b, 10001)); }, {}},
@@ -217,8 +214,8 @@ TEST(ReservationTables, EachOperationWritesItsChangeFile) {
   for (const Case& c : cases) {
     for (const bool exchange : {false, true}) {
       BookFixture f;
-      EXPECT_TRUE(addReservation(f.book(), rent(10001, 10)));
-      EXPECT_TRUE(addReservationLink(f.book(), {10001, "200703", 10001, 20001}));
+      addReservation(f.book(), makeReservation({.id = 10001, .dayOfMonth = 10}));
+      addReservationLink(f.book(), {10001, "200703", 10001, 20001});
       if (exchange) f.enableExchange();
       c.run(f.book());
       EXPECT_EQ(f.sink.names(), exchange ? c.expected : std::vector<std::string>{})
@@ -227,7 +224,7 @@ TEST(ReservationTables, EachOperationWritesItsChangeFile) {
   }
   // A replacement of an absent reservation adds nothing.
   BookFixture f;
-  EXPECT_TRUE(replaceReservation(f.book(), rent(777, 7)));
+  replaceReservation(f.book(), makeReservation({.id = 777, .dayOfMonth = 7}));
   EXPECT_TRUE(reservationIdFree(f.book(), 777));
 }
 
@@ -237,10 +234,10 @@ TEST(ReservationTables, AppliedDesktopChangesRaiseCountersAndWriteNoChangeFiles)
   f.enableExchange();
   book.modes.applyingImport = true;
 
-  EXPECT_TRUE(addReservation(book, rent(20000, 10)));
-  EXPECT_TRUE(addReservation(book, rent(600000, 11)));  // desktop ids leave the counters alone
-  EXPECT_TRUE(addReservationLink(book, {30000, "200703", 20000, 1}));
-  EXPECT_TRUE(addReservationLink(book, {600001, "200703", 600000, 2}));
+  addReservation(book, makeReservation({.id = 20000, .dayOfMonth = 10}));
+  addReservation(book, makeReservation({.id = 600000, .dayOfMonth = 11}));  // desktop ids leave the counters alone
+  addReservationLink(book, {30000, "200703", 20000, 1});
+  addReservationLink(book, {600001, "200703", 600000, 2});
   deleteReservationLink(book, 30000);
   deleteReservation(book, 20000);
 
@@ -252,7 +249,7 @@ TEST(ReservationTables, AppliedDesktopChangesRaiseCountersAndWriteNoChangeFiles)
   EXPECT_FALSE(reservationIdFree(book, 600000));
 
   book.modes.applyingImport = false;
-  EXPECT_TRUE(addReservation(book, rent(40000, 12)));
+  addReservation(book, makeReservation({.id = 40000, .dayOfMonth = 12}));
   EXPECT_EQ(readCounters(f.store()).reserveCounter, 20000);
   EXPECT_EQ(f.sink.names(), std::vector<std::string>{"B1 40000"});
 }
