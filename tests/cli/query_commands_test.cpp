@@ -37,13 +37,13 @@ class QueryCommandsTest : public ::testing::Test {
   }
 
   static int32_t addAssetRecord(Book& book, const char* kind, const char* name, bool monthlyPeriod, int32_t balance) {
-    testing::AssetSpec spec{.kind = kind, .name = name, .holder = "me", .company = "co", .balance = balance};
+    testing::AssetFields fields{.kind = kind, .name = name, .holder = "me", .company = "co", .balance = balance};
     if (monthlyPeriod) {
-      spec.periodFromMonth = spec.periodToMonth = 2;
-      spec.periodFromDay = 1;
-      spec.periodToDay = 32;
+      fields.periodFromMonth = fields.periodToMonth = 2;
+      fields.periodFromDay = 1;
+      fields.periodToDay = 32;
     }
-    return testing::addNewAsset(book, spec).assetId;
+    return testing::addNewAsset(book, fields).assetId;
   }
 
   static int32_t add(Book& book, const char* date, const char* kind, int32_t amount, const char* content,

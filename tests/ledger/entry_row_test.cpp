@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ledger/total_amount.h"
+#include "support/record_builders.h"
 
 namespace coinest {
 namespace {
@@ -26,14 +27,10 @@ TEST(EntryRowTest, ContentPrefixFollowsTheFirstRuleThatHolds) {
       {"reserved cash", "2", "N", "N", "N", 0, 3, "@x"},
   };
   for (const Case& c : cases) {
-    LedgerEntry e;
-    e.entryKind = c.kind;
-    e.cardFlag = c.card;
+    LedgerEntry e = testing::makeEntry({.kind = c.kind, .content = "x", .cardFlag = c.card, .assetId = c.assetId});
     e.phoneFlag = c.phone;
     e.checkCardFlag = c.check;
-    e.assetId = c.assetId;
     e.reserveId = c.reserveId;
-    e.content = "x";
     EXPECT_EQ(entryRowContent(e), c.expected) << c.what;
   }
 }

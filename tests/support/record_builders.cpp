@@ -23,22 +23,28 @@ Category testCategoryOf(const std::string& kind) {
   return {"식비", "외식"};
 }
 
+// The fields an entry and the reservation that posts it share.
+template <class Record, class Given>
+void copySharedFields(const Given& given, Record& record) {
+  record.entryKind = given.kind;
+  record.content = given.content;
+  record.amount = given.amount;
+  record.cardFlag = given.cardFlag;
+  record.assetId = given.assetId;
+  record.instalments = given.instalments;
+}
+
 }  // namespace
 
-LedgerEntry makeEntry(const EntrySpec& spec) {
-  const Category category = testCategoryOf(spec.kind);
+LedgerEntry makeEntry(const EntryFields& given) {
+  const Category category = testCategoryOf(given.kind);
   LedgerEntry e;
-  e.entryId = spec.id;
-  e.entryDate = spec.date;
-  e.entryKind = spec.kind;
-  e.majorItem = spec.major.empty() ? category.major : spec.major;
-  e.minorItem = spec.minor.empty() ? category.minor : spec.minor;
-  e.content = spec.content;
-  e.amount = spec.amount;
-  e.cardFlag = spec.cardFlag;
-  e.assetId = spec.assetId;
-  e.instalments = spec.instalments;
-  e.toAssetId = spec.toAssetId;
+  copySharedFields(given, e);
+  e.entryId = given.id;
+  e.entryDate = given.date;
+  e.majorItem = given.major.empty() ? category.major : given.major;
+  e.minorItem = given.minor.empty() ? category.minor : given.minor;
+  e.toAssetId = given.toAssetId;
   return e;
 }
 
@@ -46,45 +52,40 @@ LedgerEntry makeEntry(std::string date, std::string kind, int32_t amount) {
   return makeEntry({.date = std::move(date), .kind = std::move(kind), .amount = amount});
 }
 
-Reservation makeReservation(const ReservationSpec& spec) {
+Reservation makeReservation(const ReservationFields& given) {
   Reservation r;
-  r.reserveId = spec.id;
-  r.dayOfMonth = spec.dayOfMonth;
-  r.entryKind = spec.kind;
-  r.majorItem = spec.major;
-  r.minorItem = spec.minor;
-  r.content = spec.content;
-  r.amount = spec.amount;
-  r.cardFlag = spec.cardFlag;
-  r.startDate = spec.startDate;
-  r.note = spec.note;
-  r.assetId = spec.assetId;
-  r.instalments = spec.instalments;
+  copySharedFields(given, r);
+  r.reserveId = given.id;
+  r.dayOfMonth = given.dayOfMonth;
+  r.majorItem = given.major;
+  r.minorItem = given.minor;
+  r.startDate = given.startDate;
+  r.note = given.note;
   return r;
 }
 
-Asset makeAsset(const AssetSpec& spec) {
+Asset makeAsset(const AssetFields& given) {
   Asset a;
-  a.assetId = spec.id;
-  a.assetKind = spec.kind;
-  a.assetName = spec.name;
-  a.assetNumber = spec.number;
-  a.holder = spec.holder;
-  a.company = spec.company.empty() ? spec.name + " bank" : spec.company;
-  a.periodFromMonth = spec.periodFromMonth;
-  a.periodFromDay = spec.periodFromDay;
-  a.periodToMonth = spec.periodToMonth;
-  a.periodToDay = spec.periodToDay;
-  a.linkOrPayDay = spec.linkOrPayDay;
-  a.balance = spec.balance;
+  a.assetId = given.id;
+  a.assetKind = given.kind;
+  a.assetName = given.name;
+  a.assetNumber = given.number;
+  a.holder = given.holder;
+  a.company = given.company.empty() ? given.name + " bank" : given.company;
+  a.periodFromMonth = given.periodFromMonth;
+  a.periodFromDay = given.periodFromDay;
+  a.periodToMonth = given.periodToMonth;
+  a.periodToDay = given.periodToDay;
+  a.linkOrPayDay = given.linkOrPayDay;
+  a.balance = given.balance;
   return a;
 }
 
-Asset addNewAsset(Book& book, AssetSpec spec) {
+Asset addNewAsset(Book& book, AssetFields given) {
   const std::optional<int32_t> id = takeId(book.store, CounterNo::Reservation);  // shared with the reservations
   requireOk(id.has_value());
-  spec.id = *id;
-  const Asset asset = makeAsset(spec);
+  given.id = *id;
+  const Asset asset = makeAsset(given);
   requireOk(addAsset(book, asset));
   return asset;
 }

@@ -6,8 +6,8 @@
 //
 //   makeEntry({.id = 20001, .kind = kIncomeKind, .amount = 3000, .assetId = account.assetId})
 //
-// The fields of each spec come in the order of their record, as designated initialisers must;
-// each has a default member initialiser, so leaving one out is no omission.
+// The members of each *Fields struct come in the order of their record, as designated
+// initialisers must; each has a default member initialiser, so leaving one out is no omission.
 
 #include <cstdint>
 #include <string>
@@ -21,7 +21,7 @@
 namespace coinest::testing {
 
 // A cash entry unless told otherwise: no asset, no instalments, every flag "N".
-struct EntrySpec {
+struct EntryFields {
   int32_t id = 0;
   std::string date = "2007-03-05";
   std::string kind = kExpenseKind;
@@ -37,13 +37,13 @@ struct EntrySpec {
   int32_t toAssetId = 0;
 };
 
-LedgerEntry makeEntry(const EntrySpec& spec);
+LedgerEntry makeEntry(const EntryFields& given);
 
 // makeEntry({.date = date, .kind = kind, .amount = amount}).
 LedgerEntry makeEntry(std::string date, std::string kind, int32_t amount);
 
 // A monthly rent paid in cash unless told otherwise.
-struct ReservationSpec {
+struct ReservationFields {
   int32_t id = 0;
   int32_t dayOfMonth = 25;
   std::string kind = kExpenseKind;
@@ -58,10 +58,10 @@ struct ReservationSpec {
   int32_t instalments = 0;
 };
 
-Reservation makeReservation(const ReservationSpec& spec);
+Reservation makeReservation(const ReservationFields& given);
 
 // A bank account unless told otherwise.
-struct AssetSpec {
+struct AssetFields {
   int32_t id = 0;
   std::string kind = kBankAccountKind;
   std::string name = "salary";
@@ -76,10 +76,10 @@ struct AssetSpec {
   int32_t balance = 0;
 };
 
-Asset makeAsset(const AssetSpec& spec);
+Asset makeAsset(const AssetFields& given);
 
 // The asset, given the next asset id and added to the book (with its change file, as any add).
-Asset addNewAsset(Book& book, AssetSpec spec);
+Asset addNewAsset(Book& book, AssetFields given);
 
 // A credit card with the billing period given, not stored.
 Asset cardWithPeriod(int32_t fromMonth, int32_t fromDay, int32_t toMonth, int32_t toDay);
