@@ -189,9 +189,9 @@ Outcome applyChangeFile(Book& book, const std::filesystem::path& file, char lett
     wipeRecordTables(book);
     return queueOrderDelete(book.store, file.filename().string()) ? Outcome::Wiped : Outcome::Failed;
   }
-  const IncomingFile bytes = readIncomingFile(file, kMaxChangeFileSize);
+  const RegularFileRead bytes = readRegularFile(file, kMaxChangeFileSize);
   const std::optional<DecodedChange> change =
-      bytes.state == IncomingFile::State::Read ? decodeChangeFile(letter, digit, bytes.bytes) : std::nullopt;
+      bytes.status == FileStatus::Ok ? decodeChangeFile(letter, digit, bytes.bytes) : std::nullopt;
   if (!change) {
     rejectFile(file, run);
     return Outcome::Rejected;

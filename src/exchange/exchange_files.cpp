@@ -1,7 +1,5 @@
 #include "exchange/exchange_files.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -16,50 +14,6 @@ namespace {
 std::string errnoText(int error) { return std::strerror(error); }
 
 }  // namespace
-
-IncomingFile readIncomingFile(const std::filesystem::path& file, std::size_t maxBytes) {
-  IncomingFile result;
-  // O_NONBLOCK: a FIFO planted in the folder must not hang the program on open.
-  const int fd = ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) {
-    if (errno == ENOENT) return result;
-    result.state = IncomingFile::State::Refused;
-    result.reason = file.string() + ": " + (errno == ELOOP ? std::string("is a link") : errnoText(errno));
-    return result;
-  }
-  result.state = IncomingFile::State::Refused;
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    result.reason = file.string() + ": is not a regular file";
-    ::close(fd);
-    return result;
-  }
-  std::string bytes(maxBytes + 1, '\0');  // one more, to see a file that is too large
-  std::size_t got = 0;
-  while (got < bytes.size()) {
-    const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
-    if (n > 0) {
-      got += static_cast<std::size_t>(n);
-    } else if (n < 0 && errno == EINTR) {
-      continue;
-    } else if (n < 0) {
-      result.reason = file.string() + ": " + errnoText(errno);
-      ::close(fd);
-      return result;
-    } else {
-      break;
-    }
-  }
-  ::close(fd);
-  if (got > maxBytes) {
-    result.reason = file.string() + ": is larger than " + std::to_string(maxBytes) + " bytes";
-    return result;
-  }
-  bytes.resize(got);
-  result.state = IncomingFile::State::Read;
-  result.bytes = std::move(bytes);
-  return result;
-}
 
 Status removeExchangeFile(const std::filesystem::path& file) {
   if (::unlink(file.c_str()) == 0 || errno == ENOENT) return Status::ok();

@@ -9,6 +9,7 @@
 
 #include "exchange/change_file.h"
 #include "exchange/exchange_files.h"
+#include "platform/durable_file.h"
 
 namespace coinest {
 
@@ -25,10 +26,10 @@ Status carryOut(const QueuedFile& file, const std::filesystem::path& folder) {
                  : Status::failure("the change file " + file.name + " cannot be written to " + folder.string());
     case OutboxKind::DeleteApplied: {
       const std::filesystem::path path = folder / file.name;
-      const IncomingFile now = readIncomingFile(path, kMaxChangeFileSize);
+      const RegularFileRead now = readRegularFile(path, kMaxChangeFileSize);
       // Gone already, or the desktop has put a new file of that name since: nothing of ours to delete.
-      if (now.state == IncomingFile::State::Missing) return Status::ok();
-      if (now.state == IncomingFile::State::Read && now.bytes != file.bytes) return Status::ok();
+      if (now.status == FileStatus::Missing) return Status::ok();
+      if (now.status == FileStatus::Ok && now.bytes != file.bytes) return Status::ok();
       return removeExchangeFile(path);
     }
     case OutboxKind::ClearChangeFiles: return removeChangeFiles(folder);

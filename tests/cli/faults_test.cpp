@@ -21,6 +21,7 @@
 #include "exchange/exchange_folder.h"
 #include "ledger/entry_rules.h"
 #include "platform/device_root.h"
+#include "store/entry_kind.h"
 #include "store/entry_table.h"
 #include "store/record_layout.h"
 #include "store/reservation_tables.h"
@@ -28,6 +29,7 @@
 #include "support/book_fixture.h"
 #include "support/cli_runner.h"
 #include "support/file_checks.h"
+#include "support/record_builders.h"
 #include "support/temp_dir.h"
 
 namespace coinest {
@@ -61,20 +63,6 @@ std::string recordTableOf(const fs::path& storeFile, std::string_view table) {
   return name;
 }
 
-Reservation monthlyRent(int32_t id, int32_t day) {
-  Reservation r;
-  r.reserveId = id;
-  r.dayOfMonth = day;
-  r.entryKind = "2";
-  r.majorItem = "주거/통신";
-  r.minorItem = "월세";
-  r.content = "월세 " + std::to_string(id);
-  r.amount = 300000 + id;
-  r.cardFlag = "N";
-  r.startDate = "2007-01-01";
-  return r;
-}
-
 class FaultsTest : public ::testing::Test {
  protected:
   fs::path root() const { return dir_ / "root"; }
@@ -92,7 +80,10 @@ class FaultsTest : public ::testing::Test {
     {
       testing::RootBook rootBook(root(), {2007, 1, 31});
       Book& book = rootBook.book();
-      for (int i = 0; i < count; ++i) EXPECT_TRUE(addReservation(book, monthlyRent(10001 + i, 1 + i % 28)));
+      for (int i = 0; i < count; ++i) EXPECT_TRUE(addReservation(book, testing::makeReservation({.id = 10001 + i,
+                                                                  .dayOfMonth = 1 + i % 28,
+                                                                  .content = "월세 " + std::to_string(i),
+                                                                  .amount = 300000 + i})));
     }
     fs::create_directories(folder());
     std::ofstream(folder() / std::string(kExchangeFlagFileName));
@@ -147,18 +138,11 @@ TEST_F(FaultsTest, WritesTheStoreRefusesExitWithOneAndChangeNothing) {
   writeBookWithReservations(3);
   {
     testing::RootBook rootBook(root(), {2007, 1, 31});
-    EXPECT_TRUE(addEntry(rootBook.book(), [] {
-      LedgerEntry e;
-      e.entryId = 30001;
-      e.entryDate = "2007-02-10";
-      e.entryKind = "1";
-      e.majorItem = "고정수입";
-      e.minorItem = "급여";
-      e.content = "급여";
-      e.amount = 500000;
-      e.cardFlag = "N";
-      return e;
-    }()));
+    EXPECT_TRUE(addEntry(rootBook.book(), testing::makeEntry({.id = 30001,
+                                                              .date = "2007-02-10",
+                                                              .kind = kIncomeKind,
+                                                              .content = "급여",
+                                                              .amount = 500000})));
   }
   const std::string before = cli({"dump"}).out;
   struct Case {

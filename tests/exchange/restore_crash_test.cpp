@@ -61,17 +61,11 @@ class CrashTest : public ::testing::Test {
       testing::fillRichBook(book);
       TransactionGuard tx(book.store);
       for (int i = 0; i < kEntries; ++i) {
-        LedgerEntry e;
-        e.entryId = 40000 + i;
-        e.entryDate = "2007-02-" + std::to_string(10 + i % 18);
-        e.entryKind = "2";
-        e.majorItem = "식비";
-        e.minorItem = "외식";
-        e.content = "점심 " + std::to_string(i);
-        e.amount = 1000 + i;
-        e.cardFlag = "N";
-        e.assetId = i % 2 == 0 ? 10001 : 0;
-        EXPECT_TRUE(addEntry(book, e));
+        EXPECT_TRUE(addEntry(book, testing::makeEntry({.id = 40000 + i,
+                                                       .date = "2007-02-" + std::to_string(10 + i % 18),
+                                                       .content = "점심 " + std::to_string(i),
+                                                       .amount = 1000 + i,
+                                                       .assetId = i % 2 == 0 ? 10001 : 0})));
       }
       ASSERT_TRUE(tx.commit());
       testing::ScriptedUiPort ui;
@@ -133,32 +127,7 @@ class CrashTest : public ::testing::Test {
 };
 
 TEST_F(CrashTest, AKilledRestoreLeavesTheOldBookOrTheNewOne) {
-  ASSERT_TRUE(prepareDeviceRoot(root()).ok);
-  {
-    // The new book: the rich book and a few thousand entries, backed up.
-    FixedDateClock clock{2007, 3, 5};
-    BookOpenResult opened = openBook(storeFile(), clock);
-    ASSERT_TRUE(opened.store) << opened.error;
-    Book book{*opened.store, clock};
-    testing::fillRichBook(book);
-    TransactionGuard tx(book.store);
-    for (int i = 0; i < kEntries; ++i) {
-      EXPECT_TRUE(addEntry(book, testing::makeEntry({.id = 40000 + i,
-                                         .date = "2007-02-" + std::to_string(10 + i % 18),
-                                         .content = "점심 " + std::to_string(i),
-                                         .amount = 1000 + i,
-                                         .assetId = i % 2 == 0 ? 10001 : 0})));
-    }
-    ASSERT_TRUE(tx.commit());
-    testing::ScriptedUiPort ui;
-    ui.chosenFile = backupFile();
-    ASSERT_EQ(backupBook(book, ui), TransferOutcome::Done);
-    // The old book: every other entry gone, so the two books differ throughout.
-    TransactionGuard change(book.store);
-    for (int i = 0; i < kEntries; i += 2) deleteEntry(book, 40000 + i);
-    ASSERT_TRUE(change.commit());
-  }
-  fs::copy_file(storeFile(), oldCopy());
+  writeBooks();
   const std::string oldBook = snapshot();
 
   // The new book, and how long a restore takes here, from one child left to finish.
