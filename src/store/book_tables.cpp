@@ -12,6 +12,14 @@ namespace coinest {
 
 std::optional<NewTables> createMissingTables(ObjectStore& store, const Clock& clock) {
   NewTables created;
+  // A book that has every table needs no write lock to be opened: a reader is not held up by
+  // another process's long write (a restore), nor fails when that write outlasts the busy wait.
+  {
+    TransactionGuard look(store, TransactionKind::Read);
+    bool complete = true;
+    for (const TableDef& table : bookTables()) complete = complete && store.tableExists(table.name);
+    if (look.commit() && complete) return created;
+  }
   TransactionGuard tx(store);
   created.instalments = createBookTable(store, kInstalmentsTable);
   created.conSettings = createBookTable(store, kConSettingsTable);
