@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
@@ -27,6 +28,7 @@
 #include "store/reservation_tables.h"
 #include "store/table_catalogue.h"
 #include "support/book_fixture.h"
+#include "support/child_process.h"
 #include "support/record_builders.h"
 
 namespace coinest {
@@ -601,23 +603,37 @@ TEST_F(ImportTest, AFileAppliedBeforeAKillIsDeletedNotAppliedAgain) {
 }
 
 // An applied file that cannot be deleted stops every later run instead of being applied again.
+// The folder is made read-only; root writes there regardless, so as root the runs are made by a
+// child that has given its rights up.
 TEST_F(ImportTest, AnAppliedFileThatCannotBeDeletedFailsTheRunsUntilItGoes) {
-  if (geteuid() == 0) GTEST_SKIP() << "root deletes from a read-only folder";
   const ReservationLink link{20001, "200703", 10001, 30001};
   const std::string name = placeAdd(ChangeLetter::Link, link.linkId, link);
-  fs::permissions(folder_, fs::perms::owner_write, fs::perm_options::remove);
-  const ImportRun first = run();
-  const ImportRun second = run();
-  fs::permissions(folder_, fs::perms::owner_write, fs::perm_options::add);
-  EXPECT_FALSE(first.status);
-  EXPECT_EQ(first.applied, 1);
-  EXPECT_FALSE(second.status);
-  EXPECT_EQ(second.applied, 0);
-  EXPECT_EQ(book().store.recordCount(kReservationLinksTable), 1u);
-  const ImportRun third = run();
-  EXPECT_TRUE(third.status) << third.status.reason();
-  EXPECT_FALSE(fs::exists(folder_ / name));
-  EXPECT_EQ(book().store.recordCount(kReservationLinksTable), 1u);
+  const fs::path root = fx_.root();
+  const fs::path folder = folder_;
+  auto scenario = [root, folder, name] {
+    testing::RootBook opened(root);
+    Book& book = opened.book();
+    if (!checkExchangeFolder(book, folder)) return false;
+    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
+    const ImportRun first = importChangeFiles(book, folder);
+    const ImportRun second = importChangeFiles(book, folder);
+    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
+    const ImportRun third = importChangeFiles(book, folder);
+    return !first.status && first.applied == 1 && !second.status && second.applied == 0 && third.status &&
+           !fs::exists(folder / name) && book.store.recordCount(kReservationLinksTable) == 1;
+  };
+  if (geteuid() != 0) {
+    EXPECT_TRUE(scenario());
+    return;
+  }
+  constexpr uid_t kNobody = 65534;
+  for (const fs::directory_entry& e : fs::recursive_directory_iterator(root)) {
+    ASSERT_EQ(::lchown(e.path().c_str(), kNobody, kNobody), 0) << e.path();
+  }
+  ASSERT_EQ(::chown(root.c_str(), kNobody, kNobody), 0);
+  EXPECT_TRUE(testing::runsToEndInChild([&] {
+    return ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 && scenario();
+  }));
 }
 
 // The full export writes the "book replaced" file only over a complete set, and keeps the
