@@ -568,11 +568,20 @@ bool ObjectStore::begin(TransactionKind kind) {
   }
   doomed_ = false;
   // The table list as it stands under this transaction (invariant 5). For a read, this first
-  // read is what fixes the snapshot.
-  std::string reason;
-  if (!loadCatalogue(&reason, false)) {
-    fail("the book's table list cannot be read: " + reason);
-    return false;
+  // read is what fixes the snapshot. Tables are made and dropped only with the schema, so an
+  // unchanged schema version means an unchanged list.
+  int64_t version = -1;
+  {
+    StatementLease schema(*this, "PRAGMA schema_version");
+    if (schema && stepRow(schema.get(), "read the schema version")) version = sqlite3_column_int64(schema.get(), 0);
+  }
+  if (version < 0 || version != catalogueVersion_) {
+    std::string reason;
+    if (!loadCatalogue(&reason, false)) {
+      fail("the book's table list cannot be read: " + reason);
+      return false;
+    }
+    catalogueVersion_ = version;
   }
   changed();
   return true;
@@ -606,6 +615,7 @@ void ObjectStore::rollbackOutermost() {
   pendingActions_.clear();
   changed();
   loadCatalogue(nullptr, false);
+  catalogueVersion_ = -1;
 }
 
 // ---------------------------------------------------------------------------------------------

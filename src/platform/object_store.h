@@ -239,6 +239,7 @@ class ObjectStore {
   // refused rather than committed one by one.
   bool beginFailed_ = false;
   bool readOnly_ = false;  // the open transaction is a read snapshot
+  int64_t catalogueVersion_ = -1;  // the schema version tables_ was read at, -1 when unknown
   std::vector<std::pair<const void*, std::function<void()>>> pendingActions_;
   std::string lastError_;
 };

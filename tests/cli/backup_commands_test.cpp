@@ -51,14 +51,14 @@ class BackupCommandsTest : public ::testing::Test {
     testing::RootBook rootBook(root());
     Book& book = rootBook.book();
     const Asset card = testing::makeAsset({.id = 10001, .kind = "2", .name = "카드"});
-    addAsset(book, card);
-    addEntry(book, testing::makeEntry({.id = 20001,
+    EXPECT_TRUE(addAsset(book, card));
+    EXPECT_TRUE(addEntry(book, testing::makeEntry({.id = 20001,
                                        .content = "점심",
                                        .amount = 30000,
                                        .cardFlag = "Y",
                                        .assetId = card.assetId,
-                                       .instalments = 3}));
-    addReservation(book, testing::makeReservation({.id = 10002, .startDate = "2007-03-25"}));
+                                       .instalments = 3})));
+    EXPECT_TRUE(addReservation(book, testing::makeReservation({.id = 10002, .startDate = "2007-03-25"})));
     // The ids were given here, not taken: the counters follow them, as the program's own would.
     EXPECT_TRUE(raiseCountersToIdsInUse(book.store));
   }

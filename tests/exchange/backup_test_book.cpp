@@ -57,7 +57,7 @@ void fillRichBook(Book& book) {
                                    .holder = "홍길동",
                                    .company = "은행",
                                    .balance = 500000});
-  addAsset(book, account);
+  EXPECT_TRUE(addAsset(book, account));
   Asset card = makeAsset({.id = 10002,
                           .kind = "2",
                           .name = "카드",
@@ -68,7 +68,7 @@ void fillRichBook(Book& book) {
                           .periodToDay = 32,
                           .linkOrPayDay = 10001});
   card.note = repeated("메", 256);
-  addAsset(book, card);
+  EXPECT_TRUE(addAsset(book, card));
 
   const LedgerEntry salary = makeEntry({.id = 20001,
                                         .date = "2007-03-02",

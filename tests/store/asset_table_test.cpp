@@ -33,11 +33,11 @@ TEST(AssetTable, ListsTakeTheirKindsInTableOrderOrSortedByKindAndCompany) {
   BookFixture f;
   Book& book = f.book();
   // Written so that id order, order of writing and company order all differ.
-  addAsset(book, makeAsset({.id = 10004, .kind = "1", .company = "하나은행"}));
-  addAsset(book, makeAsset({.id = 10002, .kind = "2", .company = "국민카드"}));
-  addAsset(book, makeAsset({.id = 10003, .kind = "6", .company = "가나은행"}));
-  addAsset(book, makeAsset({.id = 10001, .kind = "1", .company = "국민은행"}));
-  addAsset(book, makeAsset({.id = 10005, .kind = "5", .company = "금고"}));
+  EXPECT_TRUE(addAsset(book, makeAsset({.id = 10004, .kind = "1", .company = "하나은행"})));
+  EXPECT_TRUE(addAsset(book, makeAsset({.id = 10002, .kind = "2", .company = "국민카드"})));
+  EXPECT_TRUE(addAsset(book, makeAsset({.id = 10003, .kind = "6", .company = "가나은행"})));
+  EXPECT_TRUE(addAsset(book, makeAsset({.id = 10001, .kind = "1", .company = "국민은행"})));
+  EXPECT_TRUE(addAsset(book, makeAsset({.id = 10005, .kind = "5", .company = "금고"})));
 
   struct Case {
     const char* kind;
@@ -65,7 +65,7 @@ TEST(AssetTable, ListsStopAtTheirCapacity) {
   Book& book = f.book();
   TransactionGuard tx(book.store);
   for (int32_t i = 0; i < static_cast<int32_t>(kAssetListCapacity) + 3; ++i)
-    addAsset(book, makeAsset({.id = 10001 + i, .kind = "1", .company = "은행"}));
+    EXPECT_TRUE(addAsset(book, makeAsset({.id = 10001 + i, .kind = "1", .company = "은행"})));
   ASSERT_TRUE(tx.commit());
   const std::vector<Asset> page = loadAssetsOfKind(book, "1");
   ASSERT_EQ(page.size(), kAssetListCapacity);
@@ -157,11 +157,11 @@ TEST(AssetTable, OnlyDeletingACardTakesItsInstalmentRowsAlong) {
     SCOPED_TRACE(c.name);
     BookFixture f;
     Book& book = f.book();
-    addAsset(book, makeAsset({.id = 10002, .kind = "2", .name = "자유예금", .company = "국민카드"}));
-    addAsset(book, makeAsset({.id = 10003, .kind = "2", .company = "하나카드"}));
-    addInstalmentRow(book, InstalmentRow{10011, "2007-04-05", 10001, 2, 10002});
-    addInstalmentRow(book, InstalmentRow{10012, "2007-05-05", 10001, 3, 10002});
-    addInstalmentRow(book, InstalmentRow{10013, "2007-04-05", 10009, 2, 10003});  // by date: 10011, 10013, 10012
+    EXPECT_TRUE(addAsset(book, makeAsset({.id = 10002, .kind = "2", .name = "자유예금", .company = "국민카드"})));
+    EXPECT_TRUE(addAsset(book, makeAsset({.id = 10003, .kind = "2", .company = "하나카드"})));
+    EXPECT_TRUE(addInstalmentRow(book, InstalmentRow{10011, "2007-04-05", 10001, 2, 10002}));
+    EXPECT_TRUE(addInstalmentRow(book, InstalmentRow{10012, "2007-05-05", 10001, 3, 10002}));
+    EXPECT_TRUE(addInstalmentRow(book, InstalmentRow{10013, "2007-04-05", 10009, 2, 10003}));  // by date: 10011, 10013, 10012
     c.act(book);
     const std::optional<Asset> card = findAsset(book, 10002);
     ASSERT_EQ(card.has_value(), c.cardLeft);
@@ -186,9 +186,9 @@ TEST(AssetTable, ChangeFilesFollowTheOperationAndTheModes) {
   Asset edited = account;
   edited.balance = 700;
   const Asset absent = makeAsset({.id = 10007, .kind = "1", .company = "없는은행"});
-  auto add = [&](Book& b) { addAsset(b, makeAsset({.id = 10008, .kind = "6", .company = "체크"})); };
-  auto replace = [&](Book& b) { replaceAsset(b, edited); };
-  auto replaceAbsent = [&](Book& b) { replaceAsset(b, absent); };
+  auto add = [&](Book& b) { EXPECT_TRUE(addAsset(b, makeAsset({.id = 10008, .kind = "6", .company = "체크"}))); };
+  auto replace = [&](Book& b) { EXPECT_TRUE(replaceAsset(b, edited)); };
+  auto replaceAbsent = [&](Book& b) { EXPECT_TRUE(replaceAsset(b, absent)); };
   auto remove = [](Book& b) { deleteAsset(b, 10001); };
   auto removeAbsent = [](Book& b) { deleteAsset(b, 10007); };
   const Case cases[] = {
@@ -267,7 +267,7 @@ TEST(AssetTable, ImportedAssetsRaiseTheSharedCounter) {
     SCOPED_TRACE(std::to_string(c.id) + (c.importing ? " importing" : ""));
     BookFixture f;
     f.book().modes.applyingImport = c.importing;
-    addAsset(f.book(), makeAsset({.id = c.id, .kind = "1", .company = "은행"}));
+    EXPECT_TRUE(addAsset(f.book(), makeAsset({.id = c.id, .kind = "1", .company = "은행"})));
     const IdCounters counters = readCounters(f.store());
     EXPECT_EQ(counters.reserveCounter, c.counter);
     EXPECT_EQ(counters.instCounter, 10000);

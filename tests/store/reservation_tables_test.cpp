@@ -49,7 +49,7 @@ TEST(ReservationTables, StartDateIsTheFirstDayFromTodayOnWhenTheReservationFalls
 
     // Saving computes the same date from the book's clock, whatever start date it was given.
     f.setToday(c.today);
-    saveNewReservation(f.book(), makeReservation({.id = ++id, .dayOfMonth = c.day}));
+    EXPECT_TRUE(saveNewReservation(f.book(), makeReservation({.id = ++id, .dayOfMonth = c.day})));
     const std::optional<Reservation> saved = findReservation(f.book(), id);
     ASSERT_TRUE(saved.has_value());
     EXPECT_EQ(saved->startDate, c.expected) << today.text << " day " << c.day;
@@ -100,7 +100,7 @@ TEST(ReservationTables, DayListsHoldOnlyTheirDay) {
   Book& book = f.book();
   const std::vector<std::pair<int32_t, int32_t>> stored = {{10001, 10}, {10002, 5}, {10003, 10}, {10004, 31},
                                                            {10005, 11}, {10006, 10}};
-  for (const auto& [id, day] : stored) addReservation(book, makeReservation({.id = id, .dayOfMonth = day}));
+  for (const auto& [id, day] : stored) EXPECT_TRUE(addReservation(book, makeReservation({.id = id, .dayOfMonth = day})));
 
   struct Case {
     int32_t day;
@@ -117,7 +117,7 @@ TEST(ReservationTables, ADayListStopsAtItsCapacity) {
   {
     TransactionGuard tx(f.store());
     for (int32_t i = 1; i <= static_cast<int32_t>(kDayListCapacity) + 5; ++i)
-      addReservation(f.book(), makeReservation({.id = 10000 + i, .dayOfMonth = 7}));
+      EXPECT_TRUE(addReservation(f.book(), makeReservation({.id = 10000 + i, .dayOfMonth = 7})));
     ASSERT_TRUE(tx.commit());
   }
   EXPECT_EQ(reservationsOnDay(f.book(), 7).size(), kDayListCapacity);
@@ -156,8 +156,8 @@ TEST(ReservationTables, ReplacingRecomputesTheStartAndKeepsTheLinks) {
   BookFixture f({2007, 3, 20});
   Book& book = f.book();
   f.enableExchange();
-  addReservation(book, makeReservation({.id = 10001, .dayOfMonth = 10}));
-  addReservationLink(book, {10001, "200703", 10001, 20001});
+  EXPECT_TRUE(addReservation(book, makeReservation({.id = 10001, .dayOfMonth = 10})));
+  EXPECT_TRUE(addReservationLink(book, {10001, "200703", 10001, 20001}));
   f.sink.changes.clear();
 
   Reservation edited = makeReservation({.id = 10001, .dayOfMonth = 25});
@@ -191,20 +191,20 @@ TEST(ReservationTables, EachOperationWritesItsChangeFile) {
   };
   const std::vector<Case> cases = {
       {"save new",
-       [](Book& b) { saveNewReservation(b, makeReservation({.id = 10002, .dayOfMonth = 5})); },
+       [](Book& b) { EXPECT_TRUE(saveNewReservation(b, makeReservation({.id = 10002, .dayOfMonth = 5}))); },
        {"B1 10002"}},
-      {"add", [](Book& b) { addReservation(b, makeReservation({.id = 10002, .dayOfMonth = 5})); }, {"B1 10002"}},
+      {"add", [](Book& b) { EXPECT_TRUE(addReservation(b, makeReservation({.id = 10002, .dayOfMonth = 5}))); }, {"B1 10002"}},
       {"replace",
-       [](Book& b) { replaceReservation(b, makeReservation({.id = 10001, .dayOfMonth = 7})); },
+       [](Book& b) { EXPECT_TRUE(replaceReservation(b, makeReservation({.id = 10001, .dayOfMonth = 7}))); },
        {"B2 10001"}},
       {"replace absent",
-       [](Book& b) { replaceReservation(b, makeReservation({.id = 777, .dayOfMonth = 7})); },
+       [](Book& b) { EXPECT_TRUE(replaceReservation(b, makeReservation({.id = 777, .dayOfMonth = 7}))); },
        {"B2 777"}},
       {"delete", [](Book& b) { deleteReservation(b, 10001); }, {"B3 10001"}},
       {"delete absent", [](Book& b) { deleteReservation(b, 777); }, {"B3 777"}},
       {"add link",
        [](Book& b) {
-         addReservationLink(b, {10002, "200703", 10001, 20002});
+         EXPECT_TRUE(addReservationLink(b, {10002, "200703", 10001, 20002}));
        },
        {"C1 10002"}},
       {"delete link", [](Book& b) { deleteReservationLink(b, 10001); }, {"C3 10001"}},
@@ -214,8 +214,8 @@ TEST(ReservationTables, EachOperationWritesItsChangeFile) {
   for (const Case& c : cases) {
     for (const bool exchange : {false, true}) {
       BookFixture f;
-      addReservation(f.book(), makeReservation({.id = 10001, .dayOfMonth = 10}));
-      addReservationLink(f.book(), {10001, "200703", 10001, 20001});
+      EXPECT_TRUE(addReservation(f.book(), makeReservation({.id = 10001, .dayOfMonth = 10})));
+      EXPECT_TRUE(addReservationLink(f.book(), {10001, "200703", 10001, 20001}));
       if (exchange) f.enableExchange();
       c.run(f.book());
       EXPECT_EQ(f.sink.names(), exchange ? c.expected : std::vector<std::string>{})
@@ -224,7 +224,7 @@ TEST(ReservationTables, EachOperationWritesItsChangeFile) {
   }
   // A replacement of an absent reservation adds nothing.
   BookFixture f;
-  replaceReservation(f.book(), makeReservation({.id = 777, .dayOfMonth = 7}));
+  EXPECT_TRUE(replaceReservation(f.book(), makeReservation({.id = 777, .dayOfMonth = 7})));
   EXPECT_TRUE(reservationIdFree(f.book(), 777));
 }
 
@@ -234,10 +234,10 @@ TEST(ReservationTables, AppliedDesktopChangesRaiseCountersAndWriteNoChangeFiles)
   f.enableExchange();
   book.modes.applyingImport = true;
 
-  addReservation(book, makeReservation({.id = 20000, .dayOfMonth = 10}));
-  addReservation(book, makeReservation({.id = 600000, .dayOfMonth = 11}));  // desktop ids leave the counters alone
-  addReservationLink(book, {30000, "200703", 20000, 1});
-  addReservationLink(book, {600001, "200703", 600000, 2});
+  EXPECT_TRUE(addReservation(book, makeReservation({.id = 20000, .dayOfMonth = 10})));
+  EXPECT_TRUE(addReservation(book, makeReservation({.id = 600000, .dayOfMonth = 11})));  // desktop ids leave the counters alone
+  EXPECT_TRUE(addReservationLink(book, {30000, "200703", 20000, 1}));
+  EXPECT_TRUE(addReservationLink(book, {600001, "200703", 600000, 2}));
   deleteReservationLink(book, 30000);
   deleteReservation(book, 20000);
 
@@ -249,7 +249,7 @@ TEST(ReservationTables, AppliedDesktopChangesRaiseCountersAndWriteNoChangeFiles)
   EXPECT_FALSE(reservationIdFree(book, 600000));
 
   book.modes.applyingImport = false;
-  addReservation(book, makeReservation({.id = 40000, .dayOfMonth = 12}));
+  EXPECT_TRUE(addReservation(book, makeReservation({.id = 40000, .dayOfMonth = 12})));
   EXPECT_EQ(readCounters(f.store()).reserveCounter, 20000);
   EXPECT_EQ(f.sink.names(), std::vector<std::string>{"B1 40000"});
 }
