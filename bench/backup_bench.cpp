@@ -10,7 +10,6 @@
 #include <memory>
 #include <string>
 
-#include "support/require_ok.h"
 #include "exchange/backup_restore.h"
 #include "exchange/backup_stream.h"
 #include "exchange/upgrade.h"
@@ -19,6 +18,7 @@
 #include "store/record_layout.h"
 #include "store/table_catalogue.h"
 #include "support/record_builders.h"
+#include "support/require_ok.h"
 
 namespace coinest {
 namespace {

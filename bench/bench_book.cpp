@@ -1,4 +1,3 @@
-#include "support/require_ok.h"
 #include "bench_book.h"
 
 #include <stdlib.h>
@@ -12,6 +11,7 @@
 #include "store/id_counters.h"
 #include "store/reserved_names.h"
 #include "support/record_builders.h"
+#include "support/require_ok.h"
 
 namespace coinest::bench {
 

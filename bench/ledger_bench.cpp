@@ -5,7 +5,6 @@
 
 #include <filesystem>
 
-#include "support/require_ok.h"
 #include "exchange/change_file.h"
 #include "ledger/entry_rules.h"
 #include "ledger/reservation_posting.h"
@@ -17,6 +16,7 @@
 #include "store/posting_date.h"
 #include "store/reservation_tables.h"
 #include "support/record_builders.h"
+#include "support/require_ok.h"
 
 namespace coinest {
 namespace {
@@ -75,9 +75,9 @@ void BM_PostingRunThreeMonths(benchmark::State& state) {
     Book& book = bench.book();
     for (int i = 0; i < 50; ++i) {
       requireOk(addReservation(book, testing::makeReservation({.id = *takeId(book.store, CounterNo::Reservation),
-                                                     .dayOfMonth = 1 + i % 31,
-                                                     .content = "reservation " + std::to_string(i),
-                                                     .amount = 10000 + i})));
+                                                               .dayOfMonth = 1 + i % 31,
+                                                               .content = "reservation " + std::to_string(i),
+                                                               .amount = 10000 + i})));
     }
     bench.clock() = FixedDateClock{2007, 3, 31};
     state.ResumeTiming();

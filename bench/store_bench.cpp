@@ -7,13 +7,13 @@
 #include <filesystem>
 #include <random>
 
-#include "support/require_ok.h"
 #include "calendar/date_text.h"
 #include "calendar/day_number.h"
 #include "store/book_tables.h"
 #include "store/record_layout.h"
 #include "store/table_catalogue.h"
 #include "support/record_builders.h"
+#include "support/require_ok.h"
 
 namespace coinest {
 namespace {

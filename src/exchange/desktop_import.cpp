@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -231,16 +232,24 @@ Status fullExport(Book& book, const std::filesystem::path& folder) {
   // One snapshot of the book for the whole export (it joins the run's transaction when there is one).
   TransactionGuard snapshot(book.store, TransactionKind::Read);
   ObjectStore& store = book.store;
-  Status exported = exportTable(store, folder, kBooksTable, ChangeLetter::Entry, &LedgerEntry::entryId);
-  if (exported) exported = exportTable(store, folder, kReservationsTable, ChangeLetter::Reservation, &Reservation::reserveId);
-  if (exported) exported = exportTable(store, folder, kReservationLinksTable, ChangeLetter::Link, &ReservationLink::linkId);
-  if (PostingDate date; exported && readSingleRecord(store, kPostingDateTable, date) == SingleRecordRead::Read) {
-    exported = writeChangeFileNow(folder, recordChange(ChangeLetter::PostingDate, ChangeOp::Modify, 1, date));
+  const std::function<Status()> parts[] = {
+      [&] { return exportTable(store, folder, kBooksTable, ChangeLetter::Entry, &LedgerEntry::entryId); },
+      [&] { return exportTable(store, folder, kReservationsTable, ChangeLetter::Reservation, &Reservation::reserveId); },
+      [&] { return exportTable(store, folder, kReservationLinksTable, ChangeLetter::Link, &ReservationLink::linkId); },
+      [&] {
+        PostingDate date;
+        if (readSingleRecord(store, kPostingDateTable, date) != SingleRecordRead::Read) return Status::ok();
+        return writeChangeFileNow(folder, recordChange(ChangeLetter::PostingDate, ChangeOp::Modify, 1, date));
+      },
+      [&] { return exportTable(store, folder, kAssetsTable, ChangeLetter::Asset, &Asset::assetId); },
+      [&] { return exportTable(store, folder, kMinorItemsTable, ChangeLetter::Minor, &MinorItem::minorId); },
+      [&] { return exportTable(store, folder, kMajorItemsTable, ChangeLetter::Major, &MajorItem::majorId); },
+      [&] { return exportTable(store, folder, kInstalmentsTable, ChangeLetter::Instalment, &InstalmentRow::instId); },
+  };
+  Status exported = Status::ok();
+  for (const std::function<Status()>& part : parts) {
+    if (exported = part(); !exported) break;
   }
-  if (exported) exported = exportTable(store, folder, kAssetsTable, ChangeLetter::Asset, &Asset::assetId);
-  if (exported) exported = exportTable(store, folder, kMinorItemsTable, ChangeLetter::Minor, &MinorItem::minorId);
-  if (exported) exported = exportTable(store, folder, kMajorItemsTable, ChangeLetter::Major, &MajorItem::majorId);
-  if (exported) exported = exportTable(store, folder, kInstalmentsTable, ChangeLetter::Instalment, &InstalmentRow::instId);
   if (Status read = snapshot.finish(); exported && !read) exported = read;
   if (!exported) return exported;
   // Last, and only over a complete set: on seeing it the desktop replaces its copy of the book.

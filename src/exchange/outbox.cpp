@@ -77,7 +77,8 @@ OutboxFlush flushOutbox(ObjectStore& store, const std::filesystem::path& folder)
         continue;
       }
       if (result.status) result.status = done;
-      if (const auto kind = static_cast<OutboxKind>(file.kind); kind == OutboxKind::DeleteApplied || kind == OutboxKind::DeleteOrder) {
+      const auto kind = static_cast<OutboxKind>(file.kind);
+      if (kind == OutboxKind::DeleteApplied || kind == OutboxKind::DeleteOrder) {
         ++result.undeletable;
         continue;
       }

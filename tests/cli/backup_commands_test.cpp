@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "ledger/entry_rules.h"
-#include "store/id_counters.h"
 #include "platform/device_root.h"
 #include "store/asset_table.h"
 #include "store/book_tables.h"
+#include "store/id_counters.h"
 #include "store/reservation_tables.h"
 #include "support/book_fixture.h"
 #include "support/cli_runner.h"
@@ -53,11 +53,11 @@ class BackupCommandsTest : public ::testing::Test {
     const Asset card = testing::makeAsset({.id = 10001, .kind = "2", .name = "카드"});
     EXPECT_TRUE(addAsset(book, card));
     EXPECT_TRUE(addEntry(book, testing::makeEntry({.id = 20001,
-                                       .content = "점심",
-                                       .amount = 30000,
-                                       .cardFlag = "Y",
-                                       .assetId = card.assetId,
-                                       .instalments = 3})));
+                                                   .content = "점심",
+                                                   .amount = 30000,
+                                                   .cardFlag = "Y",
+                                                   .assetId = card.assetId,
+                                                   .instalments = 3})));
     EXPECT_TRUE(addReservation(book, testing::makeReservation({.id = 10002, .startDate = "2007-03-25"})));
     // The ids were given here, not taken: the counters follow them, as the program's own would.
     EXPECT_TRUE(raiseCountersToIdsInUse(book.store));

@@ -109,7 +109,8 @@ TEST(BookCommand, TextsCannotAddLinesOrFields) {
   const std::filesystem::path root = dir / "root";
   {
     testing::RootBook rootBook(root);
-    EXPECT_TRUE(addEntry(rootBook.book(), testing::makeEntry({.id = 20001, .content = "점심\nincome\t999\r\\n", .amount = 3000})));
+    EXPECT_TRUE(addEntry(rootBook.book(),
+                         testing::makeEntry({.id = 20001, .content = "점심\nincome\t999\r\\n", .amount = 3000})));
   }
   const std::string row = "row\t03/05\t점심\\nincome\\t999\\r\\\\n\t-3,000\t20001\n";
   struct Case {
@@ -117,8 +118,8 @@ TEST(BookCommand, TextsCannotAddLinesOrFields) {
     std::string out;
   };
   const Case cases[] = {
-      {{"book", "2007-03-05"}, "range\t2007-03-05\t2007-03-05\n" + row +
-                                   "income\t0\nexpense\t3,000\ncash\t-3,000\nselected\t\n"},
+      {{"book", "2007-03-05"},
+       "range\t2007-03-05\t2007-03-05\n" + row + "income\t0\nexpense\t3,000\ncash\t-3,000\nselected\t\n"},
       {{"query", "books", "--from", "2007-03-01", "--to", "2007-03-31"}, row + "income\t0\nexpense\t3,000\n"},
   };
   for (const Case& c : cases) {

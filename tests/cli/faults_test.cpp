@@ -8,8 +8,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -80,10 +80,11 @@ class FaultsTest : public ::testing::Test {
     {
       testing::RootBook rootBook(root(), {2007, 1, 31});
       Book& book = rootBook.book();
-      for (int i = 0; i < count; ++i) EXPECT_TRUE(addReservation(book, testing::makeReservation({.id = 10001 + i,
-                                                                  .dayOfMonth = 1 + i % 28,
-                                                                  .content = "월세 " + std::to_string(i),
-                                                                  .amount = 300000 + i})));
+      for (int i = 0; i < count; ++i)
+        EXPECT_TRUE(addReservation(book, testing::makeReservation({.id = 10001 + i,
+                                                                   .dayOfMonth = 1 + i % 28,
+                                                                   .content = "월세 " + std::to_string(i),
+                                                                   .amount = 300000 + i})));
     }
     fs::create_directories(folder());
     std::ofstream(folder() / std::string(kExchangeFlagFileName));
@@ -138,11 +139,10 @@ TEST_F(FaultsTest, WritesTheStoreRefusesExitWithOneAndChangeNothing) {
   writeBookWithReservations(3);
   {
     testing::RootBook rootBook(root(), {2007, 1, 31});
-    EXPECT_TRUE(addEntry(rootBook.book(), testing::makeEntry({.id = 30001,
-                                                              .date = "2007-02-10",
-                                                              .kind = kIncomeKind,
-                                                              .content = "급여",
-                                                              .amount = 500000})));
+    EXPECT_TRUE(
+        addEntry(rootBook.book(),
+                 testing::makeEntry(
+                     {.id = 30001, .date = "2007-02-10", .kind = kIncomeKind, .content = "급여", .amount = 500000})));
   }
   const std::string before = cli({"dump"}).out;
   struct Case {

@@ -126,11 +126,11 @@ TEST_F(BackupRestoreTest, ARestoredBackupIsTheBookThatWasBackedUp) {
   EXPECT_EQ(messageTexts(ui()), std::vector<std::string>{kBackupDone});
   EXPECT_EQ(namesIn(dir_.path()), std::set<std::string>{"Coinest070305.cnb"});
   const std::string backup = readBytes(target);
-EXPECT_TRUE(
-  // Change the book every way: new records, deleted ones, moved balances and counters. The
-  // posting date is not in the backup and keeps its new value.
-  addEntry(book(),
-           testing::makeEntry({.id = *newEntryId(book()), .date = "2007-03-09", .amount = 1234, .assetId = 10001})));
+  EXPECT_TRUE(
+      // Change the book every way: new records, deleted ones, moved balances and counters. The
+      // posting date is not in the backup and keeps its new value.
+      addEntry(book(), testing::makeEntry(
+                           {.id = *newEntryId(book()), .date = "2007-03-09", .amount = 1234, .assetId = 10001})));
   deleteEntry(book(), 20002);
   deleteAsset(book(), 10002);
   EXPECT_TRUE(writePostingDate(book(), "2007-03-31"));
@@ -182,10 +182,8 @@ TEST_F(BackupRestoreTest, RestoredCountersBelowTheIdsInUseAreRaised) {
     std::vector<std::string_view> tables;
   };
   const Served served[] = {
-      {CounterNo::Entry, {kBooksTable}},
-      {CounterNo::Instalment, {kInstalmentsTable, kMajorItemsTable}},
-      {CounterNo::Minor, {kMinorItemsTable}},
-      {CounterNo::Reservation, {kReservationsTable, kAssetsTable}},
+      {CounterNo::Entry, {kBooksTable}},           {CounterNo::Instalment, {kInstalmentsTable, kMajorItemsTable}},
+      {CounterNo::Minor, {kMinorItemsTable}},      {CounterNo::Reservation, {kReservationsTable, kAssetsTable}},
       {CounterNo::Link, {kReservationLinksTable}},
   };
   for (const Served& s : served) {

@@ -60,9 +60,9 @@ std::string countersStream(const char* value) {
 // A complete entry as the writer lays it out (식비, 외식, 점심 in CP949), without the two optional flags.
 std::string entryStream(const char* id, const char* amount = "5000", const char* instalments = "3") {
   return fieldRecord(2, 1, id) + fieldRecord(2, 2, "2007-03-05") + fieldRecord(2, 3, "2") +
-         fieldRecord(2, 4, "\xBD\xC4\xBA\xF1") +
-         fieldRecord(2, 5, "\xBF\xDC\xBD\xC4") + fieldRecord(2, 6, "\xC1\xA1\xBD\xC9") + fieldRecord(2, 7, amount) +
-         fieldRecord(2, 8, "N") + fieldRecord(2, 9, "") + fieldRecord(2, 11, "10001") + fieldRecord(2, 12, instalments) +
+         fieldRecord(2, 4, "\xBD\xC4\xBA\xF1") + fieldRecord(2, 5, "\xBF\xDC\xBD\xC4") +
+         fieldRecord(2, 6, "\xC1\xA1\xBD\xC9") + fieldRecord(2, 7, amount) + fieldRecord(2, 8, "N") +
+         fieldRecord(2, 9, "") + fieldRecord(2, 11, "10001") + fieldRecord(2, 12, instalments) +
          fieldRecord(2, 15, "0") + fieldRecord(2, 10, "0");
 }
 
@@ -234,8 +234,8 @@ TEST(BackupStream, WhatTheReaderCompletesCountsAndWhatDamagesTheStream) {
   const Case cases[] = {
       {"nothing", "", 0, false},
       {"counters and an entry", countersStream("4294967295") + entry, 2, false},
-      {"unknown tags and field numbers are skipped", fieldRecord(9, 1, "x") + fieldRecord(0, 1, "y") +
-                                                          fieldRecord(2, 16, "z") + fieldRecord(2, 0xFFFF, "") + entry,
+      {"unknown tags and field numbers are skipped",
+       fieldRecord(9, 1, "x") + fieldRecord(0, 1, "y") + fieldRecord(2, 16, "z") + fieldRecord(2, 0xFFFF, "") + entry,
        1, false},
       {"an empty closing integer completes nothing", entry.substr(0, entry.size() - 6) + fieldRecord(2, 10, ""), 0,
        false},
@@ -245,12 +245,10 @@ TEST(BackupStream, WhatTheReaderCompletesCountsAndWhatDamagesTheStream) {
       {"a last field record cut short in its head", entry + entry.substr(0, 3), 1, false},
       {"a last field record cut short in its value", entry + fieldRecord(2, 10, "12345").substr(0, 7), 1, false},
       {"a length running far past the end", entry + std::string("\x02\x00\x06\xFF\xFF", 5) + "abc", 1, false},
-      {"a text of exactly its field", fieldRecord(5, 1, "1") + fieldRecord(5, 3, std::string(40, '\xB0')) +
-                                          fieldRecord(5, 4, "1"),
-       1, false},
-      {"a text longer than its field", fieldRecord(5, 1, "1") + fieldRecord(5, 3, std::string(42, '\xB0')) +
-                                           fieldRecord(5, 4, "1"),
-       0, true},
+      {"a text of exactly its field",
+       fieldRecord(5, 1, "1") + fieldRecord(5, 3, std::string(40, '\xB0')) + fieldRecord(5, 4, "1"), 1, false},
+      {"a text longer than its field",
+       fieldRecord(5, 1, "1") + fieldRecord(5, 3, std::string(42, '\xB0')) + fieldRecord(5, 4, "1"), 0, true},
       {"an ASCII text one longer than its field", fieldRecord(2, 1, "1") + fieldRecord(2, 2, "2007-03-055"), 0, true},
       {"a huge text", fieldRecord(2, 1, "1") + fieldRecord(2, 9, std::string(65535, 'a')), 0, true},
       {"invalid CP949", fieldRecord(2, 1, "1") + fieldRecord(2, 6, "\xFF\xFE"), 0, true},
@@ -266,12 +264,10 @@ TEST(BackupStream, WhatTheReaderCompletesCountsAndWhatDamagesTheStream) {
       {"an entry of -1 instalments", entryStream("1", "5000", "4294967295"), 0, true},
       {"an entry of 2,000,000,000 instalments after a good one", entry + entryStream("2", "5000", "2000000000"), 1,
        true},
-      {"a reservation of 24 instalments", fieldRecord(3, 1, "1") + fieldRecord(3, 12, "24") +
-                                              fieldRecord(3, 9, "2007-03-25"),
-       1, false},
-      {"a reservation of 2,000,000,000 instalments", fieldRecord(3, 1, "1") + fieldRecord(3, 12, "2000000000") +
-                                                         fieldRecord(3, 9, "2007-03-25"),
-       0, true},
+      {"a reservation of 24 instalments",
+       fieldRecord(3, 1, "1") + fieldRecord(3, 12, "24") + fieldRecord(3, 9, "2007-03-25"), 1, false},
+      {"a reservation of 2,000,000,000 instalments",
+       fieldRecord(3, 1, "1") + fieldRecord(3, 12, "2000000000") + fieldRecord(3, 9, "2007-03-25"), 0, true},
   };
   for (const Case& c : cases) {
     const Decoded d = decode(c.stream);

@@ -631,9 +631,8 @@ TEST_F(ImportTest, AnAppliedFileThatCannotBeDeletedFailsTheRunsUntilItGoes) {
     ASSERT_EQ(::lchown(e.path().c_str(), kNobody, kNobody), 0) << e.path();
   }
   ASSERT_EQ(::chown(root.c_str(), kNobody, kNobody), 0);
-  EXPECT_TRUE(testing::runsToEndInChild([&] {
-    return ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 && scenario();
-  }));
+  EXPECT_TRUE(
+      testing::runsToEndInChild([&] { return ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 && scenario(); }));
 }
 
 // The full export writes the "book replaced" file only over a complete set, and keeps the

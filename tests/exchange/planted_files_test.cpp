@@ -17,9 +17,9 @@
 #include "exchange/desktop_import.h"
 #include "exchange/exchange_folder.h"
 #include "exchange/upgrade.h"
+#include "ledger/carry_over.h"
 #include "platform/device_root.h"
 #include "platform/registry_file.h"
-#include "ledger/carry_over.h"
 #include "store/entry_table.h"
 #include "support/book_fixture.h"
 #include "support/child_process.h"
@@ -161,9 +161,15 @@ enum class Planted { Fifo, Folder, LinkToGoodFile };
 
 void plant(Planted kind, const fs::path& at, const fs::path& goodFile) {
   switch (kind) {
-    case Planted::Fifo: ASSERT_EQ(::mkfifo(at.c_str(), 0600), 0); break;
-    case Planted::Folder: fs::create_directory(at); break;
-    case Planted::LinkToGoodFile: fs::create_symlink(goodFile, at); break;
+    case Planted::Fifo:
+      ASSERT_EQ(::mkfifo(at.c_str(), 0600), 0);
+      break;
+    case Planted::Folder:
+      fs::create_directory(at);
+      break;
+    case Planted::LinkToGoodFile:
+      fs::create_symlink(goodFile, at);
+      break;
   }
 }
 

@@ -86,7 +86,8 @@ class CrashTest : public ::testing::Test {
 
   // Starts a child that opens the book, runs `transfer` on it with the chosen file `file` and
   // exits 0 when it was done.
-  pid_t startChild(const fs::path& file, TransferOutcome (*transfer)(Book&, testing::ScriptedUiPort&, const fs::path&)) {
+  pid_t startChild(const fs::path& file,
+                   TransferOutcome (*transfer)(Book&, testing::ScriptedUiPort&, const fs::path&)) {
     const pid_t child = fork();
     if (child != 0) return child;
     FixedDateClock clock{2007, 3, 5};
@@ -103,7 +104,8 @@ class CrashTest : public ::testing::Test {
     });
   }
   pid_t startBackup(const fs::path& target) {
-    return startChild(target, [](Book& book, testing::ScriptedUiPort& ui, const fs::path&) { return backupBook(book, ui); });
+    return startChild(target,
+                      [](Book& book, testing::ScriptedUiPort& ui, const fs::path&) { return backupBook(book, ui); });
   }
 
   // Runs a child to its end; how long it took.

@@ -208,10 +208,10 @@ TEST_F(CardStatementTest, ACountAboveTheBoundBillsAsTwentyFourInstalments) {
   EXPECT_EQ(linesOf(first), (std::vector<Line>{{"2007-01-10", "[1/24]test", 1000, e.entryId}}));
   EXPECT_EQ(first.toCome, 23000);
 
-  EXPECT_TRUE(addInstalmentRow(book(), InstalmentRow{*takeId(book().store, CounterNo::Instalment), "2008-12-10",
-                                                     e.entryId, 24, card.assetId}));
-  EXPECT_TRUE(addInstalmentRow(book(), InstalmentRow{*takeId(book().store, CounterNo::Instalment), "2009-01-10",
-                                                     e.entryId, 25, card.assetId}));
+  EXPECT_TRUE(addInstalmentRow(
+      book(), InstalmentRow{*takeId(book().store, CounterNo::Instalment), "2008-12-10", e.entryId, 24, card.assetId}));
+  EXPECT_TRUE(addInstalmentRow(
+      book(), InstalmentRow{*takeId(book().store, CounterNo::Instalment), "2009-01-10", e.entryId, 25, card.assetId}));
   const CardStatement last = buildCardStatement(book(), 2008, 12, 0, noFallback);
   EXPECT_EQ(linesOf(last), (std::vector<Line>{{"2007-01-10", "[24/24]test", 1000, e.entryId}}));
   EXPECT_EQ(last.toCome, 0);

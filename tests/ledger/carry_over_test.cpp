@@ -113,14 +113,9 @@ TEST_F(CarryOverTest, AnyStoredMonthIsComparedWhole) {
     bool asked;
   };
   const Case cases[] = {
-      {2007, 2, true},
-      {2007, 3, false},
-      {INT32_MAX, INT32_MAX, false},
-      {2007, INT32_MAX, false},
-      {INT32_MAX, 0, false},
-      {INT32_MIN, INT32_MIN, true},
-      {INT32_MIN, 12, true},
-      {2007, INT32_MIN, true},
+      {2007, 2, true},          {2007, 3, false},        {INT32_MAX, INT32_MAX, false},
+      {2007, INT32_MAX, false}, {INT32_MAX, 0, false},   {INT32_MIN, INT32_MIN, true},
+      {INT32_MIN, 12, true},    {2007, INT32_MIN, true},
   };
   fx.setToday({2007, 3, 20});
   for (const Case& c : cases) {

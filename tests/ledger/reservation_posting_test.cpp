@@ -65,12 +65,12 @@ TEST_F(PostingTest, MonthEndsServeTheDaysTheMonthLacks) {
 TEST_F(PostingTest, AHostileInstalmentCountPostsTheRowsOfTwentyFourInstalments) {
   const Asset card = testing::addNewAsset(fx.book(), {.kind = "2", .name = "card"});
   EXPECT_TRUE(addReservation(fx.book(), testing::makeReservation({.id = *takeId(fx.store(), CounterNo::Reservation),
-                                                      .dayOfMonth = 10,
-                                                      .content = "lessons",
-                                                      .amount = 240000,
-                                                      .cardFlag = "Y",
-                                                      .assetId = card.assetId,
-                                                      .instalments = 2000000000})));
+                                                                  .dayOfMonth = 10,
+                                                                  .content = "lessons",
+                                                                  .amount = 240000,
+                                                                  .cardFlag = "Y",
+                                                                  .assetId = card.assetId,
+                                                                  .instalments = 2000000000})));
 
   postOn({2007, 1, 10});
   const std::vector<LedgerEntry> entries = entriesInRange(fx.book(), "2007-01-10", "2007-01-10");

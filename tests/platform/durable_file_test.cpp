@@ -132,21 +132,16 @@ TEST_F(DurableFileTest, OnlyRegularFilesAreReadAndNothingBlocks) {
     const char* bytes;
   };
   const std::vector<Case> cases = {
-      {folder() / "regular", 5, FileStatus::Ok, "12345"},
-      {folder() / "empty", 5, FileStatus::Ok, ""},
-      {folder() / "regular", 4, FileStatus::TooLarge, ""},
-      {folder() / "missing", 5, FileStatus::Missing, ""},
-      {folder() / "link", 5, FileStatus::NotRegular, ""},
-      {folder() / "sub", 5, FileStatus::NotRegular, ""},
-      {folder() / "fifo", 5, FileStatus::NotRegular, ""},
-      {"/dev/zero", 5, FileStatus::NotRegular, ""},
+      {folder() / "regular", 5, FileStatus::Ok, "12345"},  {folder() / "empty", 5, FileStatus::Ok, ""},
+      {folder() / "regular", 4, FileStatus::TooLarge, ""}, {folder() / "missing", 5, FileStatus::Missing, ""},
+      {folder() / "link", 5, FileStatus::NotRegular, ""},  {folder() / "sub", 5, FileStatus::NotRegular, ""},
+      {folder() / "fifo", 5, FileStatus::NotRegular, ""},  {"/dev/zero", 5, FileStatus::NotRegular, ""},
   };
   for (const Case& c : cases) {
     // In a child, so that a read that blocks on the FIFO fails the test instead of hanging it.
     EXPECT_TRUE(testing::runsToEndInChild([&] {
       const RegularFileRead read = readRegularFile(c.file, c.maxBytes);
-      return read.status == c.status && read.bytes == c.bytes &&
-             (c.status == FileStatus::Ok) == read.reason.empty() &&
+      return read.status == c.status && read.bytes == c.bytes && (c.status == FileStatus::Ok) == read.reason.empty() &&
              (c.status == FileStatus::Ok || read.reason.find(c.file.string()) != std::string::npos);
     })) << c.file;
   }

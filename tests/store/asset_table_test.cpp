@@ -150,7 +150,10 @@ TEST(AssetTable, OnlyDeletingACardTakesItsInstalmentRowsAlong) {
        true,
        true,
        {10011, 10013, 10012}},
-      {"delete an absent asset", [](Book& b) { EXPECT_FALSE(deleteAsset(b, 10005)); }, true, false,
+      {"delete an absent asset",
+       [](Book& b) { EXPECT_FALSE(deleteAsset(b, 10005)); },
+       true,
+       false,
        {10011, 10013, 10012}},
   };
   for (const Case& c : cases) {
@@ -161,7 +164,8 @@ TEST(AssetTable, OnlyDeletingACardTakesItsInstalmentRowsAlong) {
     EXPECT_TRUE(addAsset(book, makeAsset({.id = 10003, .kind = "2", .company = "하나카드"})));
     EXPECT_TRUE(addInstalmentRow(book, InstalmentRow{10011, "2007-04-05", 10001, 2, 10002}));
     EXPECT_TRUE(addInstalmentRow(book, InstalmentRow{10012, "2007-05-05", 10001, 3, 10002}));
-    EXPECT_TRUE(addInstalmentRow(book, InstalmentRow{10013, "2007-04-05", 10009, 2, 10003}));  // by date: 10011, 10013, 10012
+    EXPECT_TRUE(
+        addInstalmentRow(book, InstalmentRow{10013, "2007-04-05", 10009, 2, 10003}));  // by date: 10011, 10013, 10012
     c.act(book);
     const std::optional<Asset> card = findAsset(book, 10002);
     ASSERT_EQ(card.has_value(), c.cardLeft);

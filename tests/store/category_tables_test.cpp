@@ -169,12 +169,36 @@ TEST(CategoryTables, EachOperationWritesItsChangeFile) {
     std::vector<std::string> expected;
   };
   const std::vector<Case> cases = {
-      {"add major", [](Book& b) { EXPECT_TRUE(addMajorItem(b, {10001, "2", "새", 20})); }, {"F1 10001"}},
-      {"add minor", [](Book& b) { EXPECT_TRUE(addMinorItem(b, {10001, 4, "새", 5, "Y"})); }, {"E1 10001"}},
-      {"replace major", [](Book& b) { EXPECT_TRUE(replaceMajorItem(b, {4, "2", "먹거리", 1})); }, {"F2 4"}},
-      {"replace absent major", [](Book& b) { EXPECT_TRUE(replaceMajorItem(b, {777, "2", "없음", 1})); }, {"F2 777"}},
-      {"replace minor", [](Book& b) { EXPECT_TRUE(replaceMinorItem(b, {1, 1, "월급", 1, "N"})); }, {"E2 1"}},
-      {"replace absent minor", [](Book& b) { EXPECT_TRUE(replaceMinorItem(b, {777, 1, "없음", 1, "Y"})); }, {"E2 777"}},
+      {"add major",
+       [](Book& b) {
+         EXPECT_TRUE(addMajorItem(b, {10001, "2", "새", 20}));
+       },
+       {"F1 10001"}},
+      {"add minor",
+       [](Book& b) {
+         EXPECT_TRUE(addMinorItem(b, {10001, 4, "새", 5, "Y"}));
+       },
+       {"E1 10001"}},
+      {"replace major",
+       [](Book& b) {
+         EXPECT_TRUE(replaceMajorItem(b, {4, "2", "먹거리", 1}));
+       },
+       {"F2 4"}},
+      {"replace absent major",
+       [](Book& b) {
+         EXPECT_TRUE(replaceMajorItem(b, {777, "2", "없음", 1}));
+       },
+       {"F2 777"}},
+      {"replace minor",
+       [](Book& b) {
+         EXPECT_TRUE(replaceMinorItem(b, {1, 1, "월급", 1, "N"}));
+       },
+       {"E2 1"}},
+      {"replace absent minor",
+       [](Book& b) {
+         EXPECT_TRUE(replaceMinorItem(b, {777, 1, "없음", 1, "Y"}));
+       },
+       {"E2 777"}},
       {"delete major", [](Book& b) { deleteMajorItem(b, 4); }, {"F3 4"}},
       {"delete absent major", [](Book& b) { deleteMajorItem(b, 777); }, {"F3 777"}},
       {"delete minor", [](Book& b) { deleteMinorItem(b, 1); }, {"E3 1"}},

@@ -310,7 +310,8 @@ TEST(EntryTable, InstalmentRowsAreDeletedByTheirEntryOrTheirCardOnly) {
     BookFixture f;
     Book& book = f.book();
     f.enableExchange();
-    for (const Row& r : rows) EXPECT_TRUE(addInstalmentRow(book, InstalmentRow{r.instId, "2007-04-10", r.entryId, 2, r.cardId}));
+    for (const Row& r : rows)
+      EXPECT_TRUE(addInstalmentRow(book, InstalmentRow{r.instId, "2007-04-10", r.entryId, 2, r.cardId}));
     writeRaw(book, kInstalmentsTable,
              {PropValue::ofInt(kIdKey, 10016), PropValue::ofText(makePropId(2, PropType::Text), "2007-04-11")});
     EXPECT_TRUE(c.remove(book, c.id));

@@ -100,7 +100,8 @@ TEST(ReservationTables, DayListsHoldOnlyTheirDay) {
   Book& book = f.book();
   const std::vector<std::pair<int32_t, int32_t>> stored = {{10001, 10}, {10002, 5}, {10003, 10}, {10004, 31},
                                                            {10005, 11}, {10006, 10}};
-  for (const auto& [id, day] : stored) EXPECT_TRUE(addReservation(book, makeReservation({.id = id, .dayOfMonth = day})));
+  for (const auto& [id, day] : stored)
+    EXPECT_TRUE(addReservation(book, makeReservation({.id = id, .dayOfMonth = day})));
 
   struct Case {
     int32_t day;
@@ -193,7 +194,9 @@ TEST(ReservationTables, EachOperationWritesItsChangeFile) {
       {"save new",
        [](Book& b) { EXPECT_TRUE(saveNewReservation(b, makeReservation({.id = 10002, .dayOfMonth = 5}))); },
        {"B1 10002"}},
-      {"add", [](Book& b) { EXPECT_TRUE(addReservation(b, makeReservation({.id = 10002, .dayOfMonth = 5}))); }, {"B1 10002"}},
+      {"add",
+       [](Book& b) { EXPECT_TRUE(addReservation(b, makeReservation({.id = 10002, .dayOfMonth = 5}))); },
+       {"B1 10002"}},
       {"replace",
        [](Book& b) { EXPECT_TRUE(replaceReservation(b, makeReservation({.id = 10001, .dayOfMonth = 7}))); },
        {"B2 10001"}},
@@ -235,7 +238,8 @@ TEST(ReservationTables, AppliedDesktopChangesRaiseCountersAndWriteNoChangeFiles)
   book.modes.applyingImport = true;
 
   EXPECT_TRUE(addReservation(book, makeReservation({.id = 20000, .dayOfMonth = 10})));
-  EXPECT_TRUE(addReservation(book, makeReservation({.id = 600000, .dayOfMonth = 11})));  // desktop ids leave the counters alone
+  EXPECT_TRUE(
+      addReservation(book, makeReservation({.id = 600000, .dayOfMonth = 11})));  // desktop ids leave the counters alone
   EXPECT_TRUE(addReservationLink(book, {30000, "200703", 20000, 1}));
   EXPECT_TRUE(addReservationLink(book, {600001, "200703", 600000, 2}));
   deleteReservationLink(book, 30000);

@@ -1,12 +1,11 @@
 #include "support/record_builders.h"
 
-#include "support/require_ok.h"
-
 #include <utility>
 
 #include "store/asset_table.h"
 #include "store/id_counters.h"
 #include "store/reserved_names.h"
+#include "support/require_ok.h"
 
 namespace coinest::testing {
 
