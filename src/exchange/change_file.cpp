@@ -216,13 +216,14 @@ ChangeRecord changeRecordOf(const DecodedChange& decoded) {
   return std::visit(Visitor{decoded}, decoded.content);
 }
 
-bool writeExchangeFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes) {
+bool writeExchangeFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes,
+                       FolderSync folderSync) {
   if (name.empty() || name == "." || name == ".." || name.find('/') != std::string_view::npos ||
       name.find('\0') != std::string_view::npos) {
     return false;
   }
   // The hidden temporary name ends in neither "._pd_" nor "._pc_": no reader takes it for a change.
-  return static_cast<bool>(replaceFileDurably(folder / std::string(name), bytes));
+  return static_cast<bool>(replaceFileDurably(folder / std::string(name), bytes, folderSync));
 }
 
 bool ChangeFileWriter::queueChange(ObjectStore& store, const ChangeRecord& change) {
@@ -234,9 +235,9 @@ bool ChangeFileWriter::queueChange(ObjectStore& store, const ChangeRecord& chang
   return true;
 }
 
-Status writeChangeFileNow(const std::filesystem::path& folder, const ChangeRecord& change) {
+Status writeChangeFileNow(const std::filesystem::path& folder, const ChangeRecord& change, FolderSync folderSync) {
   const std::string name = changeFileName(change.letter, change.op, change.id);
-  if (writeExchangeFile(folder, name, encodeChangeRecord(change))) return Status::ok();
+  if (writeExchangeFile(folder, name, encodeChangeRecord(change), folderSync)) return Status::ok();
   return Status::failure("the change file " + name + " cannot be written to " + folder.string());
 }
 

@@ -16,6 +16,7 @@
 
 #include "exchange/field_values.h"
 #include "exchange/outbox.h"
+#include "platform/durable_file.h"
 #include "store/book.h"
 #include "store/change_record.h"
 #include "store/records.h"
@@ -70,11 +71,14 @@ ChangeRecord changeRecordOf(const DecodedChange& decoded);
 // Writes `bytes` as folder/name, mode 0600, by the durable replacement of durable_file.h: a reader
 // never sees half a file, the file survives a power cut once this returns true, and a link of
 // that name is replaced, not followed. Returns false, leaving nothing behind, when the name is not
-// a plain file name, the folder does not exist or a step fails.
-bool writeExchangeFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes);
+// a plain file name, the folder does not exist or a step fails. With FolderSync::Deferred the
+// file survives a power cut only once the caller has synced the folder (syncFolder).
+bool writeExchangeFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes,
+                       FolderSync folderSync = FolderSync::Now);
 
 // Writes the change's "._pd_" file into the folder at once (no outbox).
-Status writeChangeFileNow(const std::filesystem::path& folder, const ChangeRecord& change);
+Status writeChangeFileNow(const std::filesystem::path& folder, const ChangeRecord& change,
+                          FolderSync folderSync = FolderSync::Now);
 
 // Writes each change as its "._pd_" file in the exchange folder, replacing a file of the same name
 // (so only the latest change of a kind to a record waits there). A change made in a transaction is

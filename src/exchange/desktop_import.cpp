@@ -219,7 +219,8 @@ Status exportTable(ObjectStore& store, const std::filesystem::path& folder, std:
     R record;  // a flag the record lacks reads as its preset "N"
     readRecord(t, record);
     if (record.*idMember < 1) continue;  // a record without an id sorts last
-    Status written = writeChangeFileNow(folder, recordChange(letter, ChangeOp::Add, record.*idMember, record));
+    Status written =
+        writeChangeFileNow(folder, recordChange(letter, ChangeOp::Add, record.*idMember, record), FolderSync::Deferred);
     if (!written) return written;
   }
   return Status::ok();
@@ -239,7 +240,8 @@ Status fullExport(Book& book, const std::filesystem::path& folder) {
       [&] {
         PostingDate date;
         if (readSingleRecord(store, kPostingDateTable, date) != SingleRecordRead::Read) return Status::ok();
-        return writeChangeFileNow(folder, recordChange(ChangeLetter::PostingDate, ChangeOp::Modify, 1, date));
+        return writeChangeFileNow(folder, recordChange(ChangeLetter::PostingDate, ChangeOp::Modify, 1, date),
+                                  FolderSync::Deferred);
       },
       [&] { return exportTable(store, folder, kAssetsTable, ChangeLetter::Asset, &Asset::assetId); },
       [&] { return exportTable(store, folder, kMinorItemsTable, ChangeLetter::Minor, &MinorItem::minorId); },
@@ -252,6 +254,8 @@ Status fullExport(Book& book, const std::filesystem::path& folder) {
   }
   if (Status read = snapshot.finish(); exported && !read) exported = read;
   if (!exported) return exported;
+  // The add files are made durable together, before the file that tells the desktop they are all there.
+  if (const FileResult synced = syncFolder(folder); !synced) return Status::failure(synced.reason);
   // Last, and only over a complete set: on seeing it the desktop replaces its copy of the book.
   if (!writeExchangeFile(folder, kBookReplacedFileName, std::string_view("\x01", 1))) {
     return Status::failure("the change file " + std::string(kBookReplacedFileName) + " cannot be written to " +

@@ -21,7 +21,8 @@ constexpr std::size_t kFlushBatch = 256;
 Status carryOut(const QueuedFile& file, const std::filesystem::path& folder) {
   switch (static_cast<OutboxKind>(file.kind)) {
     case OutboxKind::WriteFile:
-      return writeExchangeFile(folder, file.name, file.bytes)
+      // The folder is synced once for the whole batch, before any of its rows go (flushOutbox).
+      return writeExchangeFile(folder, file.name, file.bytes, FolderSync::Deferred)
                  ? Status::ok()
                  : Status::failure("the change file " + file.name + " cannot be written to " + folder.string());
     case OutboxKind::DeleteApplied: {
@@ -67,13 +68,15 @@ OutboxFlush flushOutbox(ObjectStore& store, const std::filesystem::path& folder)
       result.status = Status::failure(store.lastError());
       return result;
     }
+    int carried = 0;
     for (const QueuedFile& file : batch) {
       after = file.seq;
       Status done = carryOut(file, folder);
       if (done) {
-        // Written and synced (or deleted) before its row goes: a kill here writes it again.
+        // Its row goes with this batch's commit, after the folder sync below: a kill before that
+        // writes the file again.
         store.unqueueFile(file.seq);
-        ++result.carriedOut;
+        ++carried;
         continue;
       }
       if (result.status) result.status = done;
@@ -85,10 +88,20 @@ OutboxFlush flushOutbox(ObjectStore& store, const std::filesystem::path& folder)
       result.stopped = true;
       break;
     }
+    // Renames and deletions of the batch become durable before their rows leave the outbox. (With
+    // no folder at all there is nothing to sync: only deletions of what is gone can have succeeded.)
+    std::error_code ec;
+    if (carried > 0 && std::filesystem::is_directory(folder, ec)) {
+      if (const FileResult synced = syncFolder(folder); !synced) {
+        result.status = Status::failure(synced.reason);
+        return result;  // the guard rolls back: every file of the batch stays queued
+      }
+    }
     if (Status committed = tx.finish(); !committed) {
       result.status = committed;
       return result;
     }
+    result.carriedOut += carried;
     if (result.stopped || batch.size() < kFlushBatch) return result;
   }
 }

@@ -56,12 +56,6 @@ std::filesystem::path hiddenTempName(const std::filesystem::path& target) {
   return folderOf(target) / ("." + target.filename().string() + "." + randomLetters());
 }
 
-FileResult syncFolder(const std::filesystem::path& folder) {
-  FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (!fd || ::fsync(fd.get()) != 0) return fileFailure("cannot sync the folder " + folder.string(), errno);
-  return {};
-}
-
 // Gives the unnamed file behind `fd` the name `name`; 0 or the error number. linkat never
 // replaces and never follows what is at `name`: anything there gives EEXIST.
 int linkUnnamed(int fd, const std::filesystem::path& name) {
@@ -89,6 +83,12 @@ std::string kindOf(mode_t mode) {
 }
 
 }  // namespace
+
+FileResult syncFolder(const std::filesystem::path& folder) {
+  FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!fd || ::fsync(fd.get()) != 0) return fileFailure("cannot sync the folder " + folder.string(), errno);
+  return {};
+}
 
 FileResult fileFailure(std::string_view what, int error) {
   return {false, std::string(what) + ": " + std::generic_category().message(error)};
@@ -142,7 +142,7 @@ FileResult FileReplacement::takeTempName(const std::function<int(const std::file
   return fileFailure("cannot name a new file next to " + target_.string(), EEXIST);
 }
 
-FileResult FileReplacement::commit() {
+FileResult FileReplacement::commit(FolderSync folderSync) {
   if (stream_ == nullptr) return fileFailure("cannot write " + target_.string(), EBADF);
   if (std::fflush(stream_) != 0) return fileFailure("cannot write " + target_.string(), errno);
   // Guards against a power cut just after the rename: unsynced bytes could leave the target
@@ -163,17 +163,17 @@ FileResult FileReplacement::commit() {
   if (::rename(named_.c_str(), target_.c_str()) != 0) return fileFailure("cannot replace " + target_.string(), errno);
   named_.clear();
   // Guards against a power cut after the rename: until the folder is synced the rename itself may
-  // be lost, bringing the old file (or none) back.
-  return syncFolder(folderOf(target_));
+  // be lost, bringing the old file (or none) back. A caller writing many files syncs it once.
+  return folderSync == FolderSync::Now ? syncFolder(folderOf(target_)) : FileResult{};
 }
 
-FileResult replaceFileDurably(const std::filesystem::path& target, std::string_view bytes) {
+FileResult replaceFileDurably(const std::filesystem::path& target, std::string_view bytes, FolderSync folderSync) {
   FileReplacement file(target);
   if (FileResult opened = file.open(); !opened) return opened;
   if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.stream()) != bytes.size()) {
     return fileFailure("cannot write " + target.string(), errno);
   }
-  return file.commit();
+  return file.commit(folderSync);
 }
 
 RegularFileOpen openRegularFile(const std::filesystem::path& file) {

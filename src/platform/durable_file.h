@@ -45,6 +45,10 @@ FileResult fileFailure(std::string_view what, int error);
 // target's folder), so a process killed at any moment leaves nothing behind. Where the file
 // system cannot make an unnamed file, it is created at the temporary name instead, exclusively
 // and without following a link.
+// When the folder of a replaced file is synced: at once, or by the caller once for many files
+// (syncFolder), before it relies on them being there after a power cut.
+enum class FolderSync { Now, Deferred };
+
 class FileReplacement {
  public:
   // `tempPath` is the name the file takes in the moment before the rename; it must be in the
@@ -66,7 +70,7 @@ class FileReplacement {
   // Flushes and syncs the file, gives it the temporary name, renames it over the target and
   // syncs the folder. On a failure before the rename the target is as it was and the new file is
   // gone; a failure of the last folder sync is reported although the target was already replaced.
-  FileResult commit();
+  FileResult commit(FolderSync folderSync = FolderSync::Now);
 
  private:
   // Gives the new file its temporary name through `place` (0, or the error number); a hidden name
@@ -81,7 +85,11 @@ class FileReplacement {
 
 // Replaces `target` by a file holding exactly `bytes`, through a FileReplacement with a hidden
 // temporary name. A failure leaves the target as it was and no temporary file.
-FileResult replaceFileDurably(const std::filesystem::path& target, std::string_view bytes);
+FileResult replaceFileDurably(const std::filesystem::path& target, std::string_view bytes,
+                              FolderSync folderSync = FolderSync::Now);
+
+// Syncs the folder, so that the renames made in it so far survive a power cut.
+FileResult syncFolder(const std::filesystem::path& folder);
 
 enum class FileStatus {
   Ok,
