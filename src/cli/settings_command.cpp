@@ -3,6 +3,7 @@
 #include "cli/command_registry.h"
 #include "cli/output_line.h"
 #include "platform/utf8_text.h"
+#include "shell/settings_dialog.h"
 #include "store/settings_records.h"
 #include "store/yes_no_flag.h"
 
@@ -23,10 +24,9 @@ ConSettings merged(ObjectStore& store, const SettingsChange& change) {
 }  // namespace
 
 std::optional<std::string> checkSettingsChange(ObjectStore& store, const SettingsChange& change) {
-  const ConSettings con = merged(store, change);
-  if (isYes(con.loginPrompt) && utf8Length(con.password) < 4) {
-    return std::string("비밀번호는 최소 4자리이상 입력해야 합니다");
-  }
+  // The settings dialog's own check, with the one password given standing in both fields.
+  const SettingsForm form = openSettingsForm(merged(store, change), Con2Settings{});
+  if (const std::optional<std::string_view> refused = checkSettingsForm(form)) return std::string(*refused);
   return std::nullopt;
 }
 
