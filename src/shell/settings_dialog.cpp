@@ -1,7 +1,5 @@
 #include "shell/settings_dialog.h"
 
-#include <charconv>
-
 #include "platform/utf8_text.h"
 #include "shell/login_dialog.h"
 #include "store/settings_records.h"
@@ -15,20 +13,11 @@ constexpr std::size_t kPasswordMinChars = 4;
 
 const char* flag(bool on) { return on ? kYes : kNo; }
 
-int startDayIndexOf(std::string_view stored) {
-  int day = 0;
-  const auto [end, error] = std::from_chars(stored.data(), stored.data() + stored.size(), day);
-  if (error != std::errc() || end != stored.data() + stored.size() || day < 1 || day > kLastSettlementStartDay) {
-    return 0;
-  }
-  return day - 1;
-}
-
 }  // namespace
 
 std::vector<std::string> settlementStartDayTexts() {
   std::vector<std::string> texts;
-  for (int day = 1; day <= kLastSettlementStartDay; ++day) texts.push_back(std::to_string(day) + "일");
+  for (int day = kFirstSettlementStartDay; day <= kLastSettlementStartDay; ++day) texts.push_back(std::to_string(day) + "일");
   return texts;
 }
 
@@ -38,7 +27,7 @@ SettingsForm openSettingsForm(const ConSettings& con, const Con2Settings& con2) 
   form.password = con.password;
   form.confirmation = con.password;
   form.showUsedOnly = isYes(con.showUsedOnly);
-  form.startDayIndex = startDayIndexOf(con.settlementStartDay);
+  form.startDayIndex = settlementStartDayOf(con.settlementStartDay) - 1;
   form.autoCarryOver = isYes(con2.autoCarryOver);
   return form;
 }

@@ -10,14 +10,13 @@
 #include <string_view>
 #include <vector>
 
+#include "ledger/settlement_month.h"
 #include "platform/object_store.h"
 #include "platform/status.h"
 #include "platform/ui_port.h"
 #include "store/records.h"
 
 namespace coinest {
-
-inline constexpr int kLastSettlementStartDay = 28;
 
 inline constexpr std::string_view kPasswordTooShortMessage = "비밀번호는 최소 4자리이상 입력해야 합니다";
 inline constexpr std::string_view kPasswordMismatchMessage = "비밀번호와 확인번호가 일치하지 않습니다";
