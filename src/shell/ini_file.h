@@ -17,15 +17,15 @@
 #include <string_view>
 
 #include "platform/status.h"
+#include "shell/shell_state.h"
 
 namespace coinest {
 
 inline constexpr std::string_view kIniDevicePath = "\\Windows\\Coinest.ini";
-inline constexpr int kBooksPageNumber = 4;
 
 struct IniState {
   int latinInput = 0;       // 0 Hangul, 1 Latin
-  int currentPage = kBooksPageNumber;  // as stored: the shell decides what an unknown page means
+  int currentPage = static_cast<int>(Page::Books);  // as stored: the shell decides what an unknown page means
   char bookViewMode = 'D';  // 'D', 'W' or 'M'
   int queryKind = 0;        // 0 books, 1 card, 2 account
   bool operator==(const IniState&) const = default;

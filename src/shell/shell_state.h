@@ -1,0 +1,61 @@
+#pragma once
+
+// The one state of the user interface, from start to exit. The window draws from it and the
+// shell's commands change it; nothing of the book itself is kept here but the settings' copies.
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "calendar/day_number.h"
+#include "shell/device_kind.h"
+#include "store/records.h"
+
+namespace coinest {
+
+// Page numbers, fixed: they are stored in the initialisation file. 2 and 3 are not used.
+enum class Page : int {
+  Query = 0,
+  Assets = 1,
+  Books = 4,
+  Reservations = 5,
+  Settlement = 6,
+  Categories = 7,
+};
+
+inline constexpr int kNoPage = -1;  // set before a page command to make it rebuild and show its page
+
+// The page of a stored number; nothing for a number that names no page.
+std::optional<Page> pageOfNumber(int number);
+
+// Whether a page shows its list ('L') or the detail panel of its selected row ('V').
+enum class PanelMode : char { List = 'L', Detail = 'V' };
+
+// The pages whose lists are rebuilt when next shown, and that keep a selected row.
+enum class ListPage : int { Query = 0, Assets, Books, Reservations, Settlement, Count };
+
+struct ShellState {
+  int currentPage = kNoPage;
+  char bookViewMode = 'D';  // 'D' day, 'W' week, 'M' month
+  // Books, assets, settlement and query pages.
+  PanelMode booksPanel = PanelMode::List;
+  PanelMode assetsPanel = PanelMode::List;
+  PanelMode settlementPanel = PanelMode::List;
+  PanelMode queryPanel = PanelMode::List;
+  std::string bookDate;  // "yyyy-mm-dd", the books page's selected date
+  int settlementYear = 0;
+  int settlementMonth = 0;
+  int queryKind = 0;   // 0 books, 1 card, 2 account
+  int latinInput = 0;  // 0 Hangul, 1 Latin
+  std::array<bool, static_cast<int>(ListPage::Count)> rebuildPending{true, true, true, true, true};
+  std::array<int, static_cast<int>(ListPage::Count)> selectedRow{-1, -1, -1, -1, -1};
+  DeviceKind deviceKind = DeviceKind::Other;
+  bool exchangeEnabled = false;
+  DayNumber dayStamp = 0;
+  ConSettings settings;
+  Con2Settings carryOver;
+
+  bool& rebuild(ListPage page) { return rebuildPending[static_cast<int>(page)]; }
+};
+
+}  // namespace coinest
