@@ -11,18 +11,12 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/shell_state.h"
+
 namespace coinest {
 
 inline constexpr int kScreenWidth = 240;
 inline constexpr int kScreenHeight = 320;
-
-// Page numbers, as the initialisation file and the page commands use them.
-inline constexpr int PageQuery = 0;
-inline constexpr int PageAssets = 1;
-inline constexpr int PageBooks = 4;
-inline constexpr int PageReservations = 5;
-inline constexpr int PageSettlement = 6;
-inline constexpr int PageCategories = 7;
 
 // Pseudo-pages of the table. Not -1: the shell's `currentPage` already uses -1 for "no page yet".
 inline constexpr int kEveryPage = -2;         // the tab row and its filler

@@ -25,7 +25,7 @@ inline constexpr std::string_view kIniDevicePath = "\\Windows\\Coinest.ini";
 
 struct IniState {
   int latinInput = 0;       // 0 Hangul, 1 Latin
-  int currentPage = static_cast<int>(Page::Books);  // as stored: the shell decides what an unknown page means
+  int currentPage = PageBooks;  // as stored: the shell decides what an unknown page means
   char bookViewMode = 'D';  // 'D', 'W' or 'M'
   int queryKind = 0;        // 0 books, 1 card, 2 account
   bool operator==(const IniState&) const = default;

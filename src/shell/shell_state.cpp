@@ -2,15 +2,15 @@
 
 namespace coinest {
 
-std::optional<Page> pageOfNumber(int number) {
+bool isPageNumber(int number) {
   switch (number) {
-    case static_cast<int>(Page::Query):
-    case static_cast<int>(Page::Assets):
-    case static_cast<int>(Page::Books):
-    case static_cast<int>(Page::Reservations):
-    case static_cast<int>(Page::Settlement):
-    case static_cast<int>(Page::Categories): return static_cast<Page>(number);
-    default: return std::nullopt;
+    case PageQuery:
+    case PageAssets:
+    case PageBooks:
+    case PageReservations:
+    case PageSettlement:
+    case PageCategories: return true;
+    default: return false;
   }
 }
 

@@ -4,7 +4,6 @@
 // shell's commands change it; nothing of the book itself is kept here but the settings' copies.
 
 #include <array>
-#include <optional>
 #include <string>
 
 #include "calendar/day_number.h"
@@ -14,19 +13,17 @@
 namespace coinest {
 
 // Page numbers, fixed: they are stored in the initialisation file. 2 and 3 are not used.
-enum class Page : int {
-  Query = 0,
-  Assets = 1,
-  Books = 4,
-  Reservations = 5,
-  Settlement = 6,
-  Categories = 7,
-};
+inline constexpr int PageQuery = 0;
+inline constexpr int PageAssets = 1;
+inline constexpr int PageBooks = 4;
+inline constexpr int PageReservations = 5;
+inline constexpr int PageSettlement = 6;
+inline constexpr int PageCategories = 7;
 
 inline constexpr int kNoPage = -1;  // set before a page command to make it rebuild and show its page
 
-// The page of a stored number; nothing for a number that names no page.
-std::optional<Page> pageOfNumber(int number);
+// Whether the number names a page (a stored number may not).
+bool isPageNumber(int number);
 
 // Whether a page shows its list ('L') or the detail panel of its selected row ('V').
 enum class PanelMode : char { List = 'L', Detail = 'V' };

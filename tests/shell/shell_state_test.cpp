@@ -5,16 +5,11 @@
 namespace coinest {
 namespace {
 
-TEST(ShellState, PageNumbersAreTheStoredOnes) {
-  struct Case {
-    int number;
-    std::optional<Page> page;
-  };
-  const Case cases[] = {{0, Page::Query},      {1, Page::Assets},     {2, std::nullopt},
-                        {3, std::nullopt},     {4, Page::Books},      {5, Page::Reservations},
-                        {6, Page::Settlement}, {7, Page::Categories}, {8, std::nullopt},
-                        {kNoPage, std::nullopt}};
-  for (const Case& c : cases) EXPECT_EQ(pageOfNumber(c.number), c.page) << c.number;
+TEST(ShellState, OnlyTheSixPageNumbersNameAPage) {
+  for (int number = -3; number <= 9; ++number) {
+    const bool page = number == 0 || number == 1 || (number >= 4 && number <= 7);
+    EXPECT_EQ(isPageNumber(number), page) << number;
+  }
 }
 
 }  // namespace
