@@ -216,14 +216,15 @@ ChangeRecord changeRecordOf(const DecodedChange& decoded) {
   return std::visit(Visitor{decoded}, decoded.content);
 }
 
-bool writeExchangeFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes,
-                       FolderSync folderSync) {
+Status writeExchangeFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes,
+                         FolderSync folderSync) {
   if (name.empty() || name == "." || name == ".." || name.find('/') != std::string_view::npos ||
       name.find('\0') != std::string_view::npos) {
-    return false;
+    return Status::failure("\"" + std::string(name) + "\" is no name of a change file");
   }
   // The hidden temporary name ends in neither "._pd_" nor "._pc_": no reader takes it for a change.
-  return static_cast<bool>(replaceFileDurably(folder / std::string(name), bytes, folderSync));
+  const FileResult written = replaceFileDurably(folder / std::string(name), bytes, folderSync);
+  return written ? Status::ok() : Status::failure(written.reason);
 }
 
 bool ChangeFileWriter::queueChange(ObjectStore& store, const ChangeRecord& change) {
@@ -236,9 +237,8 @@ bool ChangeFileWriter::queueChange(ObjectStore& store, const ChangeRecord& chang
 }
 
 Status writeChangeFileNow(const std::filesystem::path& folder, const ChangeRecord& change, FolderSync folderSync) {
-  const std::string name = changeFileName(change.letter, change.op, change.id);
-  if (writeExchangeFile(folder, name, encodeChangeRecord(change), folderSync)) return Status::ok();
-  return Status::failure("the change file " + name + " cannot be written to " + folder.string());
+  return writeExchangeFile(folder, changeFileName(change.letter, change.op, change.id), encodeChangeRecord(change),
+                           folderSync);
 }
 
 void ChangeFileWriter::writeChange(const ChangeRecord& change) {

@@ -70,10 +70,10 @@ ChangeRecord changeRecordOf(const DecodedChange& decoded);
 
 // Writes `bytes` as folder/name, mode 0600, by the durable replacement of durable_file.h: a reader
 // never sees half a file, the file survives a power cut once this returns true, and a link of
-// that name is replaced, not followed. Returns false, leaving nothing behind, when the name is not
-// a plain file name, the folder does not exist or a step fails. With FolderSync::Deferred the
-// file survives a power cut only once the caller has synced the folder (syncFolder).
-bool writeExchangeFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes,
+// that name is replaced, not followed. Fails with the reason, leaving nothing behind, when the name
+// is not a plain file name, the folder does not exist or a step fails. With FolderSync::Deferred
+// the file survives a power cut only once the caller has synced the folder (syncFolder).
+Status writeExchangeFile(const std::filesystem::path& folder, std::string_view name, std::string_view bytes,
                        FolderSync folderSync = FolderSync::Now);
 
 // Writes the change's "._pd_" file into the folder at once (no outbox).

@@ -257,9 +257,8 @@ Status fullExport(Book& book, const std::filesystem::path& folder) {
   // The add files are made durable together, before the file that tells the desktop they are all there.
   if (const FileResult synced = syncFolder(folder); !synced) return Status::failure(synced.reason);
   // Last, and only over a complete set: on seeing it the desktop replaces its copy of the book.
-  if (!writeExchangeFile(folder, kBookReplacedFileName, std::string_view("\x01", 1))) {
-    return Status::failure("the change file " + std::string(kBookReplacedFileName) + " cannot be written to " +
-                           folder.string());
+  if (Status replaced = writeExchangeFile(folder, kBookReplacedFileName, std::string_view("\x01", 1)); !replaced) {
+    return replaced;
   }
   return removeExchangeFile(folder / std::string(kExportRequestFileName));
 }

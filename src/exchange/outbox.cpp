@@ -22,9 +22,7 @@ Status carryOut(const QueuedFile& file, const std::filesystem::path& folder) {
   switch (static_cast<OutboxKind>(file.kind)) {
     case OutboxKind::WriteFile:
       // The folder is synced once for the whole batch, before any of its rows go (flushOutbox).
-      return writeExchangeFile(folder, file.name, file.bytes, FolderSync::Deferred)
-                 ? Status::ok()
-                 : Status::failure("the change file " + file.name + " cannot be written to " + folder.string());
+      return writeExchangeFile(folder, file.name, file.bytes, FolderSync::Deferred);
     case OutboxKind::DeleteApplied: {
       const std::filesystem::path path = folder / file.name;
       const RegularFileRead now = readRegularFile(path, kMaxChangeFileSize);

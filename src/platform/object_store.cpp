@@ -255,10 +255,14 @@ StoreOpenResult ObjectStore::open(const std::filesystem::path& path) {
     return result;
   }
   std::string reason;
+  // The version first: should another process change the tables in between, the first
+  // transaction sees the version move and reads the list again.
+  const int64_t version = store->schemaVersion();
   if (!store->loadCatalogue(&reason, true)) {
     result.error = shown + ": is damaged (" + reason + ")";
     return result;
   }
+  store->catalogueVersion_ = version;
   // Books made before the outbox get it now. A book that cannot be written (a read-only file)
   // can still be read; its writes fail with their own message.
   sqlite3_stmt* probe = nullptr;
@@ -332,6 +336,11 @@ void ObjectStore::noteError(const char* what) {
 void ObjectStore::fail(std::string reason) {
   lastError_ = std::move(reason);
   if (depth_ > 0) doomed_ = true;
+}
+
+int64_t ObjectStore::schemaVersion() {
+  StatementLease schema(*this, "PRAGMA schema_version");
+  return schema && stepRow(schema.get(), "read the schema version") ? sqlite3_column_int64(schema.get(), 0) : -1;
 }
 
 bool ObjectStore::stepRow(sqlite3_stmt* stmt, const char* what) {
@@ -570,11 +579,7 @@ bool ObjectStore::begin(TransactionKind kind) {
   // The table list as it stands under this transaction (invariant 5). For a read, this first
   // read is what fixes the snapshot. Tables are made and dropped only with the schema, so an
   // unchanged schema version means an unchanged list.
-  int64_t version = -1;
-  {
-    StatementLease schema(*this, "PRAGMA schema_version");
-    if (schema && stepRow(schema.get(), "read the schema version")) version = sqlite3_column_int64(schema.get(), 0);
-  }
+  const int64_t version = schemaVersion();
   if (version < 0 || version != catalogueVersion_) {
     std::string reason;
     if (!loadCatalogue(&reason, false)) {

@@ -225,6 +225,8 @@ class ObjectStore {
   // Steps a statement: true on a row, false at the end or on an error (which is noted).
   bool stepRow(sqlite3_stmt* stmt, const char* what);
   bool writable(const char* what);
+  // SQLite's schema version: it moves whenever a table is made or dropped. -1 when unreadable.
+  int64_t schemaVersion();
   void rollbackOutermost();
 
   sqlite3* db_ = nullptr;

@@ -90,7 +90,7 @@ TEST_F(PlantedFilesTest, ALinkAtAnyNameTheProgramWritesIsNotFollowed) {
        [&] { return writeRegistryValue(registryFilePath(root()), kRegistryKey, "Coinest ChangeRest", "1"); },
        After::Replaced},
       {"change file", exchangeFolder() / "A10010001._pd_",
-       [&] { return writeExchangeFile(exchangeFolder(), "A10010001._pd_", "change"); }, After::Replaced},
+       [&] { return writeExchangeFile(exchangeFolder(), "A10010001._pd_", "change").isOk(); }, After::Replaced},
       {"backup file", backupFile(), [&] { return backupBook(book, ui) == TransferOutcome::Done; }, After::Replaced},
       {"backup's temporary file", temporaryBackupPath(backupFile()),
        [&] { return backupBook(book, ui) == TransferOutcome::Done; }, After::Gone},

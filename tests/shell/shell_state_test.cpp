@@ -5,11 +5,14 @@
 namespace coinest {
 namespace {
 
-TEST(ShellState, OnlyTheSixPageNumbersNameAPage) {
-  for (int number = -3; number <= 9; ++number) {
-    const bool page = number == 0 || number == 1 || (number >= 4 && number <= 7);
-    EXPECT_EQ(isPageNumber(number), page) << number;
-  }
+TEST(ShellState, OnlyTheSixStoredPageNumbersNameAPage) {
+  struct Case {
+    int number;
+    bool page;
+  };
+  const Case cases[] = {{kNoPage, false}, {0, true},  {1, true},  {2, false}, {3, false},
+                        {4, true},        {5, true},  {6, true},  {7, true},  {8, false}};
+  for (const Case& c : cases) EXPECT_EQ(isPageNumber(c.number), c.page) << c.number;
 }
 
 }  // namespace
