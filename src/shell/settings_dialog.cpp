@@ -62,4 +62,15 @@ SettingsSaveResult saveSettingsForm(ObjectStore& store, UiPort& ui, const Settin
   return result;
 }
 
+void SettingsDialog::pressOk() {
+  SettingsSaveResult result = saveSettingsForm(store_, ui_, form);
+  if (result.outcome == SettingsSave::Failed) {
+    ui_.showMessage(result.status.reason(), MessageCaption::Error);
+    return;
+  }
+  if (result.outcome != SettingsSave::Saved) return;
+  saved_ = std::move(result);
+  closed_ = true;
+}
+
 }  // namespace coinest

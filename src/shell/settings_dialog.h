@@ -6,6 +6,7 @@
 // records in one transaction.
 
 #include <optional>
+#include <utility>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,5 +63,24 @@ struct SettingsSaveResult {
 // when the prompt is off) and "CoinestCon2" (the new carry-over flag with the year and month it
 // held) in one transaction, and reads them back.
 SettingsSaveResult saveSettingsForm(ObjectStore& store, UiPort& ui, const SettingsForm& form);
+
+// The dialog as the window runs it: the window edits `form`, then presses OK or Cancel until
+// closed() holds. A save the book refuses is told (caption "오류") and the dialog stays open.
+class SettingsDialog {
+ public:
+  SettingsDialog(ObjectStore& store, UiPort& ui, SettingsForm form) : form(std::move(form)), store_(store), ui_(ui) {}
+  SettingsForm form;
+  void pressOk();
+  void pressCancel() { closed_ = true; }
+  bool closed() const { return closed_; }
+  // The stored settings after a save; nothing after Cancel.
+  const std::optional<SettingsSaveResult>& saved() const { return saved_; }
+
+ private:
+  ObjectStore& store_;
+  UiPort& ui_;
+  bool closed_ = false;
+  std::optional<SettingsSaveResult> saved_;
+};
 
 }  // namespace coinest

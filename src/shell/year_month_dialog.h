@@ -4,6 +4,7 @@
 // month from a list, checked on OK.
 
 #include <optional>
+#include <utility>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,25 @@ YearMonthForm openYearMonthForm(int year, int month);
 // "오류"): fewer than four characters once spaces are trimmed, or a text before "1841" or after
 // "2050" (compared as texts). The dialog then stays open with the focus on the year field.
 std::optional<YearMonth> acceptYearMonthForm(const YearMonthForm& form, UiPort& ui);
+
+// The dialog as the window runs it: OK until a year is accepted, or Cancel.
+class YearMonthDialog {
+ public:
+  YearMonthDialog(UiPort& ui, YearMonthForm form) : form(std::move(form)), ui_(ui) {}
+  YearMonthForm form;
+  void pressOk() {
+    chosen_ = acceptYearMonthForm(form, ui_);
+    closed_ = chosen_.has_value();
+  }
+  void pressCancel() { closed_ = true; }
+  bool closed() const { return closed_; }
+  const std::optional<YearMonth>& chosen() const { return chosen_; }
+
+ private:
+  UiPort& ui_;
+  bool closed_ = false;
+  std::optional<YearMonth> chosen_;
+};
 
 // The books page's date for a chosen month: its 7th, "yyyy-MM-07".
 std::string bookDateOfMonth(const YearMonth& chosen);

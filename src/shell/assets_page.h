@@ -1,0 +1,33 @@
+#pragma once
+
+// The assets page: the asset-kind list, the assets of the selected kind and the asset detail
+// panel.
+
+#include <cstdint>
+#include <string>
+
+namespace coinest {
+
+struct ShellContext;
+
+struct AssetsPageState {
+  int kindRow = 0;
+  std::string kindText;
+  int32_t selectedAssetId = 0;
+};
+
+// Fills the asset-kind list and the asset list of the selected kind.
+void rebuildAssetsPage(ShellContext& context);
+void restoreAssetsList(ShellContext& context);
+void assetSelectionChanged(ShellContext& context, int row);
+void assetKindSelectionChanged(ShellContext& context, int row);
+void assetKindTapped(ShellContext& context, int row);
+// The previous (-1) or next (+1) asset kind, wrapping at the ends.
+void stepAssetKind(ShellContext& context, int step);
+// 10406 and 10407.
+void showAssetDetail(ShellContext& context);
+void hideAssetDetail(ShellContext& context);
+// 10403: asks first.
+void deleteSelectedAsset(ShellContext& context);
+
+}  // namespace coinest

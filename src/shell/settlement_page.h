@@ -1,0 +1,40 @@
+#pragma once
+
+// The settlement page: the settlement month's rows by category with the ten totals, the
+// minor-rows switch and the detail list of one row's entries.
+
+#include <string>
+
+#include "ledger/settlement_cache.h"
+
+namespace coinest {
+
+struct ShellContext;
+
+struct SettlementPageState {
+  bool minorRows = false;   // the switch 10311
+  SettlementCache cache;
+  std::string periodKey;    // "%04d-%02d-01" of the month the list shows; empty: read again
+  std::string selectedName; // column 1 of the selected row
+  std::string selectedKey;  // the hidden column 3 of the selected row
+};
+
+// Reads (or reuses) the settlement of `settlementYear`/`settlementMonth` and fills the list, the
+// month field and the totals; the remembered row is selected.
+void rebuildSettlementList(ShellContext& context);
+// The list as it was with its remembered row selected.
+void restoreSettlementList(ShellContext& context);
+void settlementSelectionChanged(ShellContext& context, int row);
+// 10301 (step -1), 10302 (step +1) and 10303 (step 0: the settlement month of today).
+void moveSettlementMonth(ShellContext& context, int step);
+// The year-month dialog chose a month.
+void showSettlementMonth(ShellContext& context, int year, int month);
+// 10307 and 10308.
+void showSettlementDetail(ShellContext& context);
+void hideSettlementDetail(ShellContext& context);
+// 10311.
+void toggleSettlementMinorRows(ShellContext& context);
+// The next rebuild reads the book again.
+void forgetSettlementRead(ShellContext& context);
+
+}  // namespace coinest

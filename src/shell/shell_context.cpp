@@ -1,0 +1,101 @@
+#include "shell/shell_context.h"
+
+#include <algorithm>
+
+namespace coinest {
+
+int ShellContext::listOfPage(int page) {
+  switch (page) {
+    case PageQuery: return kQueryList;
+    case PageAssets: return kAssetList;
+    case PageBooks: return kBooksList;
+    case PageReservations: return kReservationList;
+    case PageSettlement: return kSettlementList;
+    case PageCategories: return kMinorCategoryList;
+    default: return 0;
+  }
+}
+
+namespace {
+
+// A page's detail panel or detail list covers the page's controls below its totals.
+constexpr int kDetailAreaTop = 140;
+
+PanelMode panelOf(const ShellState& state, int page) {
+  switch (page) {
+    case PageQuery: return state.queryPanel;
+    case PageAssets: return state.assetsPanel;
+    case PageBooks: return state.booksPanel;
+    case PageSettlement: return state.settlementPanel;
+    default: return PanelMode::List;
+  }
+}
+
+int commandBarSetOf(int page, PanelMode panel) {
+  const bool detail = panel == PanelMode::Detail;
+  switch (page) {
+    case PageQuery: return detail ? 2 : 1;
+    case PageBooks: return detail ? 4 : 3;
+    case PageReservations: return 5;
+    case PageSettlement: return detail ? 7 : 6;
+    case PageCategories: return 8;
+    case PageAssets: return detail ? 10 : 9;
+    default: return 0;
+  }
+}
+
+bool shownOnPage(const ControlSpec& spec, const ShellContext& context, PanelMode panel) {
+  const ShellState& state = context.state;
+  const bool detail = panel == PanelMode::Detail;
+  switch (spec.group) {
+    case ControlGroup::NeverShown: return false;
+    case ControlGroup::DetailPanel: return detail;
+    case ControlGroup::DateCaption: return !detail && spec.id == context.books.dateCaption;
+    case ControlGroup::QueryBooks:
+    case ControlGroup::QueryCard:
+    case ControlGroup::QueryAccount: {
+      const int kind = static_cast<int>(spec.group) - static_cast<int>(ControlGroup::QueryBooks);
+      if (kind != state.queryKind) return false;
+      break;
+    }
+    case ControlGroup::Page: break;
+  }
+  return !(detail && spec.rect.y >= kDetailAreaTop);
+}
+
+}  // namespace
+
+void ShellContext::showPageControls() {
+  const int page = state.currentPage;
+  const PanelMode panel = panelOf(state, page);
+  for (const ControlSpec& spec : controlTable()) {
+    bool visible = false;
+    if (spec.page == kEveryPage) {
+      visible = true;
+    } else if (spec.page == page || (spec.page == kDetailPanelPages && (page == PageQuery || page == PageAssets ||
+                                                                         page == PageBooks))) {
+      visible = shownOnPage(spec, *this, panel);
+    }
+    screen.setVisible(spec.id, visible);
+  }
+  screen.currentTab = page;
+  if (screen.commandBar.visibleSet != commandBarSetOf(page, panel)) {
+    screen.commandBar.visibleSet = commandBarSetOf(page, panel);
+    screen.touch();
+  }
+}
+
+void ShellContext::focusPageList() {
+  if (const int list = listOfPage(state.currentPage); list != 0) focus(list);
+}
+
+int ShellContext::moveSelection(int listId, int step) {
+  const int count = screen.rowCount(listId);
+  if (count == 0) return -1;
+  const int selected = screen.selectedRow(listId);
+  const int row = selected < 0 ? 0 : std::clamp(selected + step, 0, count - 1);
+  screen.selectRow(listId, row);
+  return row;
+}
+
+}  // namespace coinest

@@ -1,0 +1,53 @@
+#pragma once
+
+// Everything a page of the shell works on: the book, the window's port, the shell's state, the
+// Screen model and each page's own state. The dispatcher and the command bar hand it to the page
+// functions; nothing else is shared between pages.
+
+#include <filesystem>
+
+#include "shell/assets_page.h"
+#include "shell/books_page.h"
+#include "shell/categories_page.h"
+#include "shell/query_page.h"
+#include "shell/reservations_page.h"
+#include "shell/screen.h"
+#include "shell/settlement_page.h"
+#include "shell/shell_state.h"
+#include "shell/shell_ui.h"
+#include "store/book.h"
+
+namespace coinest {
+
+struct ShellContext {
+  ShellContext(Book& book, ShellUi& ui, const std::filesystem::path& root)
+      : book(book), ui(ui), root(root) {}
+
+  Book& book;
+  ShellUi& ui;
+  std::filesystem::path root;
+  ShellState state;
+  Screen screen;
+
+  BooksPageState books;
+  SettlementPageState settlement;
+  AssetsPageState assets;
+  ReservationsPageState reservations;
+  CategoriesPageState categories;
+  QueryPageModel query;
+
+  // The page list of `page` (the minor-category list on the categories page); 0 for no page.
+  static int listOfPage(int page);
+  // Shows the controls of the current page as its state says (the field group of `queryKind`,
+  // the detail panel of a page in 'V', the date caption of the books page) and the button set
+  // of the command bar that goes with them; hides every other control.
+  void showPageControls();
+  // Moves the keyboard focus to the current page's list.
+  void focusPageList();
+  void focus(int controlId) { screen.focus = controlId; screen.touch(); }
+  // Selects the row `step` rows above (-1) or below (+1) the selection of `listId`, as the arrow
+  // keys do; returns the row selected, or -1 when the list is empty.
+  int moveSelection(int listId, int step);
+};
+
+}  // namespace coinest

@@ -1,0 +1,54 @@
+#pragma once
+
+// What the shell asks of the window beyond message boxes and file choosers: popup menus, the
+// modal dialogs of the shell (login, settings, year-month, about), the calculator, the cursor and
+// the soft input panel. The Qt window implements it; tests script it.
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "platform/ui_port.h"
+
+namespace coinest {
+
+class LoginDialog;
+class SettingsDialog;
+class YearMonthDialog;
+
+// A point of the main window in the 240 by 320 layout's pixels.
+struct ScreenPoint {
+  int x = 0;
+  int y = 0;
+};
+
+struct PopupItem {
+  int command = 0;  // 0 for a separator
+  std::string_view text;
+  bool checked = false;
+};
+
+struct PopupMenu {
+  int id = 0;  // the menu's resource number (423 to 432)
+  std::vector<PopupItem> items;
+};
+
+class ShellUi : public UiPort {
+ public:
+  // Shows `menu` at `at` (nothing: where the window sees fit, for the Enter key) and returns the
+  // command of the chosen item, or 0 when the menu was dismissed.
+  virtual int trackPopupMenu(const PopupMenu& menu, std::optional<ScreenPoint> at) = 0;
+
+  // Each runs its dialog until the model says it is closed.
+  virtual void runLoginDialog(LoginDialog& dialog) = 0;
+  virtual void runSettingsDialog(SettingsDialog& dialog) = 0;
+  virtual void runYearMonthDialog(YearMonthDialog& dialog) = 0;
+  virtual void showAboutBox() = 0;
+
+  // Starts the desktop's calculator; nothing is reported when none starts.
+  virtual void startCalculator() = 0;
+  virtual void setWaitCursor(bool waiting) = 0;
+  virtual void showSoftInputPanel(bool shown) = 0;
+};
+
+}  // namespace coinest
