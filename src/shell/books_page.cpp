@@ -24,6 +24,9 @@ constexpr int kMonthField = 20101;
 constexpr int kLunarField = 20110;
 constexpr int kHolidayField = 21114;
 constexpr std::array<int, 3> kModeButtons{21032, 21033, 21034};  // day, week, month
+constexpr std::array<std::string_view, 3> kModeTitles{"일별 장부", "주별 장부", "월별 장부"};
+constexpr int kTitleHeader = 20043;
+constexpr int kRangeHeader = 20044;
 
 // The seven date captions differ only in colour: Sunday or holiday, Monday to Friday, Saturday.
 constexpr int kSundayCaption = 20124;
@@ -112,6 +115,10 @@ void redrawBooksPage(ShellContext& context) {
   screen.setText(kRangeStartField, page.period.start);
   screen.setText(kRangeEndField, page.period.end);
   for (int i = 0; i < static_cast<int>(kModeButtons.size()); ++i) screen.setPressed(kModeButtons[i], i == modeIndex(mode));
+  screen.setText(kTitleHeader, kModeTitles[static_cast<std::size_t>(modeIndex(mode))]);
+  screen.setText(kRangeHeader, page.period.start == page.period.end
+                                   ? page.period.start
+                                   : page.period.start + " ~ " + page.period.end.substr(5));
   rememberSelection(context);
   if (context.state.booksPanel == PanelMode::Detail) showDetailOfSelection(context);
   if (context.state.currentPage == PageBooks) context.showPageControls();
