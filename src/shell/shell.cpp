@@ -466,6 +466,7 @@ StartResult Shell::start() {
 
   const IniState ini = readIniFile(options_.root);
   state.latinInput = ini.latinInput;
+  state.currentPage = ini.currentPage;  // what an exit before the first page writes back
   state.bookViewMode = ini.bookViewMode;
   state.queryKind = ini.queryKind;
   state.deviceKind = deviceKindOf(options_.oemInfo);

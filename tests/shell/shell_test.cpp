@@ -284,6 +284,8 @@ struct KeyCase {
   std::size_t menus;
 };
 
+void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
+
 class ShellKeyTest : public ShellTest, public ::testing::WithParamInterface<KeyCase> {};
 
 TEST_P(ShellKeyTest, KeysStepThePeriodOrOpenTheMenuByDeviceKind) {
@@ -355,6 +357,28 @@ TEST_F(ShellTest, SettingsSavedFromTheMenuAskForThePasswordAtTheNextStart) {
   auto next = startShell();
   EXPECT_EQ(start.outcome, StartOutcome::LoginRefused);
   EXPECT_EQ(ui.loginDialogs, 1);
+}
+
+TEST_F(ShellTest, ARestoreShowsTheBooksPageRebuiltWhicheverPageWasCurrent) {
+  auto shell = startShell();
+  ui.chosenFile = root() / "book.cnb";
+  shell->command(40028);
+  ASSERT_TRUE(std::filesystem::exists(*ui.chosenFile));
+  withBook([](Book& book) { requireOk(addEntry(book, makeEntry({.id = 20001}))); });
+  shell->command(20017);
+  shell->command(40029);
+  EXPECT_EQ(shell->state().currentPage, PageBooks);
+  EXPECT_EQ(shell->screen().commandBar.visibleSet, 3);
+  EXPECT_EQ(shell->screen().rowCount(kBooksList), 0);  // the entry added after the backup is gone
+}
+
+TEST_F(ShellTest, AnExitAfterARefusedLoginKeepsThePageOfTheInitialisationFile) {
+  withBook([](Book& book) { ASSERT_TRUE(writeConSettings(book.store, ConSettings{"Y", "1234", "N", "1"})); });
+  requireOk(writeIniFile(root(), IniState{0, PageSettlement, 'W', 1}));
+  auto shell = startShell();
+  ASSERT_EQ(start.outcome, StartOutcome::LoginRefused);
+  requireOk(shell->exit());
+  EXPECT_EQ(readIniFile(root()), (IniState{0, PageSettlement, 'W', 1}));
 }
 
 TEST_F(ShellTest, TheCloseCommandAsksTheWindowToClose) {
