@@ -96,62 +96,43 @@ LedgerEntry entryOf(const MonthlyEntry& m, const DemoAssets& assets, const std::
 
 Status storeFailure(Book& book) { return Status::failure(book.store.lastError()); }
 
-// Adds the asset under a new id from the counter it shares with the reservations; the id, or
-// nothing with `*failed` set.
-std::optional<int32_t> addNewAsset(Book& book, Asset asset, Status* failed) {
-  const std::optional<int32_t> id = takeId(book.store, CounterNo::Reservation);
-  if (!id) {
-    *failed = storeFailure(book);
-    return std::nullopt;
-  }
-  asset.assetId = *id;
-  if (Status added = addAsset(book, asset); !added) {
-    *failed = added;
-    return std::nullopt;
-  }
-  return id;
+// Adds the asset under a new id from the counter it shares with the reservations; the id in `*id`.
+Status addNewAsset(Book& book, Asset asset, int32_t* id) {
+  const std::optional<int32_t> taken = takeId(book.store, CounterNo::Reservation);
+  if (!taken) return storeFailure(book);
+  asset.assetId = *taken;
+  if (Status added = addAsset(book, asset); !added) return added;
+  *id = *taken;
+  return Status::ok();
+}
+
+Asset householdAsset(const char* kind, const char* company, const char* name, const char* number) {
+  Asset asset;
+  asset.assetKind = kind;
+  asset.company = company;
+  asset.assetName = name;
+  asset.assetNumber = number;
+  asset.holder = "홍길동";
+  return asset;
 }
 
 Status addAssets(Book& book, DemoAssets& assets) {
-  Status failed = Status::ok();
-  Asset account;
-  account.assetKind = kBankAccountKind;
-  account.company = "국민은행";
-  account.assetName = "급여통장";
-  account.assetNumber = "123456-01-234567";
-  account.holder = "홍길동";
+  Asset account = householdAsset(kBankAccountKind, "국민은행", "급여통장", "123456-01-234567");
   account.balance = kDemoOpeningBalance;
-  const std::optional<int32_t> accountId = addNewAsset(book, account, &failed);
-  if (!accountId) return failed;
-  assets.account = *accountId;
+  if (Status added = addNewAsset(book, account, &assets.account); !added) return added;
 
-  Asset card;
-  card.assetKind = kCreditCardKind;
-  card.company = "신한카드";
-  card.assetName = "생활카드";
-  card.assetNumber = "4518-12**-****-3456";
-  card.holder = "홍길동";
+  Asset card = householdAsset(kCreditCardKind, "신한카드", "생활카드", "4518-12**-****-3456");
   // Billed for the whole month before the statement month, paid on the 14th.
   card.periodFromMonth = 2;
   card.periodFromDay = 1;
   card.periodToMonth = 2;
   card.periodToDay = 32;
   card.linkOrPayDay = 14;
-  const std::optional<int32_t> cardId = addNewAsset(book, card, &failed);
-  if (!cardId) return failed;
-  assets.creditCard = *cardId;
+  if (Status added = addNewAsset(book, card, &assets.creditCard); !added) return added;
 
-  Asset checkCard;
-  checkCard.assetKind = kCheckCardKind;
-  checkCard.company = "국민은행";
-  checkCard.assetName = "체크카드";
-  checkCard.assetNumber = "9490-23**-****-7788";
-  checkCard.holder = "홍길동";
+  Asset checkCard = householdAsset(kCheckCardKind, "국민은행", "체크카드", "9490-23**-****-7788");
   checkCard.linkOrPayDay = assets.account;
-  const std::optional<int32_t> checkCardId = addNewAsset(book, checkCard, &failed);
-  if (!checkCardId) return failed;
-  assets.checkCard = *checkCardId;
-  return Status::ok();
+  return addNewAsset(book, checkCard, &assets.checkCard);
 }
 
 // The entries of one month from its 1st through `lastDay`.
