@@ -38,11 +38,7 @@ void fillDetailPanel(ShellContext& context) {
 // Selects `row` of the asset list (nothing outside it) and remembers it with its asset's id;
 // the detail panel follows while it is open.
 void selectAsset(ShellContext& context, int row) {
-  Screen& screen = context.screen;
-  screen.selectRow(kAssetList, row);
-  const int selected = screen.selectedRow(kAssetList);
-  rememberedRow(context) = selected;
-  context.assets.selectedAssetId = idInList(screen, kAssetList, selected, 3);
+  context.assets.selectedAssetId = selectListRow(context.screen, kAssetList, row, rememberedRow(context));
   if (context.state.assetsPanel == PanelMode::Detail) fillDetailPanel(context);
 }
 
@@ -117,16 +113,12 @@ void stepAssetKind(ShellContext& context, int step) {
 void showAssetDetail(ShellContext& context) {
   if (context.screen.rowCount(kAssetList) == 0) return;
   if (context.screen.selectedRow(kAssetList) < 0) selectRememberedAsset(context);
-  context.state.assetsPanel = PanelMode::Detail;
   fillDetailPanel(context);
-  context.showPageControls();
-  context.focus(kAssetList);
+  switchPanel(context, context.state.assetsPanel, PanelMode::Detail, kAssetList);
 }
 
 void hideAssetDetail(ShellContext& context) {
-  context.state.assetsPanel = PanelMode::List;
-  context.showPageControls();
-  context.focus(kAssetList);
+  switchPanel(context, context.state.assetsPanel, PanelMode::List, kAssetList);
 }
 
 void deleteSelectedAsset(ShellContext& context) {
@@ -135,11 +127,10 @@ void deleteSelectedAsset(ShellContext& context) {
   const int32_t assetId = context.assets.selectedAssetId;
   if (row < 0 || assetId == 0) return;
   if (context.ui.askYesNo(kDeleteAssetQuestion)) {
-    if (const Status done = removeAsset(context.book, assetId); done) {
-      rememberedRow(context) = rowAfterDelete(row, screen.rowCount(kAssetList));
-    } else {
+    if (const Status done = removeAsset(context.book, assetId); !done)
       context.ui.showMessage(done.reason(), MessageCaption::Error);
-    }
+    // The remembered row stays: the reload selects the row that took its place, or the row above
+    // when the last row went away.
     showKindAssets(context);
   }
   context.focus(kAssetList);

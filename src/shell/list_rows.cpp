@@ -3,16 +3,20 @@
 #include <charconv>
 #include <string>
 
+#include "shell/shell_context.h"
+
 namespace coinest {
 
 ListRowCells entryListCells(const EntryListRow& row) {
   return {row.date, row.content, row.amount, std::to_string(row.entryId)};
 }
 
-int32_t idInList(const Screen& screen, int listId, int row, int column) {
-  const std::string_view cell = screen.cell(listId, row, column);
+int32_t selectListRow(Screen& screen, int listId, int row, int& remembered) {
+  screen.selectRow(listId, row);
+  remembered = screen.selectedRow(listId);
+  const std::string_view idCell = screen.cell(listId, remembered, 3);
   int32_t id = 0;
-  std::from_chars(cell.data(), cell.data() + cell.size(), id);
+  std::from_chars(idCell.data(), idCell.data() + idCell.size(), id);
   return id;
 }
 
@@ -22,8 +26,10 @@ int rememberedRowIn(int remembered, int count) {
   return remembered < count ? remembered : count - 1;
 }
 
-int rowAfterDelete(int deleted, int countBefore) {
-  return deleted == countBefore - 1 && deleted > 0 ? deleted - 1 : deleted;
+void switchPanel(ShellContext& context, PanelMode& panel, PanelMode mode, int listId) {
+  panel = mode;
+  context.showPageControls();
+  context.focus(listId);
 }
 
 }  // namespace coinest

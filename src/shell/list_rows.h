@@ -1,7 +1,7 @@
 #pragma once
 
-// Small rules the page lists share: how an entry row fills a list's four columns, which row a
-// rebuilt list selects, and which row a list selects after its selected row was deleted.
+// Small rules the page lists share: how an entry row fills a list's four columns, selecting a row
+// with the record id it holds, which row a rebuilt list selects (also after a delete), and switching a page between its list and its detail panel.
 
 #include <cstdint>
 
@@ -13,15 +13,19 @@ namespace coinest {
 // Date, content, amount and the entry id in the hidden column 3.
 ListRowCells entryListCells(const EntryListRow& row);
 
-// The record id a list holds in the hidden column of `row`; 0 when the row or the cell holds none.
-int32_t idInList(const Screen& screen, int listId, int row, int column);
+struct ShellContext;
+
+// Selects `row` of `listId` (nothing outside the list), keeps the row selected in `remembered`
+// (-1 for none) and returns the record id of its hidden column 3 (0 for none).
+int32_t selectListRow(Screen& screen, int listId, int row, int& remembered);
 
 // The row to select again in a list of `count` rows: the first when none is remembered (-1), the
-// last when the list has become shorter than the remembered row; -1 for an empty list.
+// last when the list has become shorter than the remembered row (so after the last row was
+// deleted the row above it is selected); -1 for an empty list.
 int rememberedRowIn(int remembered, int count);
 
-// The row to select once `deleted` has gone from a list that had `countBefore` rows: the same
-// place, or the row above when the last row was deleted.
-int rowAfterDelete(int deleted, int countBefore);
+// Sets a page's panel mode ('V' its detail panel, 'L' its list), shows the page's controls after
+// it and focuses the page's list.
+void switchPanel(ShellContext& context, PanelMode& panel, PanelMode mode, int listId);
 
 }  // namespace coinest

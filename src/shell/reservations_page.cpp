@@ -17,11 +17,7 @@ int& rememberedRow(ShellContext& context) {
 }
 
 void selectReservation(ShellContext& context, int row) {
-  Screen& screen = context.screen;
-  screen.selectRow(kReservationList, row);
-  const int selected = screen.selectedRow(kReservationList);
-  rememberedRow(context) = selected;
-  context.reservations.selectedId = idInList(screen, kReservationList, selected, 3);
+  context.reservations.selectedId = selectListRow(context.screen, kReservationList, row, rememberedRow(context));
 }
 
 void selectRememberedReservation(ShellContext& context) {
@@ -77,11 +73,9 @@ void deleteSelectedReservation(ShellContext& context) {
       WaitCursor waiting(context.ui);
       done = deleteReservationAndLinks(context.book, reserveId);
     }
-    if (done) {
-      rememberedRow(context) = rowAfterDelete(row, context.screen.rowCount(kReservationList));
-    } else {
-      context.ui.showMessage(done.reason(), MessageCaption::Error);
-    }
+    if (!done) context.ui.showMessage(done.reason(), MessageCaption::Error);
+    // The remembered row stays: the rebuild selects the row that took its place, or the row
+    // above when the last row went away.
     rebuildReservationList(context);
     context.state.rebuild(ListPage::Reservations) = true;
   }

@@ -62,9 +62,8 @@ void fillDetailList(ShellContext& context) {
 // entries while the detail list is open.
 void selectRow(ShellContext& context, int row) {
   Screen& screen = context.screen;
-  screen.selectRow(kSettlementList, row);
-  const int selected = screen.selectedRow(kSettlementList);
-  rememberedRow(context) = selected;
+  static_cast<void>(selectListRow(screen, kSettlementList, row, rememberedRow(context)));  // no record id
+  const int selected = rememberedRow(context);
   context.settlement.selectedName = std::string(screen.cell(kSettlementList, selected, 1));
   context.settlement.selectedKey = std::string(screen.cell(kSettlementList, selected, 3));
   if (context.state.settlementPanel == PanelMode::Detail) fillDetailList(context);
@@ -141,16 +140,12 @@ void showSettlementMonth(ShellContext& context, int year, int month) { showMonth
 void showSettlementDetail(ShellContext& context) {
   if (context.screen.rowCount(kSettlementList) == 0) return;
   if (context.screen.selectedRow(kSettlementList) < 0) selectRow(context, rowToSelect(context));
-  context.state.settlementPanel = PanelMode::Detail;
   fillDetailList(context);
-  context.showPageControls();
-  context.focus(kSettlementList);
+  switchPanel(context, context.state.settlementPanel, PanelMode::Detail, kSettlementList);
 }
 
 void hideSettlementDetail(ShellContext& context) {
-  context.state.settlementPanel = PanelMode::List;
-  context.showPageControls();
-  context.focus(kSettlementList);
+  switchPanel(context, context.state.settlementPanel, PanelMode::List, kSettlementList);
 }
 
 void toggleSettlementMinorRows(ShellContext& context) {

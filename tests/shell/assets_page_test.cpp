@@ -7,19 +7,13 @@
 
 #include "store/asset_table.h"
 #include "support/record_builders.h"
+#include "support/refusing_change_sink.h"
 #include "support/shell_fixture.h"
 
 namespace coinest {
 namespace {
 
 using testing::addNewAsset;
-
-// Keeps no change for the desktop, so every write that owes one fails.
-class RefusingChangeSink final : public ChangeSink {
- public:
-  bool queueChange(ObjectStore&, const ChangeRecord&) override { return false; }
-  void writeChange(const ChangeRecord&) override {}
-};
 
 class AssetsPageTest : public ::testing::Test {
  protected:
@@ -146,7 +140,7 @@ TEST_F(AssetsPageTest, DeleteAsksFirstAndSelectsTheRowAboveWhenTheLastWentAway) 
 
 TEST_F(AssetsPageTest, ADeleteTheBookRefusesIsReportedAndChangesNothing) {
   const Asset only = addNewAsset(fx.book(), {.name = "a"});
-  RefusingChangeSink refusing;
+  testing::RefusingChangeSink refusing;
   fx.book().changes = &refusing;
   fx.bookFixture().enableExchange();
   rebuildAssetsPage(context());

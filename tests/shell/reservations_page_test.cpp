@@ -9,6 +9,7 @@
 #include "store/entry_table.h"
 #include "store/reservation_tables.h"
 #include "support/record_builders.h"
+#include "support/refusing_change_sink.h"
 #include "support/shell_fixture.h"
 
 namespace coinest {
@@ -95,17 +96,10 @@ TEST_F(ReservationsPageTest, DeleteAsksFirstRemovesTheLinksKeepsTheEntriesAndSte
   EXPECT_FALSE(fx.ui.waitCursor);
 }
 
-// Keeps no change for the desktop, so every write that owes one fails.
-class RefusingChangeSink final : public ChangeSink {
- public:
-  bool queueChange(ObjectStore&, const ChangeRecord&) override { return false; }
-  void writeChange(const ChangeRecord&) override {}
-};
-
 TEST_F(ReservationsPageTest, ADeleteTheBookRefusesKeepsReservationAndLinksAndIsReported) {
   add({.id = 10010, .dayOfMonth = 1});
   ASSERT_TRUE(addReservationLink(fx.book(), {.linkId = 10020, .postedMonth = "200703", .reserveId = 10010, .entryId = 1}));
-  RefusingChangeSink refusing;
+  testing::RefusingChangeSink refusing;
   fx.book().changes = &refusing;
   fx.bookFixture().enableExchange();
   rebuildReservationList(context());
