@@ -20,13 +20,6 @@ constexpr int kExpenseButton = 21042;
 constexpr int kNameHeader = 20142;
 constexpr int kInUseHeader = 20143;
 
-constexpr int kDeleteMajor = 10503;
-constexpr int kMoveMinorUp = 10505;
-constexpr int kMoveMinorDown = 10506;
-constexpr int kMoveMajorUp = 10507;
-constexpr int kMoveMajorDown = 10508;
-constexpr int kDeleteMinor = 10511;
-
 // A remembered row inside a list of `count` rows: -1 stays none, a row past the end (the list
 // shrank) becomes the last row, an empty list has none.
 int rowWithin(int row, std::size_t count) {
@@ -228,13 +221,13 @@ void stepMajorCategory(ShellContext& context, int step) {
 
 void runCategoryCommand(ShellContext& context, int command) {
   switch (command) {
-    case kDeleteMajor: deleteSelectedMajor(context); break;
-    case kDeleteMinor: deleteSelectedMinor(context); break;
-    case kMoveMajorUp: moveSelectedMajor(context, MoveStep::Up); break;
-    case kMoveMajorDown: moveSelectedMajor(context, MoveStep::Down); break;
-    case kMoveMinorUp: moveSelectedMinor(context, MoveStep::Up); break;
-    case kMoveMinorDown: moveSelectedMinor(context, MoveStep::Down); break;
-    default: break;  // add and edit (10501, 10502, 10509, 10510) open the category dialog
+    case kDeleteMajorCategory: deleteSelectedMajor(context); break;
+    case kDeleteMinorCategory: deleteSelectedMinor(context); break;
+    case kMoveMajorCategoryUp: moveSelectedMajor(context, MoveStep::Up); break;
+    case kMoveMajorCategoryDown: moveSelectedMajor(context, MoveStep::Down); break;
+    case kMoveMinorCategoryUp: moveSelectedMinor(context, MoveStep::Up); break;
+    case kMoveMinorCategoryDown: moveSelectedMinor(context, MoveStep::Down); break;
+    default: break;  // the adds and edits open the category dialog
   }
   context.focus(kMinorCategoryList);
 }

@@ -12,6 +12,18 @@ namespace coinest {
 
 struct ShellContext;
 
+// The commands of the categories page (its command-bar set and the minor list's popup menu).
+inline constexpr int kAddMajorCategory = 10501;
+inline constexpr int kEditMajorCategory = 10502;
+inline constexpr int kDeleteMajorCategory = 10503;
+inline constexpr int kMoveMinorCategoryUp = 10505;
+inline constexpr int kMoveMinorCategoryDown = 10506;
+inline constexpr int kMoveMajorCategoryUp = 10507;
+inline constexpr int kMoveMajorCategoryDown = 10508;
+inline constexpr int kAddMinorCategory = 10509;
+inline constexpr int kEditMinorCategory = 10510;
+inline constexpr int kDeleteMinorCategory = 10511;
+
 // The header strip above the minor list.
 inline constexpr char kMinorNameHeading[] = "소항목명";
 inline constexpr char kMinorInUseHeading[] = "사용여부";

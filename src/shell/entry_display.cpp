@@ -17,7 +17,9 @@ constexpr int kEntryIdColumn = 3;
 std::vector<ListRowCells> entryListCells(const std::vector<EntryListRow>& rows) {
   std::vector<ListRowCells> cells;
   cells.reserve(rows.size());
-  for (const EntryListRow& row : rows) cells.push_back({row.date, row.content, row.amount, std::to_string(row.entryId)});
+  for (const EntryListRow& row : rows) {
+    cells.push_back({row.date, row.content, row.amount, std::to_string(row.entryId)});
+  }
   return cells;
 }
 

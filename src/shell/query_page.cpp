@@ -1,6 +1,7 @@
 #include "shell/query_page.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -43,33 +44,40 @@ constexpr int kAccountNumber = 21125;
 constexpr int kAccountHolder = 21127;
 constexpr int kAccountBalance = 21129;
 
+struct FieldText {
+  int id;
+  std::string text;
+};
+
+void setTexts(Screen& screen, std::initializer_list<FieldText> fields) {
+  for (const FieldText& field : fields) screen.setText(field.id, field.text);
+}
+
 int& rememberedRow(ShellContext& context) { return context.state.selectedRow[static_cast<int>(ListPage::Query)]; }
 
 std::vector<EntryListRow> fillBooksQuery(ShellContext& context) {
   QueryPageState& model = context.query.model;
   BooksQueryView view = buildBooksQuery(context.book, model.criteria.books, model.booksRows);
-  Screen& screen = context.screen;
-  screen.setText(kBooksFrom, view.fromText);
-  screen.setText(kBooksTo, view.toText);
-  screen.setText(kBooksCode, view.codeName);
-  screen.setText(kBooksAsset, view.assetText);
-  screen.setText(kBooksMajor, view.majorText);
-  screen.setText(kBooksMinor, view.minorText);
-  screen.setText(kBooksIncome, view.incomeText);
-  screen.setText(kBooksExpense, view.expenseText);
+  setTexts(context.screen, {{kBooksFrom, view.fromText},
+                            {kBooksTo, view.toText},
+                            {kBooksCode, view.codeName},
+                            {kBooksAsset, view.assetText},
+                            {kBooksMajor, view.majorText},
+                            {kBooksMinor, view.minorText},
+                            {kBooksIncome, view.incomeText},
+                            {kBooksExpense, view.expenseText}});
   return std::move(view.rows);
 }
 
 std::vector<EntryListRow> fillCardQuery(ShellContext& context) {
   const CardCriteria& card = context.query.model.criteria.card;
   const CardStatement statement = buildCardQuery(context.book, context.query.model.criteria);
-  Screen& screen = context.screen;
-  screen.setText(kCardMonth, statementMonthText(card.year, card.month));
-  screen.setText(kCardName, card.cardText);
-  screen.setText(kCardPayDay, card.payDayText);
-  screen.setText(kCardPeriod, card.periodText);
-  screen.setText(kCardBilled, formatTotalAmount(statement.billed));
-  screen.setText(kCardToCome, formatTotalAmount(statement.toCome));
+  setTexts(context.screen, {{kCardMonth, statementMonthText(card.year, card.month)},
+                            {kCardName, card.cardText},
+                            {kCardPayDay, card.payDayText},
+                            {kCardPeriod, card.periodText},
+                            {kCardBilled, formatTotalAmount(statement.billed)},
+                            {kCardToCome, formatTotalAmount(statement.toCome)}});
   std::vector<EntryListRow> rows;
   rows.reserve(statement.lines.size());
   for (const StatementLine& line : statement.lines) {
@@ -81,14 +89,13 @@ std::vector<EntryListRow> fillCardQuery(ShellContext& context) {
 std::vector<EntryListRow> fillAccountQuery(ShellContext& context) {
   QueryPageState& model = context.query.model;
   AccountQueryView view = buildAccountQuery(context.book, model.criteria.account, model.accountRows);
-  Screen& screen = context.screen;
-  screen.setText(kAccountFrom, view.fromText);
-  screen.setText(kAccountTo, view.toText);
-  screen.setText(kAccountCompany, view.company);
-  screen.setText(kAccountName, view.assetName);
-  screen.setText(kAccountNumber, view.assetNumber);
-  screen.setText(kAccountHolder, view.holder);
-  screen.setText(kAccountBalance, view.balanceText);
+  setTexts(context.screen, {{kAccountFrom, view.fromText},
+                            {kAccountTo, view.toText},
+                            {kAccountCompany, view.company},
+                            {kAccountName, view.assetName},
+                            {kAccountNumber, view.assetNumber},
+                            {kAccountHolder, view.holder},
+                            {kAccountBalance, view.balanceText}});
   return std::move(view.rows);
 }
 
@@ -96,7 +103,8 @@ std::vector<EntryListRow> fillAccountQuery(ShellContext& context) {
 int rowToSelect(const ShellContext& context, const std::vector<EntryListRow>& rows) {
   const int32_t entryId = context.query.selectedEntryId;
   if (entryId != 0) {
-    const auto found = std::find_if(rows.begin(), rows.end(), [&](const EntryListRow& r) { return r.entryId == entryId; });
+    const auto found =
+        std::find_if(rows.begin(), rows.end(), [&](const EntryListRow& r) { return r.entryId == entryId; });
     if (found != rows.end()) return static_cast<int>(found - rows.begin());
   }
   if (rows.empty()) return -1;

@@ -16,13 +16,6 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-constexpr int kDeleteMajor = 10503;
-constexpr int kMoveMinorUp = 10505;
-constexpr int kMoveMinorDown = 10506;
-constexpr int kMoveMajorUp = 10507;
-constexpr int kMoveMajorDown = 10508;
-constexpr int kDeleteMinor = 10511;
-
 const Strings kExpenseMajors = {"식비", "주거/통신", "생활용품", "의류비", "육아/교육", "보건/미용", "문화생활비",
                                 "교통/차량", "세금/공과금", "경조사/회비", "용돈/기타", "금융", "카드대금", "저축/보험"};
 
@@ -43,8 +36,9 @@ class CategoriesPageTest : public ::testing::Test {
   }
   Strings majors() { return column(kMajorCategoryList, 0); }
   Strings minors() { return column(kMinorCategoryList, 0); }
-  std::string selectedMajor() { return std::string(screen().cell(kMajorCategoryList, screen().selectedRow(kMajorCategoryList), 0)); }
-  std::string selectedMinor() { return std::string(screen().cell(kMinorCategoryList, screen().selectedRow(kMinorCategoryList), 0)); }
+  std::string selectedName(int list) { return std::string(screen().cell(list, screen().selectedRow(list), 0)); }
+  std::string selectedMajor() { return selectedName(kMajorCategoryList); }
+  std::string selectedMinor() { return selectedName(kMinorCategoryList); }
 
   // Selects the major as a tap does: the selection, then the tap.
   void tapMajor(const std::string& name) {
@@ -115,10 +109,10 @@ TEST_F(CategoriesPageTest, ReservedNamesAreRefusedBeforeAnyQuestion) {
     const char* refusal;
   };
   const Case cases[] = {
-      {false, "카드대금", kDeleteMajor, "대항목에 카드대금은 삭제할 수 없습니다"},
-      {true, "전월이월", kDeleteMajor, "대항목에 전월이월은 삭제할 수 없습니다"},
-      {false, "카드대금", kDeleteMinor, "소항목에 카드대금은 삭제할 수 없습니다"},
-      {true, "전월이월", kDeleteMinor, "소항목에 전월이월은 삭제할 수 없습니다"},
+      {false, "카드대금", kDeleteMajorCategory, "대항목에 카드대금은 삭제할 수 없습니다"},
+      {true, "전월이월", kDeleteMajorCategory, "대항목에 전월이월은 삭제할 수 없습니다"},
+      {false, "카드대금", kDeleteMinorCategory, "소항목에 카드대금은 삭제할 수 없습니다"},
+      {true, "전월이월", kDeleteMinorCategory, "소항목에 전월이월은 삭제할 수 없습니다"},
   };
   for (const Case& c : cases) {
     f.ui.messages.clear();
@@ -138,8 +132,8 @@ TEST_F(CategoriesPageTest, ReservedNamesAreRefusedBeforeAnyQuestion) {
 TEST_F(CategoriesPageTest, DeletesAskFirstAndNoKeepsEverything) {
   f.bookFixture().enableExchange();
   f.ui.answers = {false, false};
-  runCategoryCommand(context(), kDeleteMajor);
-  runCategoryCommand(context(), kDeleteMinor);
+  runCategoryCommand(context(), kDeleteMajorCategory);
+  runCategoryCommand(context(), kDeleteMinorCategory);
   EXPECT_EQ(f.ui.messageTexts(),
             (Strings{"가계부 대항목 자료(식비)를 삭제 하시겠습니까?\n\n[주의] 대항목을 삭제하면 이에 포함된 모든 "
                      "소항목도 함께 삭제됩니다.",
@@ -151,13 +145,13 @@ TEST_F(CategoriesPageTest, DeletesAskFirstAndNoKeepsEverything) {
 
   // Yes on the last minor: the row above is selected.
   selectMinor(3);
-  runCategoryCommand(context(), kDeleteMinor);
+  runCategoryCommand(context(), kDeleteMinorCategory);
   EXPECT_EQ(minors(), (Strings{"주식", "부식", "외식"}));
   EXPECT_EQ(selectedMinor(), "외식");
   EXPECT_EQ(context().categories.minorId, 10);
 
   // Yes on a major: it goes with its minors; the next major and its minors are shown.
-  runCategoryCommand(context(), kDeleteMajor);
+  runCategoryCommand(context(), kDeleteMajorCategory);
   EXPECT_EQ(majors(), Strings(kExpenseMajors.begin() + 1, kExpenseMajors.end()));
   EXPECT_EQ(selectedMajor(), "주거/통신");
   EXPECT_EQ(minors().front(), "관리비");
@@ -167,7 +161,7 @@ TEST_F(CategoriesPageTest, DeletesAskFirstAndNoKeepsEverything) {
 
   // The last major deleted: the new last row is selected.
   tapMajor("저축/보험");
-  runCategoryCommand(context(), kDeleteMajor);
+  runCategoryCommand(context(), kDeleteMajorCategory);
   EXPECT_EQ(selectedMajor(), "카드대금");
   EXPECT_EQ(screen().focus, kMinorCategoryList);
 }
@@ -176,32 +170,32 @@ TEST_F(CategoriesPageTest, MovesSwapWithTheNeighbourStopAtTheEndsAndWriteChangeF
   f.bookFixture().enableExchange();
   auto changes = [&] { return f.bookFixture().sink.names(); };
 
-  runCategoryCommand(context(), kMoveMajorUp);  // 식비 is first
-  runCategoryCommand(context(), kMoveMinorUp);  // 주식 is first
+  runCategoryCommand(context(), kMoveMajorCategoryUp);  // 식비 is first
+  runCategoryCommand(context(), kMoveMinorCategoryUp);  // 주식 is first
   EXPECT_TRUE(changes().empty());
 
-  runCategoryCommand(context(), kMoveMajorDown);
+  runCategoryCommand(context(), kMoveMajorCategoryDown);
   EXPECT_EQ(majors()[0], "주거/통신");
   EXPECT_EQ(majors()[1], "식비");
   EXPECT_EQ(selectedMajor(), "식비");
   EXPECT_EQ(minors().front(), "주식");  // still the minors of the moved major
   EXPECT_EQ(changes(), (Strings{"F2 4", "F2 5"}));
 
-  runCategoryCommand(context(), kMoveMinorDown);
+  runCategoryCommand(context(), kMoveMinorCategoryDown);
   EXPECT_EQ(minors(), (Strings{"부식", "주식", "외식", "기타"}));
   EXPECT_EQ(selectedMinor(), "주식");
   EXPECT_EQ(changes(), (Strings{"F2 4", "F2 5", "E2 8", "E2 9"}));
 
   selectMinor(3);
-  runCategoryCommand(context(), kMoveMinorDown);
+  runCategoryCommand(context(), kMoveMinorCategoryDown);
   tapMajor("저축/보험");
-  runCategoryCommand(context(), kMoveMajorDown);
+  runCategoryCommand(context(), kMoveMajorCategoryDown);
   EXPECT_EQ(changes().size(), 4u);
 
   // With the minor selection cleared by another major's selection, minor commands do nothing.
   majorSelectionChanged(context(), 0);
-  runCategoryCommand(context(), kMoveMinorUp);
-  runCategoryCommand(context(), kDeleteMinor);
+  runCategoryCommand(context(), kMoveMinorCategoryUp);
+  runCategoryCommand(context(), kDeleteMinorCategory);
   EXPECT_EQ(changes().size(), 4u);
   EXPECT_TRUE(f.ui.messages.empty());
 }
@@ -211,8 +205,8 @@ TEST_F(CategoriesPageTest, AFailedWriteIsShownAndTheListsShowTheBookAsItIs) {
   f.book().changes = &refusing;
   f.bookFixture().enableExchange();
 
-  runCategoryCommand(context(), kDeleteMajor);
-  runCategoryCommand(context(), kMoveMinorDown);
+  runCategoryCommand(context(), kDeleteMajorCategory);
+  runCategoryCommand(context(), kMoveMinorCategoryDown);
   ASSERT_EQ(f.ui.messages.size(), 3u);  // the question, then two failures
   EXPECT_EQ(f.ui.messages[1].caption, MessageCaption::Error);
   EXPECT_NE(f.ui.messages[1].text.find("desktop"), std::string::npos);

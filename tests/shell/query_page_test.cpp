@@ -45,7 +45,9 @@ class QueryPageTest : public ::testing::Test {
   Screen& screen() { return f.screen(); }
   std::vector<Row> rows() { return screen().at(kQueryList).rows; }
   const std::string& text(int id) { return screen().at(id).text; }
-  int32_t selectedId() { return std::stoi(std::string(screen().cell(kQueryList, screen().selectedRow(kQueryList), 3))); }
+  int32_t selectedId() {
+    return std::stoi(std::string(screen().cell(kQueryList, screen().selectedRow(kQueryList), 3)));
+  }
   void select(int row) {
     screen().selectRow(kQueryList, row);
     querySelectionChanged(context(), row);
