@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -103,23 +104,41 @@ TEST_F(EntryCommandTest, ARefusedSaveSaysTheDialogsMessageOnStderr) {
 }
 
 TEST_F(EntryCommandTest, AnOptionTheDialogDoesNotOfferNamesTheChoices) {
+  // A lunch in cash, with one option replaced or added.
+  auto lunch = [](const std::string& name, const std::string& value) {
+    std::vector<std::string> args = {"add", "--date", "2007-03-04", "--kind", "지출", "--major", "식비",
+                                     "--minor", "외식", "--content", "점심", "--amount", "100"};
+    const auto given = std::find(args.begin(), args.end(), name);
+    if (given != args.end()) {
+      given[1] = value;
+    } else {
+      args.insert(args.end(), {name, value});
+    }
+    return args;
+  };
   struct Case {
-    std::vector<std::string> options;
+    std::vector<std::string> args;
     std::string said;
   } cases[] = {
-      {{"--kind", "수입", "--major", "식비", "--minor", "외식"}, "\"고정수입\", \"기타수입\", \"전월이월\""},
-      {{"--kind", "지출", "--major", "식비", "--minor", "외식", "--means", "99999"}, "\"휴대폰 결제\""},
-      {{"--kind", "지출", "--major", "식비", "--minor", "외식", "--instalments", "3"}, "--instalments does not apply"},
-      {{"--kind", "카드지출", "--major", "식비", "--minor", "외식", "--instalments", "25"}, "\"24개월\""},
-      {{"--kind", "지출", "--major", "식비", "--minor", "외식", "--date", "2007-02-30"}, "not a valid date"},
+      {lunch("--major", "급여"), "\"식비\", \"주거/통신\""},
+      {lunch("--minor", "급여"), "\"주식\", \"부식\", \"외식\", \"기타\""},
+      {lunch("--means", "99999"), "\"현금\", \"휴대폰 결제\", \"국민 생활비 나\""},
+      {lunch("--to", "현금"), "--to does not apply to 지출"},
+      {lunch("--instalments", "3"), "--instalments does not apply to 지출"},
+      {lunch("--date", "2007-02-30"), "not a valid date"},
+      {lunch("--content", std::string(41, 'x')), "--content"},
   };
   for (const Case& c : cases) {
-    std::vector<std::string> args = {"add", "--date", "2007-03-04", "--content", "내용", "--amount", "100"};
-    args.insert(args.end(), c.options.begin(), c.options.end());
-    const testing::CliRun run = entry(args);
+    const testing::CliRun run = entry(c.args);
     EXPECT_EQ(run.status, 2) << c.said;
     EXPECT_NE(run.err.find(c.said), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
   }
+  std::vector<std::string> card = lunch("--kind", "카드지출");
+  card.insert(card.end(), {"--instalments", "25"});
+  const testing::CliRun run = entry(card);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("\"일시불\", \"2개월\""), std::string::npos) << run.err;
 }
 
 TEST_F(EntryCommandTest, EditChangesTheFieldsGivenAndDeleteRemoves) {
