@@ -1,4 +1,4 @@
-// lunar and holiday: the calendar facts the books page shows beside a date.
+// lunar, holiday and holidays: the calendar facts the books page shows beside a date.
 
 #include "calendar/date_text.h"
 #include "calendar/lunar_calendar.h"
@@ -13,6 +13,7 @@ namespace {
 
 std::string lunarDate;
 std::string holidayDate;
+int holidaysYear = 0;
 
 // A date argument must be a real calendar date written "YYYY-MM-DD".
 std::string checkDate(const std::string& text) {
@@ -47,6 +48,19 @@ const CommandRegistration kHoliday{{
       } else {
         printLine(c.out, {"no"});
       }
+      return kExitDone;
+    },
+    true,
+}};
+
+const CommandRegistration kHolidays{{
+    "holidays",
+    "the holidays of YEAR, one DATE<TAB>NAME line each, in date order",
+    [](CLI::App& app) {
+      app.add_option("YEAR", holidaysYear, "a year, 1841 to 2050")->required()->check(CLI::Range(1841, 2050));
+    },
+    [](CommandContext& c) {
+      for (const HolidayDay& day : holidaysOfYear(c.book(), holidaysYear)) printLine(c.out, {day.date, day.name});
       return kExitDone;
     },
     true,

@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <utility>
 
+#include "platform/utf8_text.h"
+
 namespace coinest {
 
 namespace {
@@ -32,42 +34,6 @@ class CachedConverter {
   const char* from_;
   iconv_t cd_ = kNoConverter;
 };
-
-// Offset of the first byte that does not start a well-formed UTF-8 sequence, or npos.
-std::size_t firstInvalidUtf8(std::string_view text) {
-  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-  const std::size_t size = text.size();
-  std::size_t i = 0;
-  while (i < size) {
-    const unsigned char lead = bytes[i];
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    }
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3;
-      if (lead == 0xE0) low = 0xA0;   // overlong
-      if (lead == 0xED) high = 0x9F;  // surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-      if (lead == 0xF0) low = 0x90;   // overlong
-      if (lead == 0xF4) high = 0x8F;  // above U+10FFFF
-    } else {
-      return i;
-    }
-    if (size - i < length) return i;
-    if (bytes[i + 1] < low || bytes[i + 1] > high) return i;
-    for (std::size_t k = 2; k < length; ++k) {
-      if (bytes[i + k] < 0x80 || bytes[i + k] > 0xBF) return i;
-    }
-    i += length;
-  }
-  return std::string_view::npos;
-}
 
 CodePageResult failed(CodePageError error, std::size_t offset) {
   CodePageResult result;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "support/cli_runner.h"
 #include "support/temp_dir.h"
 
@@ -31,6 +33,39 @@ TEST(CalendarCommands, LunarAndHoliday) {
     EXPECT_EQ(run.status, c.status) << c.args[1] << ": " << run.err;
     EXPECT_EQ(run.out, c.out) << c.args[1];
   }
+}
+
+// A year's holidays as DATE<TAB>NAME lines, the user's file read at the opening with a bad line
+// reported by its number, and the single-date lookup agreeing with the list.
+TEST(CalendarCommands, HolidaysOfAYear) {
+  testing::TempDir dir;
+  const std::filesystem::path root = dir / "root";
+  std::filesystem::create_directories(root);
+  { std::ofstream(root / "holidays.txt") << "2026-05-01\t근로자의 날\n2026-13-01\t잘못\n"; }
+  const std::vector<std::string> base = {"--root", root.string()};
+  auto run = [&](std::vector<std::string> args) {
+    args.insert(args.begin(), base.begin(), base.end());
+    return testing::runCli(args, dir.path());
+  };
+  const testing::CliRun year = run({"holidays", "2026"});
+  EXPECT_EQ(year.status, 0) << year.err;
+  EXPECT_EQ(year.out,
+            "2026-01-01\t신정\n2026-02-16\t\n2026-02-17\t설날\n2026-02-18\t\n2026-03-01\t삼일절\n"
+            "2026-03-02\t대체공휴일\n2026-05-01\t근로자의 날\n2026-05-05\t어린이날\n2026-05-24\t부처님오신날\n"
+            "2026-05-25\t대체공휴일\n2026-06-03\t지방선거\n2026-06-06\t현충일\n2026-08-15\t광복절\n"
+            "2026-08-17\t대체공휴일\n2026-09-24\t\n2026-09-25\t추석\n2026-09-26\t\n2026-10-03\t개천절\n"
+            "2026-10-05\t대체공휴일\n2026-10-09\t한글날\n2026-12-25\t성탄절\n");
+  EXPECT_EQ(year.err, "holidays.txt: line 2: \"2026-13-01\" is not a date of the form YYYY-MM-DD\n");
+
+  const testing::CliRun stored = run({"holidays", "2009"});
+  EXPECT_EQ(stored.status, 0) << stored.err;
+  EXPECT_NE(stored.out.find("2009-10-03\t추석\n"), std::string::npos) << stored.out;
+  EXPECT_EQ(stored.out.find("2009-10-03\t개천절"), std::string::npos) << stored.out;
+
+  EXPECT_EQ(run({"holiday", "2026-05-01"}).out, "yes\t근로자의 날\n");
+  EXPECT_EQ(run({"holiday", "2026-10-05"}).out, "yes\t대체공휴일\n");
+  EXPECT_EQ(run({"holidays", "1840"}).status, 2);
+  EXPECT_EQ(run({"holidays", "next"}).status, 2);
 }
 
 }  // namespace

@@ -111,6 +111,20 @@ TEST_F(ShellTest, HolidayCaptionAndRedSundayStyleForAHoliday) {
   EXPECT_EQ(shell->screen().at(21114).text, "삼일절");
 }
 
+// A year the holiday table holds no rows for: the holidays by rule, substitutes included, are red
+// and named; no other weekday is.
+TEST_F(ShellTest, HolidaysByRuleInAYearWithoutStoredRows) {
+  auto shell = startShell({2026, 5, 25});
+  EXPECT_TRUE(shell->screen().at(20124).visible);
+  EXPECT_EQ(shell->screen().at(20124).text, "5월 25일 (월)");
+  EXPECT_EQ(shell->screen().at(21114).text, "대체공휴일");
+  std::vector<int> red;
+  for (const BookCalendarCell& cell : shell->screen().calendar.cells) {
+    if (cell.red && !cell.nextMonth) red.push_back(cell.day);
+  }
+  EXPECT_EQ(red, (std::vector<int>{3, 5, 10, 17, 24, 25, 31}));
+}
+
 TEST_F(ShellTest, AnExistingBookWithoutTheRegistryValueGetsItsHolidaysRefreshedOnce) {
   withBook([](Book&) {});
   auto shell = startShell();
