@@ -1,20 +1,219 @@
 #include "shell/books_page.h"
 
+#include <array>
+#include <string>
+
+#include "calendar/date_text.h"
+#include "calendar/lunar_calendar.h"
+#include "ledger/entry_rules.h"
+#include "shell/detail_panel.h"
 #include "shell/shell_context.h"
+#include "store/holiday_table.h"
 
 namespace coinest {
 
-void redrawBooksPage(ShellContext&) {}
-void setBookViewMode(ShellContext&, char) {}
-void moveBookPeriod(ShellContext&, int) {}
-void showBookToday(ShellContext&) {}
-void moveBookMonth(ShellContext&, int) {}
-void pickCalendarDay(ShellContext&, int, int) {}
-void restoreBooksList(ShellContext&) {}
-void booksSelectionChanged(ShellContext&, int) {}
-void showEntryDetail(ShellContext&) {}
-void hideEntryDetail(ShellContext&) {}
-void deleteSelectedEntry(ShellContext&) {}
-void forgetBookRead(ShellContext&) {}
+namespace {
+
+constexpr int kRangeStartField = 20047;
+constexpr int kRangeEndField = 20048;
+constexpr int kIncomeTotal = 21047;
+constexpr int kExpenseTotal = 21048;
+constexpr int kCashTotal = 21049;
+constexpr int kYearField = 20100;
+constexpr int kMonthField = 20101;
+constexpr int kLunarField = 20110;
+constexpr int kHolidayField = 21114;
+constexpr std::array<int, 3> kModeButtons{21032, 21033, 21034};  // day, week, month
+constexpr std::array<std::string_view, 3> kModeTitles{"일별 장부", "주별 장부", "월별 장부"};
+constexpr int kTitleHeader = 20043;
+constexpr int kRangeHeader = 20044;
+
+// The seven date captions differ only in colour: Sunday or holiday, Monday to Friday, Saturday.
+constexpr int kSundayCaption = 20124;
+constexpr int kSaturdayCaption = 20130;
+
+constexpr std::array<std::string_view, 7> kWeekdayNames{"일", "월", "화", "수", "목", "금", "토"};
+constexpr std::string_view kDeleteQuestion = "장부 자료를 삭제 하시겠습니까?";
+
+BookViewMode modeOf(const ShellState& state) { return bookViewModeOf(state.bookViewMode).value_or(BookViewMode::Day); }
+
+int modeIndex(BookViewMode mode) {
+  switch (mode) {
+    case BookViewMode::Week: return 1;
+    case BookViewMode::Month: return 2;
+    case BookViewMode::Day: break;
+  }
+  return 0;
+}
+
+std::vector<ListRowCells> listRows(const std::vector<BookRow>& rows) {
+  std::vector<ListRowCells> cells;
+  cells.reserve(rows.size());
+  for (const BookRow& row : rows) cells.push_back({row.date, row.content, row.amount, std::to_string(row.entryId)});
+  return cells;
+}
+
+// The caption of the selected date: "3월 5일 (월)" in the colour of its weekday, the Sunday colour
+// for a holiday; the lunar date and the holiday's name under it.
+void showDateCaptions(ShellContext& context) {
+  Screen& screen = context.screen;
+  const std::string& date = context.state.bookDate;
+  const DateFields fields = readDateText(date);
+  const DateTime day = addDays(fields.year, fields.month, fields.day, 0);
+  const std::optional<std::string> holiday = holidayNameOf(context.book, date);
+  int caption = kSundayCaption + day.dayOfWeek;
+  if (holiday || day.dayOfWeek == 0) caption = kSundayCaption;
+  if (!holiday && day.dayOfWeek == 6) caption = kSaturdayCaption;
+  context.books.dateCaption = caption;
+  screen.setText(caption, std::to_string(fields.month) + "월 " + std::to_string(fields.day) + "일 (" +
+                              std::string(kWeekdayNames[day.dayOfWeek]) + ")");
+  const std::optional<LunarDate> lunar = solarToLunar(fields.year, fields.month, fields.day);
+  screen.setText(kLunarField, lunar ? lunarCaption(*lunar) : std::string());
+  screen.setText(kHolidayField, holiday.value_or(std::string()));
+}
+
+int32_t selectedEntryId(const ShellContext& context) {
+  const Screen& screen = context.screen;
+  const int row = screen.selectedRow(kBooksList);
+  if (row < 0) return 0;
+  return static_cast<int32_t>(std::stol(std::string(screen.cell(kBooksList, row, 3))));
+}
+
+void showDetailOfSelection(ShellContext& context) {
+  const int32_t id = selectedEntryId(context);
+  if (id == 0) return;
+  showDetailLines(context.screen, entryDetail(context.book, id).value_or(EntryDetail{}));
+}
+
+void rememberSelection(ShellContext& context) {
+  context.state.selectedRow[static_cast<int>(ListPage::Books)] = context.screen.selectedRow(kBooksList);
+}
+
+}  // namespace
+
+void redrawBooksPage(ShellContext& context) {
+  Screen& screen = context.screen;
+  BooksPageState& page = context.books;
+  const BookViewMode mode = modeOf(context.state);
+  {
+    // One snapshot for the whole page: the list, the totals and the calendar agree.
+    TransactionGuard snapshot(context.book.store, TransactionKind::Read);
+    Book& book = context.book;
+    const BookView view = buildBookView(book, page.readCache, {page.period.date, mode, page.selectedEntryId},
+                                        [&book](std::string_view date) { return holidayNameOf(book, date).has_value(); });
+    screen.setRows(kBooksList, listRows(view.rows));
+    screen.selectRow(kBooksList, view.selectedRow ? static_cast<int>(*view.selectedRow) : -1);
+    screen.setText(kIncomeTotal, view.income);
+    screen.setText(kExpenseTotal, view.expense);
+    screen.setText(kCashTotal, view.cash);
+    screen.calendar = view.calendar;
+    screen.setText(kYearField, std::to_string(view.calendar.year) + "년");
+    screen.setText(kMonthField, std::to_string(view.calendar.month) + "월");
+    showDateCaptions(context);
+    (void)snapshot.finish();
+  }
+  screen.setText(kRangeStartField, page.period.start);
+  screen.setText(kRangeEndField, page.period.end);
+  for (int i = 0; i < static_cast<int>(kModeButtons.size()); ++i) screen.setPressed(kModeButtons[i], i == modeIndex(mode));
+  screen.setText(kTitleHeader, kModeTitles[static_cast<std::size_t>(modeIndex(mode))]);
+  screen.setText(kRangeHeader, page.period.start == page.period.end
+                                   ? page.period.start
+                                   : page.period.start + " ~ " + page.period.end.substr(5));
+  rememberSelection(context);
+  if (context.state.booksPanel == PanelMode::Detail) showDetailOfSelection(context);
+  if (context.state.currentPage == PageBooks) context.showPageControls();
+  screen.touch();
+  context.focus(kBooksList);
+}
+
+void setBookViewMode(ShellContext& context, char mode) {
+  context.state.bookViewMode = mode;
+  context.books.period = bookPeriodOf(context.state.bookDate, modeOf(context.state));
+  redrawBooksPage(context);
+}
+
+void moveBookPeriod(ShellContext& context, int step) {
+  const BookViewMode mode = modeOf(context.state);
+  BookPeriod& period = context.books.period;
+  period = step < 0 ? previousBookPeriod(period, mode) : nextBookPeriod(period, mode);
+  context.state.bookDate = period.date;
+  redrawBooksPage(context);
+}
+
+void showBookToday(ShellContext& context) {
+  context.state.bookDate = today(context.book.clock).text;
+  setBookViewMode(context, context.state.bookViewMode);
+}
+
+void moveBookMonth(ShellContext& context, int step) {
+  context.focus(kBooksList);
+  context.state.bookDate = step < 0 ? previousBookMonth(context.state.bookDate) : nextBookMonth(context.state.bookDate);
+  setBookViewMode(context, context.state.bookViewMode);
+}
+
+void pickCalendarDay(ShellContext& context, int day, int row) {
+  const BookCalendar& shown = context.screen.calendar;
+  const std::optional<DateText> picked = calendarDayPick(shown.year, shown.month, day, row);
+  if (!picked) return;
+  context.state.bookDate = *picked;
+  setBookViewMode(context, context.state.bookViewMode);
+}
+
+void restoreBooksList(ShellContext& context) {
+  context.screen.selectRow(kBooksList, context.state.selectedRow[static_cast<int>(ListPage::Books)]);
+}
+
+void booksSelectionChanged(ShellContext& context, int row) {
+  context.screen.selectRow(kBooksList, row);
+  rememberSelection(context);
+  context.books.selectedEntryId = selectedEntryId(context);
+  if (context.state.booksPanel == PanelMode::Detail) showDetailOfSelection(context);
+}
+
+void showEntryDetail(ShellContext& context) {
+  if (context.screen.rowCount(kBooksList) == 0) return;
+  if (context.screen.selectedRow(kBooksList) < 0) context.screen.selectRow(kBooksList, 0);
+  context.state.booksPanel = PanelMode::Detail;
+  showDetailOfSelection(context);
+  context.showPageControls();
+  context.focus(kBooksList);
+}
+
+void hideEntryDetail(ShellContext& context) {
+  context.state.booksPanel = PanelMode::List;
+  context.showPageControls();
+  context.focus(kBooksList);
+}
+
+void deleteSelectedEntry(ShellContext& context) {
+  Screen& screen = context.screen;
+  context.focus(kBooksList);
+  const int row = screen.selectedRow(kBooksList);
+  const int32_t id = selectedEntryId(context);
+  if (screen.rowCount(kBooksList) == 0 || id == 0) return;
+  if (!context.ui.askYesNo(kDeleteQuestion)) return;
+  context.ui.setWaitCursor(true);
+  const bool deleted = deleteEntry(context.book, id);
+  context.ui.setWaitCursor(false);
+  if (!deleted) {
+    const std::string& reason = context.book.store.lastError();
+    if (!reason.empty()) context.ui.showMessage(reason, MessageCaption::Error);
+    return;
+  }
+  forgetBookRead(context);
+  forgetSettlementRead(context);
+  context.books.selectedEntryId = 0;
+  const int rowsLeft = screen.rowCount(kBooksList) - 1;
+  redrawBooksPage(context);
+  // The row that took the deleted one's place, or the one above when it was the last.
+  screen.selectRow(kBooksList, std::min(row, rowsLeft - 1));
+  booksSelectionChanged(context, screen.selectedRow(kBooksList));
+  context.state.rebuild(ListPage::Settlement) = true;
+  context.state.rebuild(ListPage::Query) = true;
+  context.query.model.entriesChanged();
+  context.focus(kBooksList);
+}
+
+void forgetBookRead(ShellContext& context) { context.books.readCache.invalidate(); }
 
 }  // namespace coinest

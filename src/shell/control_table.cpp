@@ -81,12 +81,12 @@ constexpr ControlSpec kLayout[] = {
 
     // Query page.
     list(kQueryList, PageQuery, {3, 34, 234, 90}, kEntryColumns),
-    button(20021, PageQuery, {1, 17, 51, 16}),
-    button(20022, PageQuery, {52, 17, 89, 16}),
-    button(20023, PageQuery, {141, 17, 98, 16}),
-    button(21097, PageQuery, {1, 140, 19, 35}),
-    button(21098, PageQuery, {1, 175, 19, 34}),
-    button(21115, PageQuery, {1, 209, 19, 35}),
+    button(20021, PageQuery, {1, 17, 51, 16}, "일자"),
+    button(20022, PageQuery, {52, 17, 89, 16}, "항목"),
+    button(20023, PageQuery, {141, 17, 98, 16}, "금액"),
+    button(21097, PageQuery, {1, 140, 19, 35}, "장\n부"),
+    button(21098, PageQuery, {1, 175, 19, 34}, "카\n드"),
+    button(21115, PageQuery, {1, 209, 19, 35}, "통\n장"),
     field(21043, PageQuery, {20, 141, 218, 102}),
     // queryKind 0: the books query.
     in(QueryBooks, button(21074, PageQuery, {3, 126, 12, 12}, "+")),
@@ -146,9 +146,9 @@ constexpr ControlSpec kLayout[] = {
     field(21048, PageBooks, {91, 124, 65, 15}, Right, "99,999,999"),
     button(21052, PageBooks, {155, 125, 12, 12}, "="),
     field(21049, PageBooks, {166, 124, 72, 15}, Right, "+99,999,999"),
-    button(21032, PageBooks, {1, 140, 19, 35}),  // day
-    button(21033, PageBooks, {1, 175, 19, 34}),  // week
-    button(21034, PageBooks, {1, 209, 19, 35}),  // month
+    button(21032, PageBooks, {1, 140, 19, 35}, "일\n별"),
+    button(21033, PageBooks, {1, 175, 19, 34}, "주\n별"),
+    button(21034, PageBooks, {1, 209, 19, 35}, "월\n별"),
     field(20045, PageBooks, {19, 141, 219, 102}),
     field(20046, PageBooks, {20, 141, 217, 100}),
     in(NeverShown, singleLine(field(20047, PageBooks, {44, 141, 84, 15}))),   // range start
@@ -179,8 +179,8 @@ constexpr ControlSpec kLayout[] = {
 
     // Reservations page.
     list(kReservationList, PageReservations, {3, 34, 234, 209}, kReservationColumns),
-    button(20111, PageReservations, {1, 17, 128, 16}),
-    button(20112, PageReservations, {129, 17, 110, 16}),
+    button(20111, PageReservations, {1, 17, 128, 16}, "예약일 / 항목"),
+    button(20112, PageReservations, {129, 17, 110, 16}, "금액"),
 
     // Settlement page.
     list(kSettlementList, PageSettlement, {3, 34, 234, 105}, kSettlementColumns),
@@ -214,8 +214,8 @@ constexpr ControlSpec kLayout[] = {
     list(kMinorCategoryList, PageCategories, {3, 34, 234, 105}, kMinorCategoryColumns),
     button(20142, PageCategories, {1, 17, 106, 16}),
     button(20143, PageCategories, {107, 17, 132, 16}),
-    button(21041, PageCategories, {1, 140, 19, 52}),  // income
-    button(21042, PageCategories, {1, 192, 19, 52}),  // expense
+    button(21041, PageCategories, {1, 140, 19, 52}, "수\n입"),
+    button(21042, PageCategories, {1, 192, 19, 52}, "지\n출"),
     list(kMajorCategoryList, PageCategories, {19, 141, 219, 102}, kMajorCategoryColumns, true),
 
     // The detail panel of the books, assets and query pages.

@@ -20,6 +20,7 @@ namespace coinest {
 struct ShellContext;
 class ObjectStore;
 class ChangeFileWriter;
+class DayChangeDetector;
 struct Book;
 
 struct ShellOptions {
@@ -104,7 +105,7 @@ class Shell {
   bool closeRequested_ = false;
   bool shiftArmed_ = false;
   bool enterArmed_ = false;
-  bool firstTickDone_ = false;
+  std::unique_ptr<DayChangeDetector> dayChange_;
 
   friend class ShellDispatch;
 };

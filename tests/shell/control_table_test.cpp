@@ -113,7 +113,7 @@ TEST(ControlTable, SpotChecksAcrossThePages) {
       {21091, Button, PageSettlement, {117, 224, 47, 14}, "기타지출", Left, Page},
       {21094, Field, PageSettlement, {53, 194, 65, 15}, "", Right, Page},
       {20134, Button, PageSettlement, {149, 17, 90, 16}, "기간", Left, Page},
-      {21042, Button, PageCategories, {1, 192, 19, 52}, "", Left, Page},
+      {21042, Button, PageCategories, {1, 192, 19, 52}, "지\n출", Left, Page},
       {21111, Caption, kDetailPanelPages, {8, 180, 220, 14}, "세부내용4", Left, DetailPanel},
       {kReservationList, List, PageReservations, {3, 34, 234, 209}, "", Left, Page},
   };
