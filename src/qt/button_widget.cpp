@@ -15,21 +15,6 @@ constexpr std::array<std::pair<int, int>, 6> kTabPages = {{
     {20016, PageReservations}, {20018, PageCategories}, {20012, PageAssets},
 }};
 
-// The mode and kind buttons are drawn with images of their words; these are the words.
-QString imageWords(int id) {
-  switch (id) {
-    case 21032: return QStringLiteral("일별");
-    case 21033: return QStringLiteral("주별");
-    case 21034: return QStringLiteral("월별");
-    case 21097: return QStringLiteral("장부");
-    case 21098: return QStringLiteral("카드");
-    case 21115: return QStringLiteral("계좌");
-    case 21041: return QStringLiteral("수입");
-    case 21042: return QStringLiteral("지출");
-    default: return {};
-  }
-}
-
 // A header strip: the buttons of a page's row at y 17 drawn as the list's column heads.
 bool isHeader(const ControlSpec& spec) { return spec.page >= 0 && spec.rect.y == 17 && spec.rect.height == 16; }
 
@@ -62,8 +47,8 @@ void ButtonWidget::setState(const QString& text, bool current) {
 void ButtonWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QRect area = rect();
-  QString words = text().isEmpty() ? imageWords(spec_.id) : text();
-  const bool vertical = area.height() > area.width() * 3 / 2 && words.size() > 1;
+  // The tall mode and kind buttons carry one letter a line.
+  const bool vertical = text().contains(QLatin1Char('\n'));
   int pixels = std::min(kViewFontPixels, spec_.rect.height - 2);
   bool bold = current_;
   QColor back, fore;
@@ -93,14 +78,7 @@ void ButtonWidget::paintEvent(QPaintEvent*) {
   if (isDown()) painter.fillRect(area, QColor(0, 0, 0, 40));
   painter.setFont(viewFont(pixels, bold, scale_));
   painter.setPen(fore);
-  if (vertical) {
-    // A tall narrow button reads top to bottom, one letter a line.
-    QStringList letters;
-    for (QChar letter : words) letters << QString(letter);
-    painter.drawText(area, Qt::AlignCenter, letters.join(QLatin1Char('\n')));
-  } else {
-    painter.drawText(area, Qt::AlignCenter, words);
-  }
+  painter.drawText(area, Qt::AlignCenter, text());
 }
 
 }  // namespace coinest::qt

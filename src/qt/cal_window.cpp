@@ -57,9 +57,7 @@ void CalWindow::paintEvent(QPaintEvent*) {
     QFont font = viewFont(kDayFontPixels, cell.hasEntries, scale_);
     font.setUnderline(cell.current);
     painter.setFont(font);
-    QColor ink = cell.red ? QColor(0xFF, 0, 0) : QColor(0, 0, 0);
-    if (cell.nextMonth) ink = ink.lighter(cell.red ? 150 : 400);
-    painter.setPen(ink);
+    painter.setPen(cell.red ? QColor(0xFF, 0, 0) : QColor(0, 0, 0));
     painter.drawText(area, Qt::AlignCenter, QString::number(cell.day));
   }
 }

@@ -37,7 +37,7 @@ CommandBar::CommandBar(int scale, QWidget* parent) : QWidget(parent) {
       button->setFocusPolicy(Qt::NoFocus);
       button->setIcon(glyphIcon(shape.glyph, scale));
       button->setIconSize(QSize(kButtonSize * scale, kButtonSize * scale));
-      button->setToolTip(qtText(shape.tip));
+      button->setToolTip(qtText(commandBarTip(shape)));
       button->setCheckable(shape.checkable());
       button->setGeometry(x * scale, kButtonY * scale, kButtonSize * scale, kButtonSize * scale);
       button->setStyleSheet(QStringLiteral("QToolButton { border: none; padding: 0; }"

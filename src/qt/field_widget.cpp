@@ -19,6 +19,8 @@ Qt::Alignment qtAlignment(Alignment alignment) {
 // The year and month fields and the settlement month are the page's headings.
 bool emphasised(int id) { return id == 20100 || id == 20101 || id == 21066; }
 
+constexpr int kSmallestFontPixels = 9;
+
 }  // namespace
 
 void applyControlColours(QWidget& widget, const ControlSpec& spec) {
@@ -33,7 +35,7 @@ void applyControlColours(QWidget& widget, const ControlSpec& spec) {
 }
 
 FieldWidget::FieldWidget(const ControlSpec& spec, int scale, QWidget* parent)
-    : QWidget(parent), spec_(spec), text_(qtText(spec.text)) {
+    : QWidget(parent), spec_(spec), scale_(scale), text_(qtText(spec.text)) {
   setFont(viewFont(emphasised(spec.id) ? kEmphasisFontPixels : kViewFontPixels, emphasised(spec.id), scale));
   applyControlColours(*this, spec);
   setFocusPolicy(Qt::ClickFocus);
@@ -48,9 +50,22 @@ void FieldWidget::setText(const QString& text) {
 void FieldWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setPen(palette().color(QPalette::WindowText));
+  const QRect area = rect().adjusted(1, 0, -1, 0);
+  const bool oneLine = spec_.singleLine || area.height() < 2 * fontMetrics().lineSpacing();
   int flags = static_cast<int>(qtAlignment(spec_.alignment));
-  flags |= spec_.singleLine ? static_cast<int>(Qt::AlignVCenter) : static_cast<int>(Qt::AlignTop | Qt::TextWordWrap);
-  painter.drawText(rect().adjusted(1, 0, -1, 0), flags, text_);
+  if (oneLine) {
+    flags |= Qt::AlignVCenter;
+    // A value wider than its field (the largest totals) is written smaller rather than cut:
+    // the digits that would go are the ones that matter.
+    QFont font = this->font();
+    while (font.pixelSize() > kSmallestFontPixels * scale_ && QFontMetrics(font).horizontalAdvance(text_) > area.width()) {
+      font.setPixelSize(font.pixelSize() - 1);
+    }
+    painter.setFont(font);
+  } else {
+    flags |= Qt::AlignTop | Qt::TextWordWrap;
+  }
+  painter.drawText(area, flags, text_);
 }
 
 void FieldWidget::focusInEvent(QFocusEvent* event) {

@@ -29,6 +29,7 @@ class FieldWidget : public QWidget {
 
  private:
   const ControlSpec& spec_;
+  int scale_;
   QString text_;
 };
 

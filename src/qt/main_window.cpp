@@ -100,6 +100,7 @@ void MainWindow::buildMenus() {
       });
     }
   };
+  menuBar()->setFont(viewFont(kViewFontPixels, false, scale_));
   addMenu(QStringLiteral("파일"), kFileMenu);
   addMenu(QStringLiteral("도움말"), kHelpMenu);
   const auto accelerator = [this](const char* keys, int command) {

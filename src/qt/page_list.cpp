@@ -46,6 +46,8 @@ PageList::PageList(const ControlSpec& spec, int scale, QWidget* parent) : QTreeW
   setFrameShape(QFrame::NoFrame);
   setFont(viewFont(kViewFontPixels, false, scale));
   setFocusPolicy(Qt::StrongFocus);
+  // The narrow date column holds "03-05" only without the style's cell margins.
+  setStyleSheet(QStringLiteral("QTreeWidget::item { padding: 0px; margin: 0px; border: 0px; }"));
   applyControlColours(*this, spec);
   if (spec.columns.empty()) {
     setColumnCount(1);
@@ -130,10 +132,12 @@ QPoint PageList::currentRowCentre() const {
 
 void PageList::mousePressEvent(QMouseEvent* event) {
   held_ = false;
-  pressPoint_ = event->position().toPoint();
+  // Mouse events arrive from the viewport, in its coordinates.
+  const QPoint inViewport = event->position().toPoint();
+  pressPoint_ = viewport()->mapTo(this, inViewport);
   if (event->button() == Qt::RightButton) {
     // A right click selects the row under it first, as the tap before a hold does.
-    if (QTreeWidgetItem* item = itemAt(viewport()->mapFrom(this, pressPoint_))) setCurrentItem(item);
+    if (QTreeWidgetItem* item = itemAt(inViewport)) setCurrentItem(item);
     if (onHeld) onHeld(pressPoint_);
     return;
   }
@@ -142,7 +146,7 @@ void PageList::mousePressEvent(QMouseEvent* event) {
 }
 
 void PageList::mouseMoveEvent(QMouseEvent* event) {
-  if ((event->position().toPoint() - pressPoint_).manhattanLength() > 6) holdTimer_.stop();
+  if ((viewport()->mapTo(this, event->position().toPoint()) - pressPoint_).manhattanLength() > 6) holdTimer_.stop();
   QTreeWidget::mouseMoveEvent(event);
 }
 

@@ -117,7 +117,6 @@ bool QtShellUi::runProgressDialog(std::string_view title, int maximum, int posit
 }
 
 int QtShellUi::trackPopupMenu(const PopupMenu& menu, std::optional<ScreenPoint> at) {
-  if (screenshotMode_) return 0;
   QMenu qmenu(window_);
   qmenu.setFont(viewFont(kViewFontPixels, false, scale_));
   for (const PopupItem& item : menu.items) {
@@ -140,7 +139,7 @@ int QtShellUi::trackPopupMenu(const PopupMenu& menu, std::optional<ScreenPoint> 
   return chosen ? chosen->data().toInt() : 0;
 }
 
-QAction* QtShellUi::execMenu(QMenu& menu, QPoint at) { return menu.exec(at); }
+QAction* QtShellUi::execMenu(QMenu& menu, QPoint at) { return screenshotMode_ ? nullptr : menu.exec(at); }
 
 void QtShellUi::runLoginDialog(LoginDialog& dialog) {
   if (screenshotMode_) {

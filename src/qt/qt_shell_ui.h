@@ -47,8 +47,8 @@ class QtShellUi : public ShellUi {
   bool screenshotMode() const { return screenshotMode_; }
 
  protected:
-  // Runs the built menu at `at` (screen coordinates) and returns the chosen action or nullptr.
-  // Tests override it to look at the menu instead.
+  // Runs the built menu at `at` (screen coordinates) and returns the chosen action or nullptr
+  // (always nullptr in screenshot mode). Tests override it to look at the menu instead.
   virtual QAction* execMenu(QMenu& menu, QPoint at);
 
  private:

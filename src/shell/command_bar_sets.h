@@ -41,11 +41,15 @@ enum class CommandGlyph {
 struct CommandBarButton {
   int command = 0;
   CommandGlyph glyph = CommandGlyph::Detail;
-  std::string_view tip = {};  // UTF-8; the popup menus' text of the command where one has it
+  std::string_view tip = {};  // UTF-8; empty where a popup menu's item names the command
 
   bool separator() const { return command == 0; }
   bool checkable() const { return command == kMinorRowsButton; }
 };
+
+// The tooltip of a button: the text of the popup item that stands for the same command, else
+// the button's own.
+std::string_view commandBarTip(const CommandBarButton& button);
 
 // The buttons of set `set` (1 to 10) left to right; empty for any other number.
 std::span<const CommandBarButton> commandBarSet(int set);

@@ -41,7 +41,7 @@ TEST(CommandBarSets, OnlyTheMinorRowsSwitchChecksAndEveryButtonHasATip) {
   for (int set = 1; set <= kCommandBarSetCount; ++set) {
     for (const CommandBarButton& button : commandBarSet(set)) {
       if (button.separator()) continue;
-      EXPECT_FALSE(button.tip.empty()) << button.command;
+      EXPECT_FALSE(commandBarTip(button).empty()) << button.command;
       if (button.checkable()) {
         ++checkable;
         EXPECT_EQ(button.command, kMinorRowsButton);
@@ -49,6 +49,19 @@ TEST(CommandBarSets, OnlyTheMinorRowsSwitchChecksAndEveryButtonHasATip) {
     }
   }
   EXPECT_EQ(checkable, 1);
+}
+
+TEST(CommandBarSets, APopupMenusCommandIsTippedWithItsItemText) {
+  const std::map<int, std::string_view> expected = {
+      {10118, "자세히 보기"}, {10103, "장부 삭제하기"}, {10304, "결산 년월 변경하기"},
+      {10506, "항목순서 아래로 이동하기"}, {10407, "돌아가기"}, {10701, "계산기"}};
+  for (int set = 1; set <= kCommandBarSetCount; ++set) {
+    for (const CommandBarButton& button : commandBarSet(set)) {
+      if (const auto found = expected.find(button.command); found != expected.end()) {
+        EXPECT_EQ(commandBarTip(button), found->second) << button.command;
+      }
+    }
+  }
 }
 
 }  // namespace
