@@ -4,7 +4,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QPainter>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 
 #include "qt/field_widget.h"
 #include "qt/qt_style.h"
@@ -15,6 +17,31 @@ namespace {
 
 // A press held this long without moving opens the popup menu, as tap-and-hold does.
 constexpr int kHoldMilliseconds = 600;
+
+// Cells written with one pixel of margin and cut rather than shortened with an ellipsis: the
+// narrow date column holds "03-05" only so, as the device's list did.
+class TightCellDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    const bool selected = option.state & QStyle::State_Selected;
+    const QPalette::ColorGroup group = option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+    if (selected) painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+    painter->save();
+    painter->setFont(option.font);
+    painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+    const QVariant alignment = index.data(Qt::TextAlignmentRole);
+    const int flags = alignment.isValid() ? alignment.toInt() : static_cast<int>(Qt::AlignLeft | Qt::AlignVCenter);
+    painter->setClipRect(option.rect);
+    painter->drawText(option.rect.adjusted(1, 0, -1, 0), flags, index.data(Qt::DisplayRole).toString());
+    painter->restore();
+  }
+
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    return QSize(QStyledItemDelegate::sizeHint(option, index).width(), QFontMetrics(option.font).height() + 2);
+  }
+};
 
 }  // namespace
 
@@ -46,8 +73,7 @@ PageList::PageList(const ControlSpec& spec, int scale, QWidget* parent) : QTreeW
   setFrameShape(QFrame::NoFrame);
   setFont(viewFont(kViewFontPixels, false, scale));
   setFocusPolicy(Qt::StrongFocus);
-  // The narrow date column holds "03-05" only without the style's cell margins.
-  setStyleSheet(QStringLiteral("QTreeWidget::item { padding: 0px; margin: 0px; border: 0px; }"));
+  setItemDelegate(new TightCellDelegate(this));
   applyControlColours(*this, spec);
   if (spec.columns.empty()) {
     setColumnCount(1);
