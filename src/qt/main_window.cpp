@@ -36,6 +36,22 @@ constexpr MenuItem kFileMenu[] = {
 };
 constexpr MenuItem kHelpMenu[] = {{kAboutCommand, "Brivanta 가계부 정보"}};
 
+// The window's icon where the desktop's theme has none: the book's first letter on its blue.
+QIcon drawnWindowIcon() {
+  QPixmap pixmap(32, 32);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(colour(kTabStrip));
+  painter.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
+  painter.setPen(Qt::white);
+  painter.setFont(viewFont(20, true, 1));
+  painter.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, QStringLiteral("가"));
+  painter.end();
+  return QIcon(pixmap);
+}
+
 }  // namespace
 
 ScreenArea::ScreenArea(int scale, QWidget* parent)
@@ -59,7 +75,7 @@ void ScreenArea::paintEvent(QPaintEvent*) {
 
 MainWindow::MainWindow(Shell& shell, QtShellUi& ui, int scale) : shell_(shell), ui_(ui), scale_(scale) {
   setWindowTitle(QStringLiteral("가계부"));
-  setWindowIcon(QIcon::fromTheme(QStringLiteral("accessories-text-editor"), QIcon(QStringLiteral(":/none"))));
+  setWindowIcon(QIcon::fromTheme(QStringLiteral("x-office-spreadsheet"), drawnWindowIcon()));
   auto* holder = new QWidget(this);
   auto* layout = new QVBoxLayout(holder);
   layout->setContentsMargins(0, 0, 0, 0);
