@@ -184,16 +184,19 @@ void MainWindow::wireControl(const ControlSpec& spec, QWidget* widget) {
       connect(button, &QAbstractButton::clicked, this, [this, id] { callShell([id](Shell& s) { s.command(id); }); });
     }
   } else if (auto* field = qobject_cast<FieldWidget*>(widget)) {
-    field->onFocused = [this, id] {
-      if (!applyingFocus_) callShell([id](Shell& s) { s.fieldFocused(id); });
-    };
+    field->onFocused = fieldFocusHandler(id);
   } else if (auto* note = qobject_cast<ScrollingField*>(widget)) {
-    note->onFocused = [this, id] {
-      if (!applyingFocus_) callShell([id](Shell& s) { s.fieldFocused(id); });
-    };
+    note->onFocused = fieldFocusHandler(id);
   } else if (auto* calendar = qobject_cast<CalWindow*>(widget)) {
     calendar->onDayTapped = [this](int day, int row) { callShell([=](Shell& s) { s.calendarTapped(day, row); }); };
   }
+}
+
+std::function<void()> MainWindow::fieldFocusHandler(int id) {
+  // The focus this window moves itself is no user's tap.
+  return [this, id] {
+    if (!applyingFocus_) callShell([id](Shell& s) { s.fieldFocused(id); });
+  };
 }
 
 QWidget* MainWindow::controlWidget(int id) const {

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <functional>
 #include <unordered_map>
 
 #include "shell/shell.h"
@@ -82,6 +83,7 @@ class MainWindow : public QMainWindow {
   void buildMenus();
   void buildControls();
   void wireControl(const ControlSpec& spec, QWidget* widget);
+  std::function<void()> fieldFocusHandler(int id);
   void applyFocus(int controlId);
   ScreenPoint layoutPoint(QWidget* from, QPoint at) const;
   QPoint keyMenuPoint() const;
