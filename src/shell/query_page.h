@@ -11,20 +11,25 @@ namespace coinest {
 
 struct ShellContext;
 
+// REQUIRES: `model` set from startQueryPageState before the page is first filled (the shell's
+// start does it).
 struct QueryPageModel {
   QueryPageState model;
-  int32_t selectedEntryId = 0;
+  int32_t selectedEntryId = 0;  // the entry of the remembered row (ShellState::selectedRow)
 };
 
-// Fills the fields of `queryKind` and the result list (reading the entries again when the
-// query's criteria or the book changed).
+// Fills the fields of `queryKind` and the result list with the entries read again (the book
+// changed), the first row selected.
 void rebuildQueryList(ShellContext& context);
-// The page shown again: the list filled again, the remembered row selected.
+// The page shown again: the list filled again (read again only when the criteria ask for other
+// entries than those read), the remembered entry selected, or else the remembered row (the last
+// row when the list got shorter).
 void restoreQueryList(ShellContext& context);
-// 21097, 21098, 21115.
+// 21097, 21098, 21115: the field group and the list of the kind, its first row selected, the
+// focus on the list. Another number changes nothing.
 void setQueryKind(ShellContext& context, int kind);
 void querySelectionChanged(ShellContext& context, int row);
-// 10605 and 10606.
+// 10605 (needs a selected row) and 10606; the focus ends on the query list.
 void showQueryDetail(ShellContext& context);
 void hideQueryDetail(ShellContext& context);
 

@@ -4,7 +4,9 @@
 // minor-rows switch and the detail list of one row's entries.
 
 #include <string>
+#include <vector>
 
+#include "ledger/settlement.h"
 #include "ledger/settlement_cache.h"
 
 namespace coinest {
@@ -17,7 +19,12 @@ struct SettlementPageState {
   std::string periodKey;    // "%04d-%02d-01" of the month the list shows; empty: read again
   std::string selectedName; // column 1 of the selected row
   std::string selectedKey;  // the hidden column 3 of the selected row
+  std::vector<SettlementRow> rows;  // what the list shows, row by row
 };
+
+// The hidden column 3 of a settlement row: its kind and major, and its minor for a minor row,
+// which together name the entries the row sums.
+std::string settlementRowKey(const SettlementRow& row);
 
 // Reads (or reuses) the settlement of `settlementYear`/`settlementMonth` and fills the list, the
 // month field and the totals; the remembered row is selected.
@@ -32,7 +39,7 @@ void showSettlementMonth(ShellContext& context, int year, int month);
 // 10307 and 10308.
 void showSettlementDetail(ShellContext& context);
 void hideSettlementDetail(ShellContext& context);
-// 10311.
+// 10311: the list keeps the selected row's category where it is still shown.
 void toggleSettlementMinorRows(ShellContext& context);
 // The next rebuild reads the book again.
 void forgetSettlementRead(ShellContext& context);

@@ -70,6 +70,12 @@ bool deleteAsset(Book& book, int32_t assetId) {
   return tx.commit() && existed;
 }
 
+Status removeAsset(Book& book, int32_t assetId) {
+  TransactionGuard tx(book.store);
+  static_cast<void>(deleteAsset(book, assetId));  // false also for an asset already gone, no failure
+  return tx.finish();
+}
+
 Status replaceAsset(Book& book, const Asset& asset) {
   return replaceJournaled(
       book, ChangeLetter::Asset, asset.assetId, asset, [&] { return deleteAsset(book, asset.assetId); },

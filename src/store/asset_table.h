@@ -33,6 +33,10 @@ Status replaceAsset(Book& book, const Asset& asset);
 // Writes a delete change file (usual rule) whether or not it existed; when it existed and the
 // journal is not suppressed, also deletes the card's instalment rows. Returns whether it existed.
 bool deleteAsset(Book& book, int32_t assetId);
+// deleteAsset as one transaction that reports whether the book took the delete: done also when
+// there was no such asset (its delete change file is still written), failed with the reason when
+// the store or the change for the desktop failed, and then nothing changed.
+Status removeAsset(Book& book, int32_t assetId);
 bool assetIdFree(Book& book, int32_t assetId);
 
 }  // namespace coinest

@@ -22,6 +22,20 @@ std::optional<Reservation> findReservation(Book& book, int32_t reserveId) {
   return findById<Reservation>(book.store, kReservationsTable, reserveId);
 }
 
+std::vector<Reservation> loadReservations(Book& book) {
+  std::vector<Reservation> list;
+  TableHandle t = book.store.openTable(kReservationsTable, kDayOfMonthKey);
+  if (!t) return list;
+  t.seek(SeekMode::SeekFromFirst, 0);
+  for (RecordId r = t.seek(SeekMode::SeekAtLeast, 1); r != 0 && list.size() < kReservationListCapacity;
+       r = t.seek(SeekMode::SeekFromCurrent, 1)) {
+    Reservation reservation;
+    readRecord(t, reservation);
+    list.push_back(std::move(reservation));
+  }
+  return list;
+}
+
 std::vector<int32_t> reservationsOnDay(Book& book, int32_t dayOfMonth) {
   std::vector<int32_t> ids;
   TableHandle t = book.store.openTable(kReservationsTable, kDayOfMonthKey);
@@ -71,6 +85,13 @@ Status replaceReservation(Book& book, Reservation reservation) {
 
 bool deleteReservation(Book& book, int32_t reserveId) {
   return deleteJournaled(book, kReservationsTable, ChangeLetter::Reservation, reserveId);
+}
+
+Status deleteReservationAndLinks(Book& book, int32_t reserveId) {
+  TransactionGuard tx(book.store);
+  static_cast<void>(deleteReservation(book, reserveId));  // false also for one already gone, no failure
+  if (Status links = deleteLinksOfReservation(book, reserveId); !links) book.store.fail(links.reason());
+  return tx.finish();
 }
 
 bool reservationIdFree(Book& book, int32_t reserveId) { return idFree(book.store, kReservationsTable, reserveId); }

@@ -18,8 +18,12 @@ namespace coinest {
 
 // A day of the month lists at most this many reservations (the first found are kept).
 inline constexpr std::size_t kDayListCapacity = 500;
+// The reservations page lists at most this many (the first by day are kept).
+inline constexpr std::size_t kReservationListCapacity = 500;
 
 std::optional<Reservation> findReservation(Book& book, int32_t reserveId);
+// Every reservation with a day of the month of 1 or more, by day (the reservations page).
+std::vector<Reservation> loadReservations(Book& book);
 // The ids of the reservations that fall on this day of the month.
 std::vector<int32_t> reservationsOnDay(Book& book, int32_t dayOfMonth);
 
@@ -38,6 +42,9 @@ Status replaceReservation(Book& book, Reservation reservation);
 // A delete change file (usual) whether or not it existed; returns whether it did. Its links and
 // posted entries stay.
 bool deleteReservation(Book& book, int32_t reserveId);
+// deleteReservation and deleteLinksOfReservation in one transaction: both or neither. Done also
+// when there was no such reservation (its delete change file is still written).
+Status deleteReservationAndLinks(Book& book, int32_t reserveId);
 bool reservationIdFree(Book& book, int32_t reserveId);
 
 // A "C" add change file (usual); while an import is applied an id below 500000 raises the link

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "store/id_counters.h"
@@ -256,6 +257,28 @@ TEST(ReservationTables, AppliedDesktopChangesRaiseCountersAndWriteNoChangeFiles)
   EXPECT_TRUE(addReservation(book, makeReservation({.id = 40000, .dayOfMonth = 12})));
   EXPECT_EQ(readCounters(f.store()).reserveCounter, 20000);
   EXPECT_EQ(f.sink.names(), std::vector<std::string>{"B1 40000"});
+}
+
+TEST(ReservationTables, ThePageListIsByDayFromTheFirstAndDeletesWithItsLinksAsOne) {
+  BookFixture f;
+  Book& book = f.book();
+  for (auto [id, day] : {std::pair{10003, 20}, {10001, 0}, {10002, 3}}) {
+    EXPECT_TRUE(addReservation(book, makeReservation({.id = id, .dayOfMonth = day})));
+  }
+  std::vector<int32_t> ids;
+  for (const Reservation& r : loadReservations(book)) ids.push_back(r.reserveId);
+  EXPECT_EQ(ids, (std::vector<int32_t>{10002, 10003}));  // a day below 1 is no day of a month
+
+  EXPECT_TRUE(addReservationLink(book, {10010, "200703", 10002, 1}));
+  EXPECT_TRUE(addReservationLink(book, {10011, "200703", 10003, 2}));
+  f.enableExchange();
+  EXPECT_TRUE(deleteReservationAndLinks(book, 10002));
+  EXPECT_FALSE(findReservation(book, 10002));
+  EXPECT_FALSE(linkExists(book, 10002, "200703"));
+  EXPECT_TRUE(linkExists(book, 10003, "200703"));
+  EXPECT_EQ(f.sink.names(), std::vector<std::string>{"B3 10002"});
+  // One already gone is no failure: the desktop's copy may still hold it.
+  EXPECT_TRUE(deleteReservationAndLinks(book, 10002));
 }
 
 }  // namespace
