@@ -34,7 +34,13 @@ class TightCellDelegate : public QStyledItemDelegate {
     const QVariant alignment = index.data(Qt::TextAlignmentRole);
     const int flags = alignment.isValid() ? alignment.toInt() : static_cast<int>(Qt::AlignLeft | Qt::AlignVCenter);
     painter->setClipRect(option.rect);
-    painter->drawText(option.rect.adjusted(1, 0, -1, 0), flags, index.data(Qt::DisplayRole).toString());
+    QRect text = option.rect.adjusted(1, 0, -1, 0);
+    if (const QIcon icon = index.data(Qt::DecorationRole).value<QIcon>(); !icon.isNull()) {
+      const int side = option.rect.height() - 2;
+      icon.paint(painter, QRect(option.rect.left() + 1, option.rect.top() + 1, side, side));
+      text.setLeft(text.left() + side + 2);
+    }
+    painter->drawText(text, flags, index.data(Qt::DisplayRole).toString());
     painter->restore();
   }
 
@@ -42,6 +48,22 @@ class TightCellDelegate : public QStyledItemDelegate {
     return QSize(QStyledItemDelegate::sizeHint(option, index).width(), QFontMetrics(option.font).height() + 2);
   }
 };
+
+// The icon of an icon list's rows: a small folder, as the lists of kinds and categories had.
+QIcon rowIcon(int scale) {
+  const int side = 16 * scale;
+  QPixmap pixmap(side, side);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.scale(scale, scale);
+  painter.setPen(QPen(QColor(0x8A, 0x5A, 0x10), 1));
+  painter.setBrush(QColor(0xF2, 0xC1, 0x4E));
+  painter.drawRect(QRectF(1.5, 4.5, 13, 9));
+  painter.drawRect(QRectF(1.5, 2.5, 5, 2));
+  painter.end();
+  return QIcon(pixmap);
+}
 
 }  // namespace
 
@@ -88,6 +110,7 @@ PageList::PageList(const ControlSpec& spec, int scale, QWidget* parent) : QTreeW
   header()->setStretchLastSection(spec.columns.empty());
   // The icon lists keep their selection visible without the focus.
   if (spec.iconList) {
+    rowIcon_ = rowIcon(scale);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
     palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
@@ -121,6 +144,7 @@ bool PageList::setRows(const std::vector<ListRowCells>& rows) {
   items.reserve(static_cast<qsizetype>(rows.size()));
   for (const ListRowCells& cells : rows) {
     auto* item = new QTreeWidgetItem();
+    if (!rowIcon_.isNull()) item->setIcon(0, rowIcon_);
     for (int column = 0; column < static_cast<int>(cells.size()) && column < columnCount(); ++column) {
       item->setText(column, qtText(cells[column]));
       if (column < static_cast<int>(alignments_.size())) item->setTextAlignment(column, alignments_[column]);

@@ -5,6 +5,7 @@
 // user's selection, taps, holds (right click or press-and-hold) and keys as the shell's
 // notifications; rows are only rebuilt when they changed.
 
+#include <QIcon>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -46,6 +47,7 @@ class PageList : public QTreeWidget {
  private:
   std::vector<ListRowCells> rows_;
   std::vector<Qt::Alignment> alignments_;
+  QIcon rowIcon_;  // the icon lists' rows only
   bool quiet_ = false;
   QTimer holdTimer_;
   QPoint pressPoint_;
