@@ -1,6 +1,7 @@
 // The window over a started shell: a new book in a temporary root, today fixed.
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTreeWidget>
 
@@ -112,6 +113,21 @@ TEST_P(StartedWindow, ARightClickOnTheBooksListOpensItsMenuAtThatPoint) {
   EXPECT_EQ(shown.items, (QStringList{"자세히 보기", "-", "장부 등록하기", "장부 수정하기", "장부 삭제하기", "-",
                                       "*일별 보기", "주별보기", "월별 보기", "-", "취소하기"}));
   EXPECT_EQ(shown.at, session_->ui().globalPoint({43, 54}));
+}
+
+TEST_P(StartedWindow, ArrowKeysOnAListReachTheShellAsVirtualKeys) {
+  // Left and right walk the tab row, wrapping at its ends; books is the leftmost tab.
+  const auto press = [this](int list, Qt::Key key) {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(window().list(list), &event);
+  };
+  press(kBooksList, Qt::Key_Left);
+  EXPECT_EQ(session_->shell().state().currentPage, PageAssets);
+  EXPECT_FALSE(window().list(kAssetList)->isHidden());
+  press(kAssetList, Qt::Key_Right);
+  EXPECT_EQ(session_->shell().state().currentPage, PageBooks);
+  press(kBooksList, Qt::Key_Right);
+  EXPECT_EQ(session_->shell().state().currentPage, PageQuery);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, StartedWindow, ::testing::Values(1, 2));
