@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ledger/asset_view.h"
+#include "shell/detail_panel.h"
 #include "shell/list_rows.h"
 #include "shell/shell_context.h"
 #include "store/asset_table.h"
@@ -15,9 +16,6 @@ namespace {
 
 constexpr int kCompanyCaption = 20025;
 constexpr int kNameCaption = 20026;
-// The detail panel's four lines and the note, in the order of the asset's detail.
-constexpr std::array<int, 5> kDetailControls = {21079, 21080, 21081, 21111, 21082};
-
 int& rememberedRow(ShellContext& context) { return context.state.selectedRow[static_cast<int>(ListPage::Assets)]; }
 
 int kindCount() { return static_cast<int>(assetKinds().size()); }
@@ -32,7 +30,7 @@ void fillDetailPanel(ShellContext& context) {
   AssetDetail detail{};
   if (const std::optional<Asset> asset = findAsset(context.book, context.assets.selectedAssetId))
     detail = assetDetail(context.book, *asset);
-  for (std::size_t i = 0; i < kDetailControls.size(); ++i) context.screen.setText(kDetailControls[i], detail[i]);
+  showDetailLines(context.screen, detail);
 }
 
 // Selects `row` of the asset list (nothing outside it) and remembers it with its asset's id;

@@ -7,6 +7,7 @@
 #include "calendar/lunar_calendar.h"
 #include "ledger/entry_rules.h"
 #include "shell/detail_panel.h"
+#include "shell/list_rows.h"
 #include "shell/shell_context.h"
 #include "store/holiday_table.h"
 
@@ -46,13 +47,6 @@ int modeIndex(BookViewMode mode) {
   return 0;
 }
 
-std::vector<ListRowCells> listRows(const std::vector<BookRow>& rows) {
-  std::vector<ListRowCells> cells;
-  cells.reserve(rows.size());
-  for (const BookRow& row : rows) cells.push_back({row.date, row.content, row.amount, std::to_string(row.entryId)});
-  return cells;
-}
-
 // The caption of the selected date: "3월 5일 (월)" in the colour of its weekday, the Sunday colour
 // for a holiday; the lunar date and the holiday's name under it.
 void showDateCaptions(ShellContext& context) {
@@ -73,16 +67,11 @@ void showDateCaptions(ShellContext& context) {
 }
 
 int32_t selectedEntryId(const ShellContext& context) {
-  const Screen& screen = context.screen;
-  const int row = screen.selectedRow(kBooksList);
-  if (row < 0) return 0;
-  return static_cast<int32_t>(std::stol(std::string(screen.cell(kBooksList, row, 3))));
+  return idOfRow(context.screen, kBooksList, context.screen.selectedRow(kBooksList));
 }
 
 void showDetailOfSelection(ShellContext& context) {
-  const int32_t id = selectedEntryId(context);
-  if (id == 0) return;
-  showDetailLines(context.screen, entryDetail(context.book, id).value_or(EntryDetail{}));
+  fillEntryDetailPanel(context.screen, context.book, selectedEntryId(context));
 }
 
 void rememberSelection(ShellContext& context) {
@@ -101,7 +90,7 @@ void redrawBooksPage(ShellContext& context) {
     Book& book = context.book;
     const BookView view = buildBookView(book, page.readCache, {page.period.date, mode, page.selectedEntryId},
                                         [&book](std::string_view date) { return holidayNameOf(book, date).has_value(); });
-    screen.setRows(kBooksList, listRows(view.rows));
+    screen.setRows(kBooksList, entryListCells(view.rows));
     screen.selectRow(kBooksList, view.selectedRow ? static_cast<int>(*view.selectedRow) : -1);
     screen.setText(kIncomeTotal, view.income);
     screen.setText(kExpenseTotal, view.expense);
@@ -173,16 +162,12 @@ void booksSelectionChanged(ShellContext& context, int row) {
 void showEntryDetail(ShellContext& context) {
   if (context.screen.rowCount(kBooksList) == 0) return;
   if (context.screen.selectedRow(kBooksList) < 0) context.screen.selectRow(kBooksList, 0);
-  context.state.booksPanel = PanelMode::Detail;
   showDetailOfSelection(context);
-  context.showPageControls();
-  context.focus(kBooksList);
+  switchPanel(context, context.state.booksPanel, PanelMode::Detail, kBooksList);
 }
 
 void hideEntryDetail(ShellContext& context) {
-  context.state.booksPanel = PanelMode::List;
-  context.showPageControls();
-  context.focus(kBooksList);
+  switchPanel(context, context.state.booksPanel, PanelMode::List, kBooksList);
 }
 
 void deleteSelectedEntry(ShellContext& context) {

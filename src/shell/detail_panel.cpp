@@ -1,5 +1,7 @@
 #include "shell/detail_panel.h"
 
+#include "ledger/book_view.h"
+
 namespace coinest {
 
 namespace {
@@ -10,6 +12,18 @@ constexpr std::array<int, 5> kDetailControls{21079, 21080, 21081, 21111, 21082};
 
 void showDetailLines(Screen& screen, const DetailLines& lines) {
   for (std::size_t i = 0; i < lines.size(); ++i) screen.setText(kDetailControls[i], lines[i]);
+}
+
+void fillEntryDetailPanel(Screen& screen, Book& book, int32_t entryId) {
+  DetailLines lines{};
+  {
+    // The entry and its assets as one state of the book.
+    TransactionGuard snapshot(book.store, TransactionKind::Read);
+    if (entryId != 0) {
+      if (std::optional<EntryDetail> detail = entryDetail(book, entryId)) lines = std::move(*detail);
+    }
+  }
+  showDetailLines(screen, lines);
 }
 
 }  // namespace coinest

@@ -3,9 +3,11 @@
 // The detail panel the books, assets and query pages share: four caption lines and a note.
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "shell/screen.h"
+#include "store/book.h"
 
 namespace coinest {
 
@@ -13,5 +15,8 @@ using DetailLines = std::array<std::string, 5>;
 
 // Writes the four lines into the panel's captions and the fifth into its note field.
 void showDetailLines(Screen& screen, const DetailLines& lines);
+
+// The five detail lines of the entry; all empty when the book no longer has it (0 included).
+void fillEntryDetailPanel(Screen& screen, Book& book, int32_t entryId);
 
 }  // namespace coinest

@@ -4,6 +4,7 @@
 // with the record id it holds, which row a rebuilt list selects (also after a delete), and switching a page between its list and its detail panel.
 
 #include <cstdint>
+#include <vector>
 
 #include "ledger/entry_row.h"
 #include "shell/screen.h"
@@ -12,6 +13,10 @@ namespace coinest {
 
 // Date, content, amount and the entry id in the hidden column 3.
 ListRowCells entryListCells(const EntryListRow& row);
+std::vector<ListRowCells> entryListCells(const std::vector<EntryListRow>& rows);
+
+// The record id in the hidden column 3 of `row`; 0 when the row holds none.
+int32_t idOfRow(const Screen& screen, int listId, int row);
 
 struct ShellContext;
 

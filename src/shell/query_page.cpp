@@ -10,7 +10,8 @@
 #include "dialogs/query_books.h"
 #include "dialogs/query_card.h"
 #include "ledger/card_statement.h"
-#include "shell/entry_display.h"
+#include "shell/detail_panel.h"
+#include "shell/list_rows.h"
 #include "shell/shell_context.h"
 
 namespace coinest {
@@ -159,7 +160,7 @@ void setQueryKind(ShellContext& context, int kind) {
 
 void querySelectionChanged(ShellContext& context, int row) {
   rememberedRow(context) = row;
-  context.query.selectedEntryId = entryIdOfRow(context.screen, kQueryList, row);
+  context.query.selectedEntryId = idOfRow(context.screen, kQueryList, row);
   if (context.state.queryPanel == PanelMode::Detail) {
     fillEntryDetailPanel(context.screen, context.book, context.query.selectedEntryId);
   }

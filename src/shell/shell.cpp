@@ -283,6 +283,9 @@ void ShellDispatch::barCommand(int command) {
   }
   if (inRange(command, 10501, 10511)) {
     runCategoryCommand(c, command);
+    // The settlement lists the categories in their order and by their names.
+    forgetSettlementRead(c);
+    c.state.rebuild(ListPage::Settlement) = true;
     return;
   }
   // The add and edit commands (10101, 10102, 10201, 10202, 10401, 10402) and the query
