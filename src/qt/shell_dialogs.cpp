@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "qt/qt_style.h"
+#include "qt/text_field_validator.h"
 
 namespace coinest::qt {
 namespace {
@@ -56,6 +57,7 @@ QLineEdit* passwordField(QWidget* parent, const std::string& text) {
   auto* field = new QLineEdit(qtText(text), parent);
   field->setEchoMode(QLineEdit::Password);
   field->setMaxLength(static_cast<int>(kPasswordMaxChars));
+  field->setValidator(new TextFieldValidator(kPasswordMaxChars, field));
   return field;
 }
 

@@ -14,6 +14,8 @@
 #include "qt/page_list.h"
 #include "qt/qt_shell_ui.h"
 #include "qt/qt_style.h"
+#include "qt/text_field_validator.h"
+#include "shell/login_dialog.h"
 
 namespace coinest::qt {
 namespace {
@@ -126,6 +128,29 @@ TEST(CalWindowCells, ATapNamesTheDayAndRowOfItsCell) {
     QCoreApplication::sendEvent(&calendar, &press);
   }
   EXPECT_EQ(taps, (std::vector<std::pair<int, int>>{{1, 0}, {5, 4}}));
+}
+
+}  // namespace
+}  // namespace coinest::qt
+
+namespace coinest::qt {
+namespace {
+
+TEST(TextFieldValidation, APasswordFieldRefusesWhatTheCodePageLacksAndWhatIsTooLong) {
+  const TextFieldValidator validator(kPasswordMaxChars, nullptr);
+  struct Case {
+    QString typed;
+    QValidator::State expected;
+  };
+  for (const Case& c : {Case{QStringLiteral("abc123"), QValidator::Acceptable},
+                        Case{QStringLiteral("비밀번호"), QValidator::Acceptable},
+                        Case{QStringLiteral("0123456789"), QValidator::Acceptable},
+                        Case{QStringLiteral("01234567890"), QValidator::Invalid},
+                        Case{QStringLiteral("pass😀"), QValidator::Invalid}}) {
+    QString typed = c.typed;
+    int position = static_cast<int>(typed.size());
+    EXPECT_EQ(validator.validate(typed, position), c.expected) << c.typed.toStdString();
+  }
 }
 
 }  // namespace
