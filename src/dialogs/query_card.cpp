@@ -35,10 +35,6 @@ std::string billingPeriodText(const Asset& card, int year, int month) {
   return formatDateText(from.year, from.month, fromDay) + " ~ " + formatDateText(to.year, to.month, toDay);
 }
 
-std::string assetDisplayText(const Asset& asset) {
-  return asset.company + " " + asset.assetName + " " + asset.holder;
-}
-
 void setCardQuery(CardCriteria& criteria, int year, int month, const Asset* card) {
   criteria.year = year;
   criteria.month = month;

@@ -9,6 +9,7 @@
 
 #include "dialogs/query_criteria.h"
 #include "ledger/card_statement.h"
+#include "store/asset_table.h"
 #include "store/book.h"
 #include "store/records.h"
 
@@ -36,9 +37,6 @@ std::string payDayText(const Asset& card);
 // the month lacks, or 말일, becomes the month's last day. So the text names exactly the days the
 // statement reads.
 std::string billingPeriodText(const Asset& card, int year, int month);
-
-// "company name holder", as every asset is named in the lists.
-std::string assetDisplayText(const Asset& asset);
 
 // Sets the statement month and the card (nothing: every card) with the texts the page shows.
 void setCardQuery(CardCriteria& criteria, int year, int month, const Asset* card);

@@ -39,7 +39,7 @@ std::string kindLine(const Asset& asset, const std::optional<Asset>& linkedAccou
   if (asset.assetKind == kBankAccountKind) return "잔고: " + formatSignedAmount(asset.balance) + "원";
   if (asset.assetKind == kCheckCardKind) {
     if (!linkedAccount) return "통장계좌:없음";
-    return "통장계좌:" + linkedAccount->company + " " + linkedAccount->assetName + " " + linkedAccount->holder;
+    return "통장계좌:" + assetDisplayText(*linkedAccount);
   }
   if (asset.assetKind == kCreditCardKind && asset.linkOrPayDay > 0) {
     std::string line = "결제일: " + std::to_string(asset.linkOrPayDay) + "일(";

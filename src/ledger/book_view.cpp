@@ -16,7 +16,7 @@ namespace {
 
 std::string assetName(Book& book, int32_t assetId) {
   const std::optional<Asset> a = findAsset(book, assetId);
-  return a ? a->company + " " + a->assetName + " " + a->holder : std::string();
+  return a ? assetDisplayText(*a) : std::string();
 }
 
 BookCalendar calendarOf(const BookView& view, std::string_view currentDate, const std::vector<LedgerEntry>& read,

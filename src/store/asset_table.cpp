@@ -84,4 +84,8 @@ Status replaceAsset(Book& book, const Asset& asset) {
 
 bool assetIdFree(Book& book, int32_t assetId) { return idFree(book.store, kAssetsTable, assetId); }
 
+std::string assetDisplayText(const Asset& asset) {
+  return asset.company + " " + asset.assetName + " " + asset.holder;
+}
+
 }  // namespace coinest

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +24,9 @@ std::vector<Asset> loadAssetsOfKind(Book& book, std::string_view assetKind);
 // sorted by kind, then by company (the account and card choices of the dialogs).
 std::vector<Asset> loadPaymentAssets(Book& book, std::string_view assetKind);
 std::optional<Asset> findAsset(Book& book, int32_t assetId);
+
+// "company name holder": how every list and panel names an asset to the user.
+std::string assetDisplayText(const Asset& asset);
 
 // Writes a "D" add change file (usual rule); while an import is applied an id below 500000
 // raises the reservation/asset counter.
