@@ -5,35 +5,20 @@
 #include "calendar/user_holidays.h"
 #include "exchange/exchange_folder.h"
 #include "platform/device_root.h"
+#include "platform/start_environment.h"
 
 namespace coinest::cli {
 
 std::optional<BookSession> openSession(const GlobalOptions& options, int* exitStatus) {
-  std::optional<CalendarDate> today;
-  if (options.today) {
-    today = parseIsoDate(options.today->c_str());
-    if (!today) {
-      std::cerr << "--today: \"" << *options.today << "\" is not a valid date of the form YYYY-MM-DD\n";
-      *exitStatus = kExitUsage;
-      return std::nullopt;
-    }
+  StartEnvironmentResult prepared = prepareStartEnvironment(options.root, options.today);
+  if (!prepared.environment) {
+    std::cerr << prepared.message << "\n";
+    *exitStatus = prepared.error == StartEnvironmentError::Usage ? kExitUsage : kExitFailed;
+    return std::nullopt;
   }
-  bool envMalformed = false;
   BookSession session;
-  session.clock = makeClock(today, &envMalformed);
-  if (envMalformed) {
-    std::cerr << "COINEST_TODAY: not a valid date of the form YYYY-MM-DD\n";
-    *exitStatus = kExitUsage;
-    return std::nullopt;
-  }
-
-  session.root = resolveDeviceRoot(options.root);
-  const PrepareRootResult prepared = prepareDeviceRoot(session.root);
-  if (!prepared.ok) {
-    std::cerr << prepared.error << "\n";
-    *exitStatus = kExitFailed;
-    return std::nullopt;
-  }
+  session.root = std::move(prepared.environment->root);
+  session.clock = std::move(prepared.environment->clock);
 
   session.opened = openBook(objectStoreFilePath(session.root), *session.clock);
   if (!session.opened.store) {
