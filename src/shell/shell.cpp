@@ -3,6 +3,7 @@
 #include <array>
 
 #include "calendar/date_text.h"
+#include "calendar/user_holidays.h"
 #include "calendar/day_number.h"
 #include "dialogs/query_page_state.h"
 #include "exchange/backup_restore.h"
@@ -457,7 +458,10 @@ StartResult Shell::start() {
   changes_ = std::make_unique<ChangeFileWriter>(folder);
   book_ = std::make_unique<Book>(*store_, clock);
   book_->changes = changes_.get();
+  UserHolidays userHolidays = loadUserHolidays(options_.root);
+  book_->holidays.setUserDays(std::move(userHolidays.days));
   context_ = std::make_unique<ShellContext>(*book_, ui_, options_.root);
+  for (const std::string& problem : userHolidays.problems) ui_.showMessage(problem, MessageCaption::Notice);
   ShellContext& c = *context_;
   ShellState& state = c.state;
 

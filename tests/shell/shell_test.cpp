@@ -125,6 +125,16 @@ TEST_F(ShellTest, HolidaysByRuleInAYearWithoutStoredRows) {
   EXPECT_EQ(red, (std::vector<int>{3, 5, 10, 17, 24, 25, 31}));
 }
 
+TEST_F(ShellTest, TheUsersOwnHolidaysAreNamedAndABadLineIsToldOnce) {
+  std::ofstream(root() / "holidays.txt") << "2026-12-10\t결혼기념일\n2026-13-01\tnowhere\n";
+  auto shell = startShell({2026, 12, 10});
+  EXPECT_EQ(shell->screen().at(21114).text, "결혼기념일");
+  EXPECT_TRUE(shell->screen().at(20124).visible);
+  int told = 0;
+  for (const auto& m : ui.messages) told += m.text.starts_with("holidays.txt: line 2:") ? 1 : 0;
+  EXPECT_EQ(told, 1);
+}
+
 TEST_F(ShellTest, AnExistingBookWithoutTheRegistryValueGetsItsHolidaysRefreshedOnce) {
   withBook([](Book&) {});
   auto shell = startShell();
