@@ -5,6 +5,7 @@
 
 #include "calendar/date_text.h"
 #include "calendar/typed_text.h"
+#include "ledger/asset_view.h"
 
 namespace coinest {
 
@@ -36,7 +37,7 @@ std::string billingPeriodText(const Asset& card, int year, int month) {
 }
 
 std::string assetDisplayText(const Asset& asset) {
-  return asset.company + " " + asset.assetName + " " + asset.holder;
+  return assetListText(asset);
 }
 
 void setCardQuery(CardCriteria& criteria, int year, int month, const Asset* card) {

@@ -17,9 +17,8 @@ constexpr AssetKindInfo kKinds[] = {
     {kOtherAssetKind, "기타", "구분", "자산명", "자산번호", "자산주"},
 };
 
-constexpr int kLastDayOfMonth = 32;  // a billing period's day "말일"
+}  // namespace
 
-// A billing period's month: 1 the month before last, 2 last month, 3 this month; else nothing.
 std::string_view periodMonthWord(int32_t month) {
   switch (month) {
     case 1: return "전전월";
@@ -35,11 +34,24 @@ std::string periodDayText(int32_t day) {
   return {};
 }
 
+std::string assetListText(const Asset& asset) {
+  return asset.company + " " + asset.assetName + " " + asset.holder;
+}
+
+const AssetKindInfo* findAssetKind(std::string_view code) {
+  for (const AssetKindInfo& kind : kKinds) {
+    if (kind.code == code) return &kind;
+  }
+  return nullptr;
+}
+
+namespace {
+
 std::string kindLine(const Asset& asset, const std::optional<Asset>& linkedAccount) {
   if (asset.assetKind == kBankAccountKind) return "잔고: " + formatSignedAmount(asset.balance) + "원";
   if (asset.assetKind == kCheckCardKind) {
     if (!linkedAccount) return "통장계좌:없음";
-    return "통장계좌:" + linkedAccount->company + " " + linkedAccount->assetName + " " + linkedAccount->holder;
+    return "통장계좌:" + assetListText(*linkedAccount);
   }
   if (asset.assetKind == kCreditCardKind && asset.linkOrPayDay > 0) {
     std::string line = "결제일: " + std::to_string(asset.linkOrPayDay) + "일(";
