@@ -30,7 +30,7 @@ ChoiceList dayChoices() {
   for (int day = 1; day <= kDaysInLongestMonth; ++day) {
     char text[16];
     std::snprintf(text, sizeof text, "%2d", day);
-    list.add("매월" + std::string(text) + "일");
+    list.add("매월" + std::string(text) + "일", day);  // behind each item its day, for the command line
   }
   list.select(0);
   return list;
