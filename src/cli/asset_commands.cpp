@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/console_ui.h"
 #include "cli/dialog_options.h"
 #include "ledger/asset_dialog.h"
 #include "store/asset_table.h"
@@ -34,9 +35,7 @@ constexpr FieldOption kFieldOptions[] = {
 };
 
 struct AssetArgs {
-  CLI::App* add = nullptr;
-  CLI::App* edit = nullptr;
-  CLI::App* remove = nullptr;
+  RecordSubcommands commands;
   std::string kind;
   int32_t id = 0;
   std::array<std::optional<std::string>, kAssetFieldCount> values;
@@ -79,15 +78,11 @@ bool fillForm(CommandContext& c, AssetDialog& dialog) {
   return true;
 }
 
-int save(CommandContext& c, AssetDialog& dialog) {
-  if (!fillForm(c, dialog)) return kExitUsage;
-  dialog.pressOk();
-  return savedOrRefused(c, dialog.savedId(), dialog.closed());
-}
+int save(CommandContext& c, AssetDialog& dialog) { return fillForm(c, dialog) ? pressOk(c, dialog) : kExitUsage; }
 
 int run(CommandContext& c) {
-  DialogConsoleUi ui(c.err);
-  if (args.add->parsed()) {
+  ConsoleUi ui(c.err);
+  if (args.commands.add->parsed()) {
     const AssetKindInfo* kind = kindNamed(c, args.kind);
     if (kind == nullptr) return kExitUsage;
     AssetDialog dialog(c.book(), ui, *kind, false);
@@ -97,7 +92,7 @@ int run(CommandContext& c) {
     c.err << "no asset with id " << args.id << '\n';
     return kExitUsage;
   }
-  if (args.remove->parsed()) return deletedOrFailed(c, removeAsset(c.book(), args.id), args.id);
+  if (args.commands.remove->parsed()) return deletedOrFailed(c, removeAsset(c.book(), args.id), args.id);
   std::optional<AssetDialog> dialog = openAssetChange(c.book(), ui, args.id, false);
   if (!dialog) {
     c.err << "the asset " << args.id << " is of no kind the dialog knows\n";
@@ -110,15 +105,9 @@ const CommandRegistration kAsset{{
     "asset",
     "add, change or delete an asset through the asset dialog",
     [](CLI::App& app) {
-      app.require_subcommand(1);
-      args.add = app.add_subcommand("add", "add an asset of a kind");
-      args.add->add_option("--kind", args.kind, "통장, 신용카드, 체크카드, 보험, 증권 or 기타")->required();
-      addFieldOptions(*args.add);
-      args.edit = app.add_subcommand("edit", "change the asset ID; fields not given keep their values");
-      args.edit->add_option("ID", args.id, "the asset's id")->required();
-      addFieldOptions(*args.edit);
-      args.remove = app.add_subcommand("delete", "delete the asset ID (a card's instalment rows go too)");
-      args.remove->add_option("ID", args.id, "the asset's id")->required();
+      args.commands = addRecordSubcommands(app, "asset", &args.id, addFieldOptions, "add an asset of a kind",
+                                           "delete the asset ID (a card's instalment rows go too)");
+      args.commands.add->add_option("--kind", args.kind, "통장, 신용카드, 체크카드, 보험, 증권 or 기타")->required();
     },
     run,
 }};

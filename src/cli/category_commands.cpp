@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/console_ui.h"
 #include "cli/dialog_options.h"
 #include "cli/output_line.h"
 #include "dialogs/category_dialog.h"
@@ -74,7 +75,7 @@ std::optional<bool> useNamed(CommandContext& c) {
 }
 
 int runDialog(CommandContext& c, const Target& target, DialogMode mode) {
-  DialogConsoleUi ui(c.err);
+  ConsoleUi ui(c.err);
   CategoryDialogRequest request{mode, CategoryLevel::Major, target.itemKind};
   if (target.majorRow >= 0) request.majorId = target.major().majorId;
   if (mode == DialogMode::Add ? target.majorRow >= 0 : target.minorRow >= 0) request.level = CategoryLevel::Minor;
@@ -94,8 +95,7 @@ int runDialog(CommandContext& c, const Target& target, DialogMode mode) {
     if (!use) return kExitUsage;
     dialog->setInUse(*use);
   }
-  dialog->pressOk();
-  return savedOrRefused(c, dialog->savedId(), dialog->closed());
+  return pressOk(c, *dialog);
 }
 
 int runDelete(CommandContext& c, const Target& target) {
@@ -103,7 +103,7 @@ int runDelete(CommandContext& c, const Target& target) {
   const CategoryLevel level = minor ? CategoryLevel::Minor : CategoryLevel::Major;
   const std::string& name = minor ? target.minor().itemName : target.major().itemName;
   if (const std::string refusal = reservedNameRefusal(level, CategoryAction::Delete, name); !refusal.empty()) {
-    DialogConsoleUi(c.err).showMessage(refusal, MessageCaption::Error);
+    ConsoleUi(c.err).showMessage(refusal, MessageCaption::Error);
     return kExitFailed;
   }
   if (minor) return deletedOrFailed(c, deleteMinorCategory(c.book(), target.minor().minorId), target.minor().minorId);

@@ -6,7 +6,21 @@
 
 namespace coinest::cli {
 
-void DialogConsoleUi::showMessage(std::string_view text, MessageCaption) { printLine(err_, {text}); }
+RecordSubcommands addRecordSubcommands(CLI::App& app, const char* record, int32_t* id,
+                                       const std::function<void(CLI::App&)>& formOptions, const char* addHelp,
+                                       const char* deleteHelp) {
+  const std::string idHelp = std::string("the ") + record + "'s id";
+  app.require_subcommand(1);
+  RecordSubcommands commands;
+  commands.add = app.add_subcommand("add", addHelp);
+  formOptions(*commands.add);
+  commands.edit = app.add_subcommand("edit", std::string("change the ") + record + " ID; fields not given keep their values");
+  commands.edit->add_option("ID", *id, idHelp)->required();
+  formOptions(*commands.edit);
+  commands.remove = app.add_subcommand("delete", deleteHelp);
+  commands.remove->add_option("ID", *id, idHelp)->required();
+  return commands;
+}
 
 std::optional<int> chosenRow(CommandContext& c, const ChoiceList& list, std::string_view given, const char* option) {
   if (const int row = list.rowOf(given); row >= 0) return row;

@@ -1,7 +1,8 @@
 #pragma once
 
-// What the commands that drive the record dialogs share: the dialog's messages on the error
-// stream, the options that name an item of a dialog's list, and the lines of a save or delete.
+// What the commands that drive the record dialogs share: their subcommands, the options that name
+// an item of a dialog's list, and the lines of a save or delete. The dialogs' messages go to the
+// error stream through a ConsoleUi.
 
 #include <cstdint>
 #include <functional>
@@ -14,21 +15,16 @@
 
 namespace coinest::cli {
 
-// The dialogs' message boxes as lines on the error stream; questions are answered Yes.
-class DialogConsoleUi final : public UiPort {
- public:
-  explicit DialogConsoleUi(std::ostream& err) : err_(err) {}
-  void showMessage(std::string_view text, MessageCaption caption) override;
-  bool askYesNo(std::string_view) override { return true; }
-  std::optional<std::filesystem::path> chooseSaveFile(const FileChoice&) override { return std::nullopt; }
-  std::optional<std::filesystem::path> chooseOpenFile(const FileChoice&) override { return std::nullopt; }
-  bool runProgressDialog(std::string_view, int, int, const std::function<void(ProgressBar&)>&) override {
-    return false;
-  }
-
- private:
-  std::ostream& err_;
+// The subcommands add, edit ID and delete ID of a record command: the form's options (given by
+// `formOptions`) on add and edit, the record's id in `*id`.
+struct RecordSubcommands {
+  CLI::App* add = nullptr;
+  CLI::App* edit = nullptr;
+  CLI::App* remove = nullptr;
 };
+RecordSubcommands addRecordSubcommands(CLI::App& app, const char* record, int32_t* id,
+                                       const std::function<void(CLI::App&)>& formOptions, const char* addHelp,
+                                       const char* deleteHelp);
 
 // The row of `list` that `given` names: an item as the list shows it, else the id of the record
 // behind an item. Nothing, after saying on the error stream which values `option` takes, when it
@@ -42,6 +38,13 @@ bool typedText(CommandContext& c, const std::optional<std::string>& refusal, con
 // "saved<TAB>ID" after a dialog's save; otherwise the dialog's message is already on the error
 // stream. Returns the exit status.
 int savedOrRefused(CommandContext& c, std::optional<int32_t> savedId, bool closed);
+
+// Presses the dialog's "확인" and reports the outcome as savedOrRefused does.
+template <class Dialog>
+int pressOk(CommandContext& c, Dialog& dialog) {
+  dialog.pressOk();
+  return savedOrRefused(c, dialog.savedId(), dialog.closed());
+}
 // "deleted<TAB>ID", or the failure's reason. Returns the exit status.
 int deletedOrFailed(CommandContext& c, const Status& deleted, int32_t id);
 

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/console_ui.h"
 #include "cli/dialog_options.h"
 #include "dialogs/reservation_dialog.h"
 #include "store/reservation_tables.h"
@@ -12,9 +13,7 @@ namespace coinest::cli {
 namespace {
 
 struct ReservationArgs {
-  CLI::App* add = nullptr;
-  CLI::App* edit = nullptr;
-  CLI::App* remove = nullptr;
+  RecordSubcommands commands;
   int32_t id = 0;
   std::optional<std::string> day, kind, major, minor, content, means, amount, instalments, note;
 } args;
@@ -76,15 +75,11 @@ bool fillForm(CommandContext& c, ReservationDialog& dialog) {
          type(c, dialog, ReservationField::Note, args.note, "--note");
 }
 
-int save(CommandContext& c, ReservationDialog& dialog) {
-  if (!fillForm(c, dialog)) return kExitUsage;
-  dialog.pressOk();
-  return savedOrRefused(c, dialog.savedId(), dialog.closed());
-}
+int save(CommandContext& c, ReservationDialog& dialog) { return fillForm(c, dialog) ? pressOk(c, dialog) : kExitUsage; }
 
 int run(CommandContext& c) {
-  DialogConsoleUi ui(c.err);
-  if (args.add->parsed()) {
+  ConsoleUi ui(c.err);
+  if (args.commands.add->parsed()) {
     ReservationDialog dialog(c.book(), ui, false);
     return save(c, dialog);
   }
@@ -93,7 +88,7 @@ int run(CommandContext& c) {
     c.err << "no reservation with id " << args.id << '\n';
     return kExitUsage;
   }
-  if (args.remove->parsed()) return deletedOrFailed(c, deleteReservationAndLinks(c.book(), args.id), args.id);
+  if (args.commands.remove->parsed()) return deletedOrFailed(c, deleteReservationAndLinks(c.book(), args.id), args.id);
   return save(c, *dialog);
 }
 
@@ -101,14 +96,9 @@ const CommandRegistration kReservation{{
     "reservation",
     "add, change or delete a reservation through the reservation dialog",
     [](CLI::App& app) {
-      app.require_subcommand(1);
-      args.add = app.add_subcommand("add", "add a reservation (posted at once when its day has come)");
-      addFieldOptions(*args.add);
-      args.edit = app.add_subcommand("edit", "change the reservation ID; fields not given keep their values");
-      args.edit->add_option("ID", args.id, "the reservation's id")->required();
-      addFieldOptions(*args.edit);
-      args.remove = app.add_subcommand("delete", "delete the reservation ID (its posted entries stay)");
-      args.remove->add_option("ID", args.id, "the reservation's id")->required();
+      args.commands = addRecordSubcommands(app, "reservation", &args.id, addFieldOptions,
+                                           "add a reservation (posted at once when its day has come)",
+                                           "delete the reservation ID (its posted entries stay)");
     },
     run,
 }};

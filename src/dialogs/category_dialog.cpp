@@ -19,27 +19,18 @@ bool nameTaken(const std::vector<Item>& items, std::string_view name, int32_t ed
                      [&](const Item& item) { return item.itemName == name && item.*id != editedId; });
 }
 
-// Writes a category: a change keeps the edited row's id and order; an add takes a new id from
-// `counter` and keeps the order given (the end of its list).
+// A change keeps the edited row's id and order; an add goes after the list's highest order.
 template <class Item>
 Status writeItem(Book& book, Item item, int32_t Item::*id, int32_t editedId, const std::vector<Item>& rows,
                  CounterNo counter, Status (*add)(Book&, const Item&), Status (*replace)(Book&, const Item&),
                  int32_t* savedId) {
-  if (editedId != 0) {
-    for (const Item& row : rows) {
-      if (row.*id == editedId) item.itemOrder = row.itemOrder;
-    }
-    item.*id = editedId;
-    *savedId = editedId;
-    return writeInTransaction(book, [&] { return replace(book, item); });
+  for (const Item& row : rows) {
+    if (editedId != 0 && row.*id == editedId) item.itemOrder = row.itemOrder;
   }
-  return addUnderNewId(
-      book, counter,
-      [&](int32_t taken) {
-        item.*id = taken;
-        return add(book, item);
-      },
-      savedId);
+  item.*id = editedId;
+  const Status saved = saveRecord(book, editedId != 0, item, id, counter, add, replace);
+  *savedId = item.*id;
+  return saved;
 }
 
 }  // namespace

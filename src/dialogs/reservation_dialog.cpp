@@ -17,7 +17,6 @@ namespace {
 
 constexpr std::size_t kContentMaxChars = 40;
 constexpr std::size_t kAmountMaxChars = 9;
-constexpr std::size_t kNoteMaxChars = 256;
 constexpr int kDaysInLongestMonth = 31;
 
 std::size_t index(ReservationField field) { return static_cast<std::size_t>(field); }
@@ -188,22 +187,9 @@ bool ReservationDialog::check() {
 bool ReservationDialog::save() {
   if (!check()) return false;
   Reservation reservation = record();
-  bool saved = false;
-  if (mode() == DialogMode::Change) {
-    saved = written(writeInTransaction(book_, [&] { return replaceReservation(book_, reservation); }),
-                    reservation.reserveId);
-  } else {
-    int32_t id = 0;
-    const Status added = addUnderNewId(
-        book_, CounterNo::Reservation,
-        [&](int32_t taken) {
-          reservation.reserveId = taken;
-          return saveNewReservation(book_, reservation);
-        },
-        &id);
-    saved = written(added, id);
-  }
-  if (!saved) return false;
+  const Status stored = saveRecord(book_, mode() == DialogMode::Change, reservation, &Reservation::reserveId,
+                                   CounterNo::Reservation, saveNewReservation, replaceReservation);
+  if (!written(stored, reservation.reserveId)) return false;
   // The reservation is stored whatever the posting does: a run that fails is told, and the next
   // run (the day-change timer's) posts what this one could not.
   if (Status posted = postDueReservations(book_); !posted) ui_.showMessage(posted.reason(), MessageCaption::Error);

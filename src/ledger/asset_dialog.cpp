@@ -14,7 +14,6 @@ namespace {
 
 constexpr std::size_t kAssetTextMaxChars = 40;
 constexpr std::size_t kBalanceMaxChars = 10;
-constexpr std::size_t kNoteMaxChars = 256;
 constexpr int kDaysInLongestMonth = 31;
 constexpr int kPeriodMonths = 3;  // 전전월, 전월, 당월
 
@@ -187,18 +186,9 @@ bool AssetDialog::check() {
 bool AssetDialog::save() {
   if (!check()) return false;
   Asset asset = record();
-  if (mode() == DialogMode::Change) {
-    return written(writeInTransaction(book_, [&] { return replaceAsset(book_, asset); }), asset.assetId);
-  }
-  int32_t id = 0;
-  const Status added = addUnderNewId(
-      book_, CounterNo::Reservation,
-      [&](int32_t taken) {
-        asset.assetId = taken;
-        return addAsset(book_, asset);
-      },
-      &id);
-  return written(added, id);
+  const Status saved = saveRecord(book_, mode() == DialogMode::Change, asset, &Asset::assetId, CounterNo::Reservation,
+                                  addAsset, replaceAsset);
+  return written(saved, asset.assetId);
 }
 
 void AssetDialog::clearForNext() {

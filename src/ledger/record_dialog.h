@@ -7,6 +7,7 @@
 // record; "취소" closes without saving. A save that a check refuses, or that the book refuses,
 // has told the user why (caption "오류") and keeps the dialog open with the form as typed.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -16,6 +17,9 @@
 #include "platform/ui_port.h"
 
 namespace coinest {
+
+// The note ("비고") of an asset, an entry or a reservation holds at most this many characters.
+inline constexpr std::size_t kNoteMaxChars = 256;
 
 template <typename Field>
 class RecordDialog {

@@ -19,4 +19,20 @@ Status addUnderNewId(Book& book, CounterNo counter, const std::function<Status(i
 // Runs `write` in one transaction: its failure, or the commit's, leaves the book as before.
 Status writeInTransaction(Book& book, const std::function<Status()>& write);
 
+// A dialog's save of `record`: a change written again under its id (`replace`), or an add under
+// the next id of `counter` (`add`), which then stands in `record.*id`. Either in one transaction.
+template <class Record, class Add, class Replace>
+Status saveRecord(Book& book, bool change, Record& record, int32_t Record::*id, CounterNo counter, Add add,
+                  Replace replace) {
+  if (change) return writeInTransaction(book, [&] { return replace(book, record); });
+  int32_t taken = 0;
+  return addUnderNewId(
+      book, counter,
+      [&](int32_t next) {
+        record.*id = next;
+        return add(book, record);
+      },
+      &taken);
+}
+
 }  // namespace coinest

@@ -66,7 +66,9 @@ TEST(CategoryDialog, NewNamesAreCheckedInOrderWithinTheirListOnly) {
     dialog->pressOk();
     EXPECT_EQ(lastError(f), c.message) << c.name;
     EXPECT_EQ(dialog->closed(), c.message.empty()) << c.name;
-    if (!c.message.empty()) EXPECT_EQ(dialog->focus(), CategoryField::Name) << c.name;
+    if (!c.message.empty()) {
+      EXPECT_EQ(dialog->focus(), CategoryField::Name) << c.name;
+    }
   }
 }
 
@@ -162,19 +164,22 @@ TEST(CategoryDialog, ReservedNamesAreNotOpenedForChange) {
   const int32_t reservedMinor = *adding.savedId();
 
   struct Case {
-    CategoryDialogRequest request;
+    CategoryLevel level;
+    const char* kind;
+    int32_t majorId;
+    int32_t minorId;
     std::string message;
   };
   const std::vector<Case> cases = {
-      {{DialogMode::Change, CategoryLevel::Major, kExpenseKind, cardBill}, "대항목에 카드대금은 수정할 수 없습니다"},
-      {{DialogMode::Change, CategoryLevel::Major, kIncomeKind, carry}, "대항목에 전월이월은 수정할 수 없습니다"},
-      {{DialogMode::Change, CategoryLevel::Minor, kExpenseKind, food, reservedMinor},
-       "소항목에 카드대금은 수정할 수 없습니다"},
-      {{DialogMode::Change, CategoryLevel::Major, kIncomeKind, food}, ""},  // not of this kind: nothing opens
+      {CategoryLevel::Major, kExpenseKind, cardBill, 0, "대항목에 카드대금은 수정할 수 없습니다"},
+      {CategoryLevel::Major, kIncomeKind, carry, 0, "대항목에 전월이월은 수정할 수 없습니다"},
+      {CategoryLevel::Minor, kExpenseKind, food, reservedMinor, "소항목에 카드대금은 수정할 수 없습니다"},
+      {CategoryLevel::Major, kIncomeKind, food, 0, ""},  // not of this kind: nothing opens
   };
   for (const Case& c : cases) {
     f.ui.messages.clear();
-    EXPECT_FALSE(openCategoryDialog(f.book(), f.ui, c.request, false)) << c.message;
+    const CategoryDialogRequest request{DialogMode::Change, c.level, c.kind, c.majorId, c.minorId};
+    EXPECT_FALSE(openCategoryDialog(f.book(), f.ui, request, false)) << c.message;
     EXPECT_EQ(lastError(f), c.message);
   }
 }
