@@ -32,7 +32,9 @@ Status swapWithNeighbour(Book& book, std::span<const Item> list, std::size_t row
 
 std::string reservedNameRefusal(CategoryLevel level, CategoryAction action, std::string_view name) {
   if (name != kCarryOverCategory && name != kCardPaymentCategory) return {};
-  const std::string_view verb = action == CategoryAction::Edit ? "수정할" : "삭제할";
+  const std::string_view verb = action == CategoryAction::Add    ? "등록할"
+                                : action == CategoryAction::Edit ? "수정할"
+                                                                 : "삭제할";
   return std::string(levelWord(level)) + "에 " + std::string(name) + "은 " + std::string(verb) + " 수 없습니다";
 }
 

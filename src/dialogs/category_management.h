@@ -18,11 +18,12 @@
 namespace coinest {
 
 enum class CategoryLevel { Major, Minor };
-enum class CategoryAction { Edit, Delete };
+enum class CategoryAction { Add, Edit, Delete };
 
 // The refusal of a reserved name ("대항목에 전월이월은 삭제할 수 없습니다", caption "오류"),
-// or empty when the name may be edited or deleted. Only "전월이월" and "카드대금" are reserved,
-// at both levels.
+// or empty when the name may be added, edited or deleted. Only "전월이월" and "카드대금" are
+// reserved, at both levels; the dialog asks about adding for majors only, since a minor may
+// take either name.
 std::string reservedNameRefusal(CategoryLevel level, CategoryAction action, std::string_view name);
 
 // The question asked before a delete (caption "확인"); the major's warns that its minors go too.

@@ -5,6 +5,7 @@
 
 #include "calendar/date_text.h"
 #include "calendar/typed_text.h"
+#include "ledger/asset_view.h"
 
 namespace coinest {
 

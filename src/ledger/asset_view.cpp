@@ -17,9 +17,8 @@ constexpr AssetKindInfo kKinds[] = {
     {kOtherAssetKind, "기타", "구분", "자산명", "자산번호", "자산주"},
 };
 
-constexpr int kLastDayOfMonth = 32;  // a billing period's day "말일"
+}  // namespace
 
-// A billing period's month: 1 the month before last, 2 last month, 3 this month; else nothing.
 std::string_view periodMonthWord(int32_t month) {
   switch (month) {
     case 1: return "전전월";
@@ -34,6 +33,15 @@ std::string periodDayText(int32_t day) {
   if (day >= 1 && day <= 31) return std::to_string(day) + "일";
   return {};
 }
+
+const AssetKindInfo* findAssetKind(std::string_view code) {
+  for (const AssetKindInfo& kind : kKinds) {
+    if (kind.code == code) return &kind;
+  }
+  return nullptr;
+}
+
+namespace {
 
 std::string kindLine(const Asset& asset, const std::optional<Asset>& linkedAccount) {
   if (asset.assetKind == kBankAccountKind) return "잔고: " + formatSignedAmount(asset.balance) + "원";

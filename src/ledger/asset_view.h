@@ -26,6 +26,15 @@ struct AssetKindInfo {
 
 // 통장, 신용카드, 체크카드, 보험, 증권, 기타.
 std::span<const AssetKindInfo> assetKinds();
+// The kind of the code; nothing for a code that is no asset kind.
+const AssetKindInfo* findAssetKind(std::string_view code);
+
+// A credit card's billing period: the day stored for "말일", the month's last day.
+inline constexpr int32_t kLastDayOfMonth = 32;
+// The month words of a billing period: 1 "전전월", 2 "전월", 3 "당월"; empty for anything else.
+std::string_view periodMonthWord(int32_t month);
+// "%d일" for 1 to 31, "말일" for 32; empty for anything else.
+std::string periodDayText(int32_t day);
 
 // The five lines of an asset's detail panel:
 // 1. "company - assetName", or the company alone when the asset has no name;
