@@ -7,7 +7,12 @@
 #include <fstream>
 
 #include "bench_book.h"
+#include "dialogs/category_dialog.h"
+#include "dialogs/query_dialogs.h"
+#include "dialogs/reservation_dialog.h"
 #include "exchange/backup_stream.h"
+#include "ledger/asset_dialog.h"
+#include "ledger/entry_dialog.h"
 #include "exchange/upgrade.h"
 #include "platform/device_root.h"
 #include "shell/login_dialog.h"
@@ -34,6 +39,13 @@ class SilentShellUi final : public ShellUi {
   void runSettingsDialog(SettingsDialog& dialog) override { dialog.pressCancel(); }
   void runYearMonthDialog(YearMonthDialog& dialog) override { dialog.pressCancel(); }
   void showAboutBox() override {}
+  void runEntryDialog(EntryDialog& dialog) override { dialog.pressCancel(); }
+  void runAssetDialog(AssetDialog& dialog) override { dialog.pressCancel(); }
+  void runCategoryDialog(CategoryDialog& dialog) override { dialog.pressCancel(); }
+  void runReservationDialog(ReservationDialog& dialog) override { dialog.pressCancel(); }
+  void runBooksQueryDialog(BooksQueryDialog& dialog) override { dialog.pressCancel(); }
+  void runCardQueryDialog(CardQueryDialog& dialog) override { dialog.pressCancel(); }
+  void runAccountQueryDialog(AccountQueryDialog& dialog) override { dialog.pressCancel(); }
   void startCalculator() override {}
   void setWaitCursor(bool) override {}
   void showSoftInputPanel(bool) override {}

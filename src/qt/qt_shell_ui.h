@@ -38,6 +38,13 @@ class QtShellUi : public ShellUi {
   void runSettingsDialog(SettingsDialog& dialog) override;
   void runYearMonthDialog(YearMonthDialog& dialog) override;
   void showAboutBox() override;
+  void runEntryDialog(EntryDialog& dialog) override;
+  void runAssetDialog(AssetDialog& dialog) override;
+  void runCategoryDialog(CategoryDialog& dialog) override;
+  void runReservationDialog(ReservationDialog& dialog) override;
+  void runBooksQueryDialog(BooksQueryDialog& dialog) override;
+  void runCardQueryDialog(CardQueryDialog& dialog) override;
+  void runAccountQueryDialog(AccountQueryDialog& dialog) override;
   void startCalculator() override;
   void setWaitCursor(bool waiting) override;
   void showSoftInputPanel(bool shown) override { softInputPanelShown_ = shown; }

@@ -12,7 +12,14 @@
 
 namespace coinest {
 
+class AccountQueryDialog;
+class AssetDialog;
+class BooksQueryDialog;
+class CardQueryDialog;
+class CategoryDialog;
+class EntryDialog;
 class LoginDialog;
+class ReservationDialog;
 class SettingsDialog;
 class YearMonthDialog;
 
@@ -44,6 +51,15 @@ class ShellUi : public UiPort {
   virtual void runSettingsDialog(SettingsDialog& dialog) = 0;
   virtual void runYearMonthDialog(YearMonthDialog& dialog) = 0;
   virtual void showAboutBox() = 0;
+
+  // The dialogs that record the book, each run until its model says it is closed.
+  virtual void runEntryDialog(EntryDialog& dialog) = 0;
+  virtual void runAssetDialog(AssetDialog& dialog) = 0;
+  virtual void runCategoryDialog(CategoryDialog& dialog) = 0;
+  virtual void runReservationDialog(ReservationDialog& dialog) = 0;
+  virtual void runBooksQueryDialog(BooksQueryDialog& dialog) = 0;
+  virtual void runCardQueryDialog(CardQueryDialog& dialog) = 0;
+  virtual void runAccountQueryDialog(AccountQueryDialog& dialog) = 0;
 
   // Starts the desktop's calculator; nothing is reported when none starts.
   virtual void startCalculator() = 0;

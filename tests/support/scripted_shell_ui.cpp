@@ -1,5 +1,10 @@
 #include "support/scripted_shell_ui.h"
 
+#include "dialogs/category_dialog.h"
+#include "dialogs/query_dialogs.h"
+#include "dialogs/reservation_dialog.h"
+#include "ledger/asset_dialog.h"
+#include "ledger/entry_dialog.h"
 #include "shell/login_dialog.h"
 #include "shell/settings_dialog.h"
 #include "shell/year_month_dialog.h"
@@ -70,6 +75,31 @@ void ScriptedShellUi::runYearMonthDialog(YearMonthDialog& dialog) {
   ++yearMonthDialogs;
   if (yearMonthScript) yearMonthScript(dialog);
   if (!dialog.closed()) dialog.pressCancel();
+}
+
+namespace {
+
+template <typename Dialog>
+void runScripted(const std::function<void(Dialog&)>& script, Dialog& dialog, int& count) {
+  ++count;
+  if (script) script(dialog);
+  if (!dialog.closed()) dialog.pressCancel();
+}
+
+}  // namespace
+
+void ScriptedShellUi::runEntryDialog(EntryDialog& dialog) { runScripted(entryScript, dialog, recordDialogs); }
+void ScriptedShellUi::runAssetDialog(AssetDialog& dialog) { runScripted(assetScript, dialog, recordDialogs); }
+void ScriptedShellUi::runCategoryDialog(CategoryDialog& dialog) { runScripted(categoryScript, dialog, recordDialogs); }
+void ScriptedShellUi::runReservationDialog(ReservationDialog& dialog) {
+  runScripted(reservationScript, dialog, recordDialogs);
+}
+void ScriptedShellUi::runBooksQueryDialog(BooksQueryDialog& dialog) {
+  runScripted(booksQueryScript, dialog, recordDialogs);
+}
+void ScriptedShellUi::runCardQueryDialog(CardQueryDialog& dialog) { runScripted(cardQueryScript, dialog, recordDialogs); }
+void ScriptedShellUi::runAccountQueryDialog(AccountQueryDialog& dialog) {
+  runScripted(accountQueryScript, dialog, recordDialogs);
 }
 
 std::vector<std::string> ScriptedShellUi::messageTexts() const {

@@ -32,6 +32,14 @@ class ScriptedShellUi final : public ShellUi {
   // Hands the dialog to `yearMonthScript` (Cancel when there is none), then Cancel if still open.
   void runYearMonthDialog(YearMonthDialog& dialog) override;
   void showAboutBox() override { ++aboutBoxes; }
+  // Each hands the dialog to its script (Cancel when there is none), then Cancel if still open.
+  void runEntryDialog(EntryDialog& dialog) override;
+  void runAssetDialog(AssetDialog& dialog) override;
+  void runCategoryDialog(CategoryDialog& dialog) override;
+  void runReservationDialog(ReservationDialog& dialog) override;
+  void runBooksQueryDialog(BooksQueryDialog& dialog) override;
+  void runCardQueryDialog(CardQueryDialog& dialog) override;
+  void runAccountQueryDialog(AccountQueryDialog& dialog) override;
   void startCalculator() override { ++calculatorStarts; }
   void setWaitCursor(bool waiting) override { waitCursor = waiting; }
   void showSoftInputPanel(bool shown) override { softInputPanel = shown; }
@@ -59,6 +67,14 @@ class ScriptedShellUi final : public ShellUi {
   std::function<void(YearMonthDialog&)> yearMonthScript;
   int yearMonthDialogs = 0;
   int aboutBoxes = 0;
+  std::function<void(EntryDialog&)> entryScript;
+  std::function<void(AssetDialog&)> assetScript;
+  std::function<void(CategoryDialog&)> categoryScript;
+  std::function<void(ReservationDialog&)> reservationScript;
+  std::function<void(BooksQueryDialog&)> booksQueryScript;
+  std::function<void(CardQueryDialog&)> cardQueryScript;
+  std::function<void(AccountQueryDialog&)> accountQueryScript;
+  int recordDialogs = 0;  // every dialog of the seven above that was run
   int calculatorStarts = 0;
   bool waitCursor = false;
   bool softInputPanel = false;
