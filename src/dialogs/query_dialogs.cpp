@@ -17,7 +17,6 @@ namespace coinest {
 
 namespace {
 
-constexpr std::size_t kYearMaxChars = 4;
 constexpr int kMonths = 12;
 
 bool takeDate(std::string& field, std::string_view date) {
@@ -172,7 +171,7 @@ CardQueryDialog::CardQueryDialog(Book& book, UiPort& ui, QueryPageState& page)
   card_.select(row < 0 ? 0 : row);
 }
 
-void CardQueryDialog::setYearText(std::string_view typed) { yearText_ = fitTextField(typed, kYearMaxChars); }
+void CardQueryDialog::setYearText(std::string_view typed) { yearText_ = fitTextField(typed, kCardQueryYearMaxChars); }
 
 const ChoiceList& CardQueryDialog::list(CardQueryField field) const {
   if (field == CardQueryField::Month) return month_;

@@ -7,6 +7,7 @@
 // year not of four characters ("년도 자료가 올바르지 않습니다") or outside 1841 to 2050 ("년도 자료가
 // 유효하지 않습니다\n(1841년에서 2050년까지만 유효함)"), caption "오류", focus on the year.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -87,6 +88,9 @@ class BooksQueryDialog final : public CriteriaDialog {
 };
 
 enum class CardQueryField { Year, Month, Card };
+
+// The year field of the card query holds at most this many characters.
+inline constexpr std::size_t kCardQueryYearMaxChars = 4;
 
 class CardQueryDialog final : public CriteriaDialog {
  public:

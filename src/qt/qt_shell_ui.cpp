@@ -21,6 +21,7 @@
 #include <iostream>
 
 #include "qt/qt_style.h"
+#include "qt/recording_forms.h"
 #include "qt/shell_dialogs.h"
 
 namespace coinest::qt {
@@ -55,6 +56,12 @@ class BarOfDialog : public ProgressBar {
 
 }  // namespace
 
+QWidget* QtShellUi::ownerOfMessages() const {
+  // A dialog's model tells its refusals while the dialog's form is open: the box goes over it.
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  return window_;
+}
+
 void QtShellUi::attach(QWidget* window, std::function<QPoint()> keyMenuPoint) {
   window_ = window;
   keyMenuPoint_ = std::move(keyMenuPoint);
@@ -71,14 +78,14 @@ void QtShellUi::showMessage(std::string_view text, MessageCaption caption) {
     return;
   }
   QMessageBox box(caption == MessageCaption::Error ? QMessageBox::Critical : QMessageBox::Information,
-                  qtText(captionText(caption)), qtText(text), QMessageBox::Ok, window_);
+                  qtText(captionText(caption)), qtText(text), QMessageBox::Ok, ownerOfMessages());
   box.exec();
 }
 
 bool QtShellUi::askYesNo(std::string_view text) {
   if (screenshotMode_) return false;
   QMessageBox box(QMessageBox::Question, qtText(captionText(MessageCaption::Question)), qtText(text),
-                  QMessageBox::Yes | QMessageBox::No, window_);
+                  QMessageBox::Yes | QMessageBox::No, ownerOfMessages());
   box.setDefaultButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
 }
@@ -170,14 +177,40 @@ void QtShellUi::showAboutBox() {
   if (!screenshotMode_) execAboutBox(window_, scale_);
 }
 
-// The forms of the recording dialogs are not drawn yet: each closes as if cancelled.
-void QtShellUi::runEntryDialog(EntryDialog& dialog) { dialog.pressCancel(); }
-void QtShellUi::runAssetDialog(AssetDialog& dialog) { dialog.pressCancel(); }
-void QtShellUi::runCategoryDialog(CategoryDialog& dialog) { dialog.pressCancel(); }
-void QtShellUi::runReservationDialog(ReservationDialog& dialog) { dialog.pressCancel(); }
-void QtShellUi::runBooksQueryDialog(BooksQueryDialog& dialog) { dialog.pressCancel(); }
-void QtShellUi::runCardQueryDialog(CardQueryDialog& dialog) { dialog.pressCancel(); }
-void QtShellUi::runAccountQueryDialog(AccountQueryDialog& dialog) { dialog.pressCancel(); }
+void QtShellUi::runEntryDialog(EntryDialog& dialog) {
+  if (screenshotMode_) return dialog.pressCancel();
+  execEntryForm(window_, dialog, scale_, [this] { startCalculator(); });
+}
+
+void QtShellUi::runAssetDialog(AssetDialog& dialog) {
+  if (screenshotMode_) return dialog.pressCancel();
+  execAssetForm(window_, dialog, scale_, [this] { startCalculator(); });
+}
+
+void QtShellUi::runCategoryDialog(CategoryDialog& dialog) {
+  if (screenshotMode_) return dialog.pressCancel();
+  execCategoryForm(window_, dialog, scale_);
+}
+
+void QtShellUi::runReservationDialog(ReservationDialog& dialog) {
+  if (screenshotMode_) return dialog.pressCancel();
+  execReservationForm(window_, dialog, scale_, [this] { startCalculator(); });
+}
+
+void QtShellUi::runBooksQueryDialog(BooksQueryDialog& dialog) {
+  if (screenshotMode_) return dialog.pressCancel();
+  execBooksQueryForm(window_, dialog, scale_);
+}
+
+void QtShellUi::runCardQueryDialog(CardQueryDialog& dialog) {
+  if (screenshotMode_) return dialog.pressCancel();
+  execCardQueryForm(window_, dialog, scale_);
+}
+
+void QtShellUi::runAccountQueryDialog(AccountQueryDialog& dialog) {
+  if (screenshotMode_) return dialog.pressCancel();
+  execAccountQueryForm(window_, dialog, scale_);
+}
 
 void QtShellUi::startCalculator() {
   for (const char* name : kCalculators) {

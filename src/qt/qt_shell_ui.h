@@ -59,6 +59,9 @@ class QtShellUi : public ShellUi {
   virtual QAction* execMenu(QMenu& menu, QPoint at);
 
  private:
+  // The window a message box or a question belongs to: the open dialog's, else the main window.
+  QWidget* ownerOfMessages() const;
+
   int scale_;
   bool screenshotMode_;
   QWidget* window_ = nullptr;

@@ -1,0 +1,155 @@
+// The criteria forms of the three queries over their models: "장부 조회" (a period, a kind of
+// movement, a category and an asset), "카드 조회" (a statement month and a card) and "통장 조회" (a
+// period and a bank account).
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QLineEdit>
+
+#include "dialogs/query_dialogs.h"
+#include "platform/text_field.h"
+#include "qt/model_form.h"
+#include "qt/qt_style.h"
+#include "qt/recording_forms.h"
+
+namespace coinest::qt {
+namespace {
+
+// The form of a criteria dialog: "확인" and "취소" only.
+class CriteriaForm : public ModelForm {
+ protected:
+  CriteriaForm(QWidget* parent, const QString& title, int scale, CriteriaDialog& model)
+      : ModelForm(parent, title, scale), criteria_(model) {}
+
+  // The period's two pickers in the form's first two rows.
+  void addPeriod(PeriodPickers& period) {
+    from_ = dateField([&period](const std::string& date) { period.setFrom(date); });
+    to_ = dateField([&period](const std::string& date) { period.setTo(date); });
+    fields()->addRow(QStringLiteral("기간"), from_);
+    fields()->addRow(QStringLiteral("~"), to_);
+  }
+  void drawPeriod(const PeriodPickers& period) {
+    drawDate(*from_, period.from);
+    drawDate(*to_, period.to);
+  }
+
+ private:
+  void pressOk() override { criteria_.pressOk(); }
+  void pressCancel() override { criteria_.pressCancel(); }
+  bool modelClosed() const override { return criteria_.closed(); }
+
+  CriteriaDialog& criteria_;
+  QDateEdit* from_ = nullptr;
+  QDateEdit* to_ = nullptr;
+};
+
+class BooksQueryForm final : public CriteriaForm {
+ public:
+  BooksQueryForm(QWidget* parent, BooksQueryDialog& model, int scale)
+      : CriteriaForm(parent, QStringLiteral("장부 조회"), scale, model), model_(model) {
+    addPeriod(model_.period);
+    using F = BooksQueryField;
+    kind_ = choiceField([this](int row) { model_.choose(F::Kind, row); });
+    major_ = choiceField([this](int row) { model_.choose(F::Major, row); });
+    minor_ = choiceField([this](int row) { model_.choose(F::Minor, row); });
+    asset_ = choiceField([this](int row) { model_.choose(F::Asset, row); });
+    fields()->addRow(QStringLiteral("분류"), kind_);
+    fields()->addRow(QStringLiteral("항목"), sideBySide({major_, minor_}));
+    fields()->addRow(QStringLiteral("자산"), asset_);
+    finish({}, false);
+  }
+
+ private:
+  void redraw() override {
+    using F = BooksQueryField;
+    drawPeriod(model_.period);
+    drawChoices(*kind_, model_.list(F::Kind));
+    drawChoices(*major_, model_.list(F::Major));
+    drawChoices(*minor_, model_.list(F::Minor));
+    drawChoices(*asset_, model_.list(F::Asset));
+    showRow(*fields(), asset_, model_.assetShown());
+  }
+
+  BooksQueryDialog& model_;
+  QComboBox* kind_;
+  QComboBox* major_;
+  QComboBox* minor_;
+  QComboBox* asset_;
+};
+
+class CardQueryForm final : public CriteriaForm {
+ public:
+  CardQueryForm(QWidget* parent, CardQueryDialog& model, int scale)
+      : CriteriaForm(parent, QStringLiteral("카드 조회"), scale, model), model_(model) {
+    using F = CardQueryField;
+    year_ = textField([](std::string_view text) { return textFieldRefusal(text, kCardQueryYearMaxChars); },
+                      [this](const std::string& text) { model_.setYearText(text); });
+    month_ = choiceField([this](int row) { model_.choose(F::Month, row); });
+    card_ = choiceField([this](int row) { model_.choose(F::Card, row); });
+    fields()->addRow(QStringLiteral("년도"), year_);
+    fields()->addRow(QStringLiteral("월"), month_);
+    fields()->addRow(QStringLiteral("카드"), card_);
+    finish({}, false);
+  }
+
+ private:
+  QWidget* modelFocusWidget() const override {
+    switch (model_.focus()) {
+      case CardQueryField::Year: return year_;
+      case CardQueryField::Month: return month_;
+      case CardQueryField::Card: return card_;
+    }
+    return nullptr;
+  }
+
+  void redraw() override {
+    drawText(*year_, model_.yearText());
+    drawChoices(*month_, model_.list(CardQueryField::Month));
+    drawChoices(*card_, model_.list(CardQueryField::Card));
+  }
+
+  CardQueryDialog& model_;
+  QLineEdit* year_;
+  QComboBox* month_;
+  QComboBox* card_;
+};
+
+class AccountQueryForm final : public CriteriaForm {
+ public:
+  AccountQueryForm(QWidget* parent, AccountQueryDialog& model, int scale)
+      : CriteriaForm(parent, QStringLiteral("통장 조회"), scale, model), model_(model) {
+    addPeriod(model_.period);
+    account_ = choiceField([this](int row) { model_.chooseAccount(row); });
+    fields()->addRow(QStringLiteral("통장"), account_);
+    finish({}, false);
+  }
+
+ private:
+  void redraw() override {
+    drawPeriod(model_.period);
+    drawChoices(*account_, model_.accounts());
+  }
+
+  AccountQueryDialog& model_;
+  QComboBox* account_;
+};
+
+}  // namespace
+
+void execBooksQueryForm(QWidget* parent, BooksQueryDialog& model, int scale) {
+  BooksQueryForm form(parent, model, scale);
+  form.exec();
+}
+
+void execCardQueryForm(QWidget* parent, CardQueryDialog& model, int scale) {
+  CardQueryForm form(parent, model, scale);
+  form.exec();
+}
+
+void execAccountQueryForm(QWidget* parent, AccountQueryDialog& model, int scale) {
+  AccountQueryForm form(parent, model, scale);
+  form.exec();
+}
+
+}  // namespace coinest::qt
