@@ -4,6 +4,7 @@
 #include <QDateEdit>
 #include <QEvent>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QInputMethod>
@@ -29,7 +30,8 @@ namespace {
 constexpr int kLayoutWidth = 240;
 constexpr int kLayoutHeight = 320;
 constexpr int kMargin = 4;
-constexpr int kNoteLines = 3;
+constexpr int kNoteLines = 2;
+constexpr std::size_t kRadiosInOneRow = 3;
 // Drop-downs may be narrower than their longest item (an asset's company, name and holder), so
 // the form keeps the screen's width.
 constexpr int kChoiceMinimumChars = 4;
@@ -62,8 +64,9 @@ ModelForm::ModelForm(QWidget* parent, const QString& title, int scale) : QDialog
   fields_ = new QFormLayout();
   fields_->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
   fields_->setHorizontalSpacing(kMargin * scale);
-  fields_->setVerticalSpacing(kMargin * scale / 2 + 1);
-  root->addLayout(fields_);
+  fields_->setVerticalSpacing(scale);
+  // A note grows into the height the fields leave.
+  root->addLayout(fields_, 1);
   refusal_ = new QLabel(this);
   refusal_->setObjectName(QStringLiteral("refusal"));
   refusal_->setWordWrap(true);
@@ -74,7 +77,6 @@ QString ModelForm::refusalText() const { return refusal_->text(); }
 
 void ModelForm::finish(const FormButtons& buttons, bool screenHigh) {
   auto* root = static_cast<QVBoxLayout*>(layout());
-  root->addStretch(1);
   root->addWidget(refusal_);
   auto* row = new QHBoxLayout();
   row->setSpacing(kMargin * scale_ / 2);
@@ -92,13 +94,17 @@ void ModelForm::finish(const FormButtons& buttons, bool screenHigh) {
     connect(calculator, &QPushButton::clicked, this, buttons.calculator);
   }
   for (int i = 0; i < row->count(); ++i) {
-    // The buttons share the width; each may be narrower than its text's natural padding.
-    if (auto* button = qobject_cast<QPushButton*>(row->itemAt(i)->widget())) button->setMinimumWidth(0);
+    // The buttons share the screen's width equally, whatever their texts' natural widths.
+    if (auto* button = qobject_cast<QPushButton*>(row->itemAt(i)->widget())) {
+      button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+      button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 2 * scale_);
+    }
   }
   if (inputMode_) row->addWidget(inputMode_);
   root->addLayout(row);
   draw();
   resize(kLayoutWidth * scale_, screenHigh ? kLayoutHeight * scale_ : sizeHint().height());
+  if (QWidget* field = modelFocusWidget()) field->setFocus(Qt::OtherFocusReason);
 }
 
 void ModelForm::change(const std::function<void()>& call) {
@@ -178,7 +184,8 @@ QPlainTextEdit* ModelForm::noteField(std::size_t maxChars, std::function<std::st
                                      std::function<void(const std::string&)> set) {
   auto* field = new QPlainTextEdit(this);
   field->setTabChangesFocus(true);
-  field->setFixedHeight(field->fontMetrics().lineSpacing() * kNoteLines + 2 * kMargin * scale_);
+  field->setMinimumHeight(field->fontMetrics().lineSpacing() * kNoteLines + 2 * kMargin * scale_);
+  field->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   connect(field, &QPlainTextEdit::textChanged, this, [this, field, maxChars, get = std::move(get), set = std::move(set)] {
     if (drawing_) return;
     const std::string typed = field->toPlainText().toStdString();
@@ -214,18 +221,21 @@ QDateEdit* ModelForm::dateField(std::function<void(const std::string&)> set) {
 RadioField ModelForm::radioField(const std::vector<QString>& texts, std::function<void(int)> choose) {
   RadioField field;
   field.row = new QWidget(this);
-  auto* row = new QHBoxLayout(field.row);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->setSpacing(kMargin * scale_);
+  auto* grid = new QGridLayout(field.row);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setHorizontalSpacing(scale_);
+  grid->setVerticalSpacing(0);
+  // Four kinds do not fit the screen's width in one row: they take two.
+  const std::size_t perRow = texts.size() <= kRadiosInOneRow ? texts.size() : (texts.size() + 1) / 2;
   for (std::size_t i = 0; i < texts.size(); ++i) {
     auto* button = new QRadioButton(texts[i], field.row);
     connect(button, &QRadioButton::toggled, this, [this, i, choose](bool checked) {
       if (checked) change([&] { choose(static_cast<int>(i)); });
     });
-    row->addWidget(button);
+    grid->addWidget(button, static_cast<int>(i / perRow), static_cast<int>(i % perRow));
     field.buttons.push_back(button);
   }
-  row->addStretch(1);
+  grid->setColumnStretch(static_cast<int>(perRow), 1);
   return field;
 }
 
