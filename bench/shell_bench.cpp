@@ -56,7 +56,9 @@ ViewBenchBook& startedBook() {
   static ViewBenchBook& b = [] () -> ViewBenchBook& {
     ViewBenchBook& book = viewBenchBook();
     for (std::string_view marker : {kUpgradeMarkerFile, kUpgradeMarkerFile2}) {
-      std::ofstream(*deviceFilePath(book.root, marker)) << kUpgradeMarkerText;
+      const std::filesystem::path file = *deviceFilePath(book.root, marker);
+      std::filesystem::create_directories(file.parent_path());
+      std::ofstream(file) << kUpgradeMarkerText;
     }
     SilentShellUi ui;
     Shell first(ShellOptions{book.root, book.clock.get(), {}, PageBooks}, ui);
