@@ -95,6 +95,11 @@ ViewBenchBook& viewBenchBook() {
     std::atexit([] {
       book.book.reset();
       book.opened.store.reset();
+      // COINEST_KEEP_BENCH_BOOK keeps it, to look at it with the programs (printed on stderr).
+      if (std::getenv("COINEST_KEEP_BENCH_BOOK") != nullptr) {
+        std::fprintf(stderr, "the large book stays in %s\n", book.root.c_str());
+        return;
+      }
       std::error_code ec;
       std::filesystem::remove_all(book.root, ec);
     });

@@ -25,7 +25,7 @@ namespace coinest::bench {
 namespace {
 
 // Answers every question No and closes every dialog, as nobody is there to answer.
-class SilentShellUi final : public ShellUi {
+class SilentShellUi : public ShellUi {
  public:
   void showMessage(std::string_view, MessageCaption) override {}
   bool askYesNo(std::string_view) override { return false; }
@@ -56,7 +56,9 @@ ViewBenchBook& startedBook() {
   static ViewBenchBook& b = [] () -> ViewBenchBook& {
     ViewBenchBook& book = viewBenchBook();
     for (std::string_view marker : {kUpgradeMarkerFile, kUpgradeMarkerFile2}) {
-      std::ofstream(*deviceFilePath(book.root, marker)) << kUpgradeMarkerText;
+      const std::filesystem::path file = *deviceFilePath(book.root, marker);
+      std::filesystem::create_directories(file.parent_path());
+      std::ofstream(file) << kUpgradeMarkerText;
     }
     SilentShellUi ui;
     Shell first(ShellOptions{book.root, book.clock.get(), {}, PageBooks}, ui);
@@ -140,6 +142,28 @@ void BM_ShellDayMove(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ShellDayMove)->Unit(benchmark::kMicrosecond);
+
+// Records a lunch paid in cash, as a user types it into the entry dialog and presses OK.
+class RecordingShellUi final : public SilentShellUi {
+ public:
+  void runEntryDialog(EntryDialog& dialog) override {
+    dialog.setContent("점심");
+    dialog.setAmount("7000");
+    dialog.pressOk();
+  }
+};
+
+// From the entry dialog's opening through its OK to the books page redrawn in month view.
+void BM_ShellRecordEntry(benchmark::State& state) {
+  RecordingShellUi ui;
+  ViewBenchBook& b = startedBook();
+  Shell shell(ShellOptions{b.root, b.clock.get(), {}, PageBooks}, ui);
+  (void)shell.start();
+  shell.command(10114);
+  for (auto _ : state) shell.command(10101);
+  state.counters["rows"] = shell.screen().rowCount(30004);
+}
+BENCHMARK(BM_ShellRecordEntry)->Unit(benchmark::kMicrosecond)->Iterations(200);
 
 // Taps on the days of the month calendar in week view.
 void BM_ShellCalendarTap(benchmark::State& state) {

@@ -1,6 +1,6 @@
 // coinest: the household account book's window.
 //
-//   coinest [--root DIR] [--today YYYY-MM-DD] [--scale N] [--page N] [--screenshot FILE.png]
+//   coinest [--root DIR] [--today YYYY-MM-DD] [--scale N] [--page N] [--command N]... [--screenshot FILE.png]
 //
 // Exit status: 0 done (also when another copy already runs on the root: it is brought to the
 // front), 1 the start failed or, with --screenshot, the password would have been asked for,
@@ -54,6 +54,9 @@ int main(int argc, char** argv) {
       {QStringLiteral("today"), QStringLiteral("Fixes today's date."), QStringLiteral("YYYY-MM-DD")},
       {QStringLiteral("scale"), QStringLiteral("Draws the 240 by 320 window N times as large."), QStringLiteral("N")},
       {QStringLiteral("page"), QStringLiteral("The first page (0, 1, 4, 5, 6 or 7)."), QStringLiteral("N")},
+      {QStringLiteral("command"),
+       QStringLiteral("A command number run after start-up, as a menu or a button would (repeatable)."),
+       QStringLiteral("N")},
       {QStringLiteral("screenshot"), QStringLiteral("Starts, writes the window's picture and ends."),
        QStringLiteral("FILE.png")},
   });
@@ -70,6 +73,12 @@ int main(int argc, char** argv) {
   if (parser.isSet(QStringLiteral("page"))) {
     page = wholeNumber(parser.value(QStringLiteral("page")), 0);
     if (!page) return usage("--page: a page number");
+  }
+  std::vector<int> commands;
+  for (const QString& text : parser.values(QStringLiteral("command"))) {
+    const std::optional<int> command = wholeNumber(text, 1);
+    if (!command) return usage("--command: a command number");
+    commands.push_back(*command);
   }
   const std::optional<std::string> screenshot = optionText(parser, QStringLiteral("screenshot"));
 
@@ -108,6 +117,7 @@ int main(int argc, char** argv) {
   }
 
   coinest::qt::MainWindow& window = *session.window();
+  for (int command : commands) window.callShell([command](coinest::Shell& shell) { shell.command(command); });
   if (screenshot) {
     const QImage picture = session.picture();
     const bool saved = picture.save(QString::fromStdString(*screenshot), "PNG");

@@ -21,6 +21,7 @@
 #include "shell/ini_file.h"
 #include "shell/login_dialog.h"
 #include "shell/popup_menus.h"
+#include "shell/record_dialogs.h"
 #include "shell/settings_dialog.h"
 #include "shell/shell_context.h"
 #include "shell/year_month_dialog.h"
@@ -282,6 +283,10 @@ void ShellDispatch::barCommand(int command) {
     case 10701: c.ui.startCalculator(); return;
     default: break;
   }
+  if (command == 10501 || command == 10502 || command == 10509 || command == 10510) {
+    runCategoryDialogCommand(c, command >= 10509, command == 10502 || command == 10510);
+    return;
+  }
   if (inRange(command, 10501, 10511)) {
     runCategoryCommand(c, command);
     // The settlement lists the categories in their order and by their names.
@@ -289,12 +294,16 @@ void ShellDispatch::barCommand(int command) {
     c.state.rebuild(ListPage::Settlement) = true;
     return;
   }
-  // The add and edit commands (10101, 10102, 10201, 10202, 10401, 10402) and the query
-  // condition (10601) open dialogs of their own.
-  if (command == 10101 || command == 10102) c.focus(kBooksList);
-  if (command == 10201 || command == 10202) c.focus(kReservationList);
-  if (command == 10401 || command == 10402) c.focus(kAssetList);
-  if (command == 10601) c.focus(kQueryList);
+  switch (command) {
+    case 10101: runEntryDialogCommand(c, false); return;
+    case 10102: runEntryDialogCommand(c, true); return;
+    case 10201: runReservationDialogCommand(c, false); return;
+    case 10202: runReservationDialogCommand(c, true); return;
+    case 10401: runAssetDialogCommand(c, false); return;
+    case 10402: runAssetDialogCommand(c, true); return;
+    case 10601: runQueryDialogCommand(c); return;
+    default: return;
+  }
 }
 
 void ShellDispatch::fieldCommand(int id) {

@@ -8,6 +8,8 @@
 #include "platform/device_root.h"
 #include "platform/registry_file.h"
 #include "shell/holiday_refresh.h"
+#include "dialogs/category_dialog.h"
+#include "ledger/entry_dialog.h"
 #include "shell/ini_file.h"
 #include "shell/settings_dialog.h"
 #include "shell/year_month_dialog.h"
@@ -403,6 +405,50 @@ TEST_F(ShellTest, AnExitAfterARefusedLoginKeepsThePageOfTheInitialisationFile) {
   ASSERT_EQ(start.outcome, StartOutcome::LoginRefused);
   requireOk(shell->exit());
   EXPECT_EQ(readIniFile(root()), (IniState{0, PageSettlement, 'W', 1}));
+}
+
+TEST_F(ShellTest, AnEntrySavedInTheDialogIsSelectedOnItsDateInTheCurrentView) {
+  auto shell = startShell();
+  shell->command(10102);  // nothing to change yet
+  EXPECT_EQ(ui.recordDialogs, 0);
+  shell->command(10113);
+  ui.entryScript = [](EntryDialog& dialog) {
+    ASSERT_TRUE(dialog.setDate("2007-03-08"));
+    dialog.setContent("점심");
+    dialog.setAmount("7000");
+    dialog.pressContinue();
+    dialog.setContent("저녁");
+    dialog.setAmount("12000");
+    dialog.pressOk();
+  };
+  shell->command(10101);
+  EXPECT_EQ(shell->state().bookDate, "2007-03-08");
+  ASSERT_EQ(shell->screen().rowCount(kBooksList), 2);
+  EXPECT_EQ(shell->screen().cell(kBooksList, shell->screen().selectedRow(kBooksList), 1), "저녁");
+  EXPECT_EQ(shell->screen().at(21048).text, "19,000");
+  EXPECT_TRUE(shell->state().rebuildPending[static_cast<int>(ListPage::Settlement)]);
+
+  ui.entryScript = [](EntryDialog& dialog) {
+    dialog.setAmount("0");
+    dialog.pressOk();  // refused: the dialog stays open, then the script's end cancels it
+  };
+  shell->command(10102);
+  EXPECT_EQ(ui.messages.back().caption, MessageCaption::Error);
+  EXPECT_EQ(shell->screen().at(21048).text, "19,000");
+}
+
+TEST_F(ShellTest, ACategoryAddedInTheDialogIsListedAndSelected) {
+  auto shell = startShell();
+  shell->command(20018);
+  const int before = shell->screen().rowCount(kMinorCategoryList);
+  ui.categoryScript = [](CategoryDialog& dialog) {
+    dialog.setName("간식");
+    dialog.pressOk();
+  };
+  shell->command(10509);
+  ASSERT_EQ(shell->screen().rowCount(kMinorCategoryList), before + 1);
+  EXPECT_EQ(shell->screen().cell(kMinorCategoryList, shell->screen().selectedRow(kMinorCategoryList), 0), "간식");
+  EXPECT_EQ(shell->screen().focus, kMinorCategoryList);
 }
 
 TEST_F(ShellTest, TheCloseCommandAsksTheWindowToClose) {
