@@ -18,12 +18,11 @@ namespace {
 
 constexpr std::size_t index(AssetField field) { return static_cast<std::size_t>(field); }
 
-class AssetForm final : public ModelForm {
+class AssetForm final : public FormOver<AssetDialog> {
  public:
   AssetForm(QWidget* parent, AssetDialog& model, int scale, const std::function<void()>& calculator)
-      : ModelForm(parent, model.mode() == DialogMode::Add ? QStringLiteral("자산 등록") : QStringLiteral("자산 수정"),
-                  scale),
-        model_(model) {
+      : FormOver(parent, model.mode() == DialogMode::Add ? QStringLiteral("자산 등록") : QStringLiteral("자산 수정"), scale,
+                 model) {
     for (std::size_t i = 0; i < kAssetFieldCount; ++i) {
       const auto field = static_cast<AssetField>(i);
       if (field == AssetField::Note) {
@@ -54,10 +53,6 @@ class AssetForm final : public ModelForm {
   }
 
  private:
-  void pressOk() override { model_.pressOk(); }
-  void pressContinue() override { model_.pressContinue(); }
-  void pressCancel() override { model_.pressCancel(); }
-  bool modelClosed() const override { return model_.closed(); }
   QWidget* modelFocusWidget() const override { return widgets_[index(model_.focus())]; }
 
   void addRow(AssetField field) { fields()->addRow(qtText(model_.label(field)), widgets_[index(field)]); }
@@ -82,7 +77,6 @@ class AssetForm final : public ModelForm {
     showRow(*fields(), periodTo_, model_.shown(F::PeriodToMonth));
   }
 
-  AssetDialog& model_;
   std::array<QWidget*, kAssetFieldCount> widgets_{};
   QWidget* periodFrom_;
   QWidget* periodTo_;
@@ -91,8 +85,7 @@ class AssetForm final : public ModelForm {
 }  // namespace
 
 void execAssetForm(QWidget* parent, AssetDialog& model, int scale, const std::function<void()>& calculator) {
-  AssetForm form(parent, model, scale, calculator);
-  form.exec();
+  execForm<AssetForm>(parent, model, scale, calculator);
 }
 
 }  // namespace coinest::qt

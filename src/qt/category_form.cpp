@@ -20,12 +20,11 @@ constexpr int kExpenseRow = 1;
 constexpr int kInUseRow = 0;
 constexpr int kNotInUseRow = 1;
 
-class CategoryForm final : public ModelForm {
+class CategoryForm final : public FormOver<CategoryDialog> {
  public:
   CategoryForm(QWidget* parent, CategoryDialog& model, int scale)
-      : ModelForm(parent, model.mode() == DialogMode::Add ? QStringLiteral("항목 등록") : QStringLiteral("항목 수정"),
-                  scale),
-        model_(model) {
+      : FormOver(parent, model.mode() == DialogMode::Add ? QStringLiteral("항목 등록") : QStringLiteral("항목 수정"), scale,
+                 model) {
     // The kind and the major are the page's: the form only shows them.
     kinds_ = radioField({QStringLiteral("수입"), QStringLiteral("지출")}, [](int) {});
     majors_ = choiceField([](int) {});
@@ -46,10 +45,6 @@ class CategoryForm final : public ModelForm {
   }
 
  private:
-  void pressOk() override { model_.pressOk(); }
-  void pressContinue() override { model_.pressContinue(); }
-  void pressCancel() override { model_.pressCancel(); }
-  bool modelClosed() const override { return model_.closed(); }
   QWidget* modelFocusWidget() const override {
     switch (model_.focus()) {
       case CategoryField::Name: return name_;
@@ -71,7 +66,6 @@ class CategoryForm final : public ModelForm {
     }
   }
 
-  CategoryDialog& model_;
   RadioField kinds_;
   QComboBox* majors_;
   QLineEdit* name_;
@@ -81,8 +75,7 @@ class CategoryForm final : public ModelForm {
 }  // namespace
 
 void execCategoryForm(QWidget* parent, CategoryDialog& model, int scale) {
-  CategoryForm form(parent, model, scale);
-  form.exec();
+  execForm<CategoryForm>(parent, model, scale);
 }
 
 }  // namespace coinest::qt

@@ -28,12 +28,11 @@ int kindRow(EntryDialogKind kind) {
   return -1;
 }
 
-class EntryForm final : public ModelForm {
+class EntryForm final : public FormOver<EntryDialog> {
  public:
   EntryForm(QWidget* parent, EntryDialog& model, int scale, const std::function<void()>& calculator)
-      : ModelForm(parent, model.mode() == EntryDialog::Mode::Add ? QStringLiteral("장부 등록") : QStringLiteral("장부 수정"),
-                  scale),
-        model_(model) {
+      : FormOver(parent, model.mode() == EntryDialog::Mode::Add ? QStringLiteral("장부 등록") : QStringLiteral("장부 수정"), scale,
+                 model) {
     date_ = dateField([this](const std::string& date) { model_.setDate(date); });
     std::vector<QString> kindTexts;
     for (EntryDialogKind kind : kKinds) kindTexts.push_back(qtText(entryDialogKindText(kind)));
@@ -74,10 +73,6 @@ class EntryForm final : public ModelForm {
   }
 
  private:
-  void pressOk() override { model_.pressOk(); }
-  void pressContinue() override { model_.pressContinue(); }
-  void pressCancel() override { model_.pressCancel(); }
-  bool modelClosed() const override { return model_.closed(); }
   QWidget* modelFocusWidget() const override { return widgetOf(model_.focus()); }
 
   void redraw() override {
@@ -124,7 +119,6 @@ class EntryForm final : public ModelForm {
     return widgetOf(field);
   }
 
-  EntryDialog& model_;
   QDateEdit* date_;
   RadioField kinds_;
   QComboBox* majors_;
@@ -142,8 +136,7 @@ class EntryForm final : public ModelForm {
 }  // namespace
 
 void execEntryForm(QWidget* parent, EntryDialog& model, int scale, const std::function<void()>& calculator) {
-  EntryForm form(parent, model, scale, calculator);
-  form.exec();
+  execForm<EntryForm>(parent, model, scale, calculator);
 }
 
 }  // namespace coinest::qt

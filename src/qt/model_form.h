@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ledger/choice_list.h"
@@ -107,6 +108,31 @@ class ModelForm : public QDialog {
   std::vector<std::pair<QWidget*, std::function<void()>>> focusCalls_;
   bool drawing_ = false;
 };
+
+// A form over `Model`, whose buttons press the model's own: pressOk, pressCancel, closed() and,
+// when the model has it, pressContinue.
+template <typename Model>
+class FormOver : public ModelForm {
+ protected:
+  FormOver(QWidget* parent, const QString& title, int scale, Model& model)
+      : ModelForm(parent, title, scale), model_(model) {}
+
+  void pressOk() override { model_.pressOk(); }
+  void pressContinue() override {
+    if constexpr (requires { model_.pressContinue(); }) model_.pressContinue();
+  }
+  void pressCancel() override { model_.pressCancel(); }
+  bool modelClosed() const override { return model_.closed(); }
+
+  Model& model_;
+};
+
+// Runs the form modally until it closes.
+template <typename Form, typename... Args>
+void execForm(Args&&... args) {
+  Form form(std::forward<Args>(args)...);
+  form.exec();
+}
 
 // Drawing helpers: each changes its widget only where it differs from the model, so the text
 // being typed and its cursor stay.

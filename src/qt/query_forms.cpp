@@ -17,10 +17,10 @@ namespace coinest::qt {
 namespace {
 
 // The form of a criteria dialog: "확인" and "취소" only.
-class CriteriaForm : public ModelForm {
+class CriteriaForm : public FormOver<CriteriaDialog> {
  protected:
   CriteriaForm(QWidget* parent, const QString& title, int scale, CriteriaDialog& model)
-      : ModelForm(parent, title, scale), criteria_(model) {}
+      : FormOver(parent, title, scale, model) {}
 
   // The period's two pickers in the form's first two rows.
   void addPeriod(PeriodPickers& period) {
@@ -35,11 +35,6 @@ class CriteriaForm : public ModelForm {
   }
 
  private:
-  void pressOk() override { criteria_.pressOk(); }
-  void pressCancel() override { criteria_.pressCancel(); }
-  bool modelClosed() const override { return criteria_.closed(); }
-
-  CriteriaDialog& criteria_;
   QDateEdit* from_ = nullptr;
   QDateEdit* to_ = nullptr;
 };
@@ -47,13 +42,13 @@ class CriteriaForm : public ModelForm {
 class BooksQueryForm final : public CriteriaForm {
  public:
   BooksQueryForm(QWidget* parent, BooksQueryDialog& model, int scale)
-      : CriteriaForm(parent, QStringLiteral("장부 조회"), scale, model), model_(model) {
-    addPeriod(model_.period);
+      : CriteriaForm(parent, QStringLiteral("장부 조회"), scale, model), query_(model) {
+    addPeriod(query_.period);
     using F = BooksQueryField;
-    kind_ = choiceField([this](int row) { model_.choose(F::Kind, row); });
-    major_ = choiceField([this](int row) { model_.choose(F::Major, row); });
-    minor_ = choiceField([this](int row) { model_.choose(F::Minor, row); });
-    asset_ = choiceField([this](int row) { model_.choose(F::Asset, row); });
+    kind_ = choiceField([this](int row) { query_.choose(F::Kind, row); });
+    major_ = choiceField([this](int row) { query_.choose(F::Major, row); });
+    minor_ = choiceField([this](int row) { query_.choose(F::Minor, row); });
+    asset_ = choiceField([this](int row) { query_.choose(F::Asset, row); });
     fields()->addRow(QStringLiteral("분류"), kind_);
     fields()->addRow(QStringLiteral("항목"), sideBySide({major_, minor_}));
     fields()->addRow(QStringLiteral("자산"), asset_);
@@ -63,15 +58,15 @@ class BooksQueryForm final : public CriteriaForm {
  private:
   void redraw() override {
     using F = BooksQueryField;
-    drawPeriod(model_.period);
-    drawChoices(*kind_, model_.list(F::Kind));
-    drawChoices(*major_, model_.list(F::Major));
-    drawChoices(*minor_, model_.list(F::Minor));
-    drawChoices(*asset_, model_.list(F::Asset));
-    showRow(*fields(), asset_, model_.assetShown());
+    drawPeriod(query_.period);
+    drawChoices(*kind_, query_.list(F::Kind));
+    drawChoices(*major_, query_.list(F::Major));
+    drawChoices(*minor_, query_.list(F::Minor));
+    drawChoices(*asset_, query_.list(F::Asset));
+    showRow(*fields(), asset_, query_.assetShown());
   }
 
-  BooksQueryDialog& model_;
+  BooksQueryDialog& query_;
   QComboBox* kind_;
   QComboBox* major_;
   QComboBox* minor_;
@@ -81,12 +76,12 @@ class BooksQueryForm final : public CriteriaForm {
 class CardQueryForm final : public CriteriaForm {
  public:
   CardQueryForm(QWidget* parent, CardQueryDialog& model, int scale)
-      : CriteriaForm(parent, QStringLiteral("카드 조회"), scale, model), model_(model) {
+      : CriteriaForm(parent, QStringLiteral("카드 조회"), scale, model), query_(model) {
     using F = CardQueryField;
     year_ = textField([](std::string_view text) { return textFieldRefusal(text, kCardQueryYearMaxChars); },
-                      [this](const std::string& text) { model_.setYearText(text); });
-    month_ = choiceField([this](int row) { model_.choose(F::Month, row); });
-    card_ = choiceField([this](int row) { model_.choose(F::Card, row); });
+                      [this](const std::string& text) { query_.setYearText(text); });
+    month_ = choiceField([this](int row) { query_.choose(F::Month, row); });
+    card_ = choiceField([this](int row) { query_.choose(F::Card, row); });
     fields()->addRow(QStringLiteral("년도"), year_);
     fields()->addRow(QStringLiteral("월"), month_);
     fields()->addRow(QStringLiteral("카드"), card_);
@@ -95,7 +90,7 @@ class CardQueryForm final : public CriteriaForm {
 
  private:
   QWidget* modelFocusWidget() const override {
-    switch (model_.focus()) {
+    switch (query_.focus()) {
       case CardQueryField::Year: return year_;
       case CardQueryField::Month: return month_;
       case CardQueryField::Card: return card_;
@@ -104,12 +99,12 @@ class CardQueryForm final : public CriteriaForm {
   }
 
   void redraw() override {
-    drawText(*year_, model_.yearText());
-    drawChoices(*month_, model_.list(CardQueryField::Month));
-    drawChoices(*card_, model_.list(CardQueryField::Card));
+    drawText(*year_, query_.yearText());
+    drawChoices(*month_, query_.list(CardQueryField::Month));
+    drawChoices(*card_, query_.list(CardQueryField::Card));
   }
 
-  CardQueryDialog& model_;
+  CardQueryDialog& query_;
   QLineEdit* year_;
   QComboBox* month_;
   QComboBox* card_;
@@ -118,38 +113,35 @@ class CardQueryForm final : public CriteriaForm {
 class AccountQueryForm final : public CriteriaForm {
  public:
   AccountQueryForm(QWidget* parent, AccountQueryDialog& model, int scale)
-      : CriteriaForm(parent, QStringLiteral("통장 조회"), scale, model), model_(model) {
-    addPeriod(model_.period);
-    account_ = choiceField([this](int row) { model_.chooseAccount(row); });
+      : CriteriaForm(parent, QStringLiteral("통장 조회"), scale, model), query_(model) {
+    addPeriod(query_.period);
+    account_ = choiceField([this](int row) { query_.chooseAccount(row); });
     fields()->addRow(QStringLiteral("통장"), account_);
     finish({}, false);
   }
 
  private:
   void redraw() override {
-    drawPeriod(model_.period);
-    drawChoices(*account_, model_.accounts());
+    drawPeriod(query_.period);
+    drawChoices(*account_, query_.accounts());
   }
 
-  AccountQueryDialog& model_;
+  AccountQueryDialog& query_;
   QComboBox* account_;
 };
 
 }  // namespace
 
 void execBooksQueryForm(QWidget* parent, BooksQueryDialog& model, int scale) {
-  BooksQueryForm form(parent, model, scale);
-  form.exec();
+  execForm<BooksQueryForm>(parent, model, scale);
 }
 
 void execCardQueryForm(QWidget* parent, CardQueryDialog& model, int scale) {
-  CardQueryForm form(parent, model, scale);
-  form.exec();
+  execForm<CardQueryForm>(parent, model, scale);
 }
 
 void execAccountQueryForm(QWidget* parent, AccountQueryDialog& model, int scale) {
-  AccountQueryForm form(parent, model, scale);
-  form.exec();
+  execForm<AccountQueryForm>(parent, model, scale);
 }
 
 }  // namespace coinest::qt

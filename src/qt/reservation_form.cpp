@@ -20,12 +20,11 @@ constexpr std::array kKinds = {PaymentKind::Income, PaymentKind::Expense, Paymen
 
 int kindRow(PaymentKind kind) { return static_cast<int>(std::find(kKinds.begin(), kKinds.end(), kind) - kKinds.begin()); }
 
-class ReservationForm final : public ModelForm {
+class ReservationForm final : public FormOver<ReservationDialog> {
  public:
   ReservationForm(QWidget* parent, ReservationDialog& model, int scale, const std::function<void()>& calculator)
-      : ModelForm(parent, model.mode() == DialogMode::Add ? QStringLiteral("예약 등록") : QStringLiteral("예약 수정"),
-                  scale),
-        model_(model) {
+      : FormOver(parent, model.mode() == DialogMode::Add ? QStringLiteral("예약 등록") : QStringLiteral("예약 수정"), scale,
+                 model) {
     using F = ReservationField;
     std::vector<QString> kindTexts;
     for (PaymentKind kind : kKinds) kindTexts.push_back(qtText(paymentKindLabel(kind)));
@@ -65,10 +64,6 @@ class ReservationForm final : public ModelForm {
  private:
   static constexpr std::size_t index(ReservationField field) { return static_cast<std::size_t>(field); }
 
-  void pressOk() override { model_.pressOk(); }
-  void pressContinue() override { model_.pressContinue(); }
-  void pressCancel() override { model_.pressCancel(); }
-  bool modelClosed() const override { return model_.closed(); }
   QWidget* modelFocusWidget() const override { return widgetOf(model_.focus()); }
 
   QWidget* widgetOf(ReservationField field) const {
@@ -97,7 +92,6 @@ class ReservationForm final : public ModelForm {
     return widgetOf(field);
   }
 
-  ReservationDialog& model_;
   RadioField kinds_;
   std::array<QComboBox*, kReservationFieldCount> lists_{};
   std::array<QLineEdit*, kReservationFieldCount> texts_{};
@@ -109,8 +103,7 @@ class ReservationForm final : public ModelForm {
 
 void execReservationForm(QWidget* parent, ReservationDialog& model, int scale,
                          const std::function<void()>& calculator) {
-  ReservationForm form(parent, model, scale, calculator);
-  form.exec();
+  execForm<ReservationForm>(parent, model, scale, calculator);
 }
 
 }  // namespace coinest::qt
