@@ -17,6 +17,7 @@
 #include "form_driver.h"
 #include "ledger/asset_dialog.h"
 #include "ledger/entry_dialog.h"
+#include "ledger/entry_rules.h"
 #include "qt/qt_shell_ui.h"
 #include "qt/qt_style.h"
 #include "store/asset_kind.h"
@@ -89,6 +90,8 @@ TEST_F(RecordingForms, AnEntryIsRecordedThroughTheFormAndARefusalKeepsItOpenAtTh
 TEST_F(RecordingForms, TheEntryFormShowsTheFieldsAndLabelsOfItsKind) {
   addNewAsset(f.book(), {.name = "salary"});
   addNewAsset(f.book(), {.name = "savings"});
+  ASSERT_TRUE(addEntry(f.book(), coinest::testing::makeEntry(
+                                     {.id = 20001, .major = "식비", .minor = "주식", .content = "김밥"})));
   EntryDialog model = EntryDialog::openForAdd(f.book(), ui, "2007-03-05", true);
   struct Case {
     QString kind;
@@ -102,6 +105,15 @@ TEST_F(RecordingForms, TheEntryFormShowsTheFieldsAndLabelsOfItsKind) {
       {QStringLiteral("지출"), false, false},
   };
   std::vector<FormStep> steps;
+  // The content's drop-down offers what earlier entries of the kind and categories recorded, once
+  // the field has the focus.
+  steps.push_back([](QDialog& form) {
+    EXPECT_EQ(fieldOf<QComboBox>(form, QStringLiteral("내용"))->findText(QStringLiteral("김밥")), -1);
+    fieldOf(form, QStringLiteral("내용"))->setFocus();
+  });
+  steps.push_back([](QDialog& form) {
+    EXPECT_GE(fieldOf<QComboBox>(form, QStringLiteral("내용"))->findText(QStringLiteral("김밥")), 0);
+  });
   for (const Case& c : cases) {
     steps.push_back([c](QDialog& form) { click(buttonOf(form, c.kind)); });
     steps.push_back([c](QDialog& form) {
