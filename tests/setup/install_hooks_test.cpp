@@ -6,12 +6,12 @@
 #include <stdlib.h>
 
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "setup/setup_host.h"
 #include "setup/start_menu_shortcut.h"
+#include "support/cli_runner.h"
 #include "support/file_checks.h"
 #include "support/temp_dir.h"
 
@@ -19,6 +19,7 @@ namespace coinest::setup {
 namespace {
 
 using coinest::testing::modeOf;
+using coinest::testing::readFileBytes;
 using coinest::testing::TempDir;
 using coinest::testing::UmaskGuard;
 
@@ -35,13 +36,6 @@ struct RecordingHost final : SetupHost {
   void requestRestart(const std::filesystem::path& root) override { restarts.push_back(root); }
   void noteProblem(std::string_view text) override { problems.emplace_back(text); }
 };
-
-std::string contentOf(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
 
 class InstallHooksTest : public ::testing::Test {
  protected:
@@ -92,7 +86,7 @@ TEST_F(InstallHooksTest, TheShortcutCountsTheQuotedTargetInCharacters) {
     SCOPED_TRACE(c.dir);
     EXPECT_EQ(shortcutText(c.dir), c.shortcut);
     ASSERT_EQ(install(c.dir), 0);
-    EXPECT_EQ(contentOf(english), c.shortcut);  // a second install replaces the first shortcut
+    EXPECT_EQ(readFileBytes(english), c.shortcut);  // a second install replaces the first shortcut
   }
 }
 
