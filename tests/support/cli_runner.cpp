@@ -24,7 +24,12 @@ std::string readFileBytes(const std::filesystem::path& p) {
 CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path& scratch, const std::string& env) {
   const char* binary = std::getenv("COINEST_CLI");
   EXPECT_NE(binary, nullptr) << "COINEST_CLI names the tool under test";
-  std::string command = "env -u COINEST_ROOT -u COINEST_TODAY " + env + " " + shellQuote(binary ? binary : "false");
+  return runProgram(binary ? binary : "false", args, scratch, env);
+}
+
+CliRun runProgram(const std::string& program, const std::vector<std::string>& args,
+                  const std::filesystem::path& scratch, const std::string& env) {
+  std::string command = "env -u COINEST_ROOT -u COINEST_TODAY " + env + " " + shellQuote(program);
   for (const std::string& a : args) command += " " + shellQuote(a);
   const auto errFile = scratch / "cli-stderr.txt";
   command += " 2>" + shellQuote(errFile.string());

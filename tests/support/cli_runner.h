@@ -18,6 +18,10 @@ struct CliRun {
 // as "COINEST_TODAY=2007-03-05" applied); stderr is kept in a file under `scratch`.
 CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path& scratch, const std::string& env = "");
 
+// The same for any built program of ours, named by its path.
+CliRun runProgram(const std::string& program, const std::vector<std::string>& args,
+                  const std::filesystem::path& scratch, const std::string& env = "");
+
 std::string shellQuote(const std::string& s);
 std::string readFileBytes(const std::filesystem::path& p);
 
