@@ -177,9 +177,10 @@ void deleteSelectedEntry(ShellContext& context) {
   const int32_t id = selectedEntryId(context);
   if (screen.rowCount(kBooksList) == 0 || id == 0) return;
   if (!context.ui.askYesNo(kDeleteQuestion)) return;
-  context.ui.setWaitCursor(true);
-  const bool deleted = deleteEntry(context.book, id);
-  context.ui.setWaitCursor(false);
+  const bool deleted = [&] {
+    WaitCursor waiting(context.ui);
+    return deleteEntry(context.book, id);
+  }();
   if (!deleted) {
     const std::string& reason = context.book.store.lastError();
     if (!reason.empty()) context.ui.showMessage(reason, MessageCaption::Error);

@@ -95,17 +95,6 @@ void loadFromFirstMinor(ShellContext& context) {
   loadLists(context);
 }
 
-class WaitCursor {
- public:
-  explicit WaitCursor(ShellUi& ui) : ui_(ui) { ui_.setWaitCursor(true); }
-  ~WaitCursor() { ui_.setWaitCursor(false); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-
- private:
-  ShellUi& ui_;
-};
-
 // Refuses a reserved name, then asks; true when the delete may go ahead.
 bool confirmDelete(ShellContext& context, CategoryLevel level, const std::string& name) {
   if (const std::string refusal = reservedNameRefusal(level, CategoryAction::Delete, name); !refusal.empty()) {

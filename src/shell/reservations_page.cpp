@@ -24,18 +24,6 @@ void selectRememberedReservation(ShellContext& context) {
   selectReservation(context, rememberedRowIn(rememberedRow(context), context.screen.rowCount(kReservationList)));
 }
 
-// Shows a wait cursor for its lifetime, as the device did while it read the reservation table.
-class WaitCursor {
- public:
-  explicit WaitCursor(ShellUi& ui) : ui_(ui) { ui_.setWaitCursor(true); }
-  ~WaitCursor() { ui_.setWaitCursor(false); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-
- private:
-  ShellUi& ui_;
-};
-
 }  // namespace
 
 void rebuildReservationList(ShellContext& context) {

@@ -67,4 +67,16 @@ class ShellUi : public UiPort {
   virtual void showSoftInputPanel(bool shown) = 0;
 };
 
+// Shows the wait cursor for its lifetime.
+class WaitCursor {
+ public:
+  explicit WaitCursor(ShellUi& ui) : ui_(ui) { ui_.setWaitCursor(true); }
+  ~WaitCursor() { ui_.setWaitCursor(false); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  ShellUi& ui_;
+};
+
 }  // namespace coinest
