@@ -16,7 +16,7 @@ constexpr std::array<std::pair<int, int>, 6> kTabPages = {{
 }};
 
 // A header strip: the buttons of a page's row at y 17 drawn as the list's column heads.
-bool isHeader(const ControlSpec& spec) { return spec.page >= 0 && spec.rect.y == 17 && spec.rect.height == 16; }
+bool isHeader(const ControlSpec& control) { return control.page >= 0 && control.rect.y == 17 && control.rect.height == 16; }
 
 }  // namespace
 
@@ -27,14 +27,14 @@ std::optional<int> pageOfTab(int controlId) {
   return std::nullopt;
 }
 
-ButtonWidget::ButtonWidget(const ControlSpec& spec, int scale, QWidget* parent)
-    : QAbstractButton(parent), spec_(spec), scale_(scale) {
-  role_ = pageOfTab(spec.id) ? Role::Tab
-          : spec.id == kFillerButton ? Role::Filler
-          : isHeader(spec) ? Role::Header
+ButtonWidget::ButtonWidget(const ControlSpec& control, int scale, QWidget* parent)
+    : QAbstractButton(parent), control_(control), scale_(scale) {
+  role_ = pageOfTab(control.id) ? Role::Tab
+          : control.id == kFillerButton ? Role::Filler
+          : isHeader(control) ? Role::Header
                            : Role::Plain;
   setFocusPolicy(Qt::NoFocus);
-  setText(qtText(spec.text));
+  setText(qtText(control.text));
 }
 
 void ButtonWidget::setState(const QString& text, bool current) {
@@ -49,7 +49,7 @@ void ButtonWidget::paintEvent(QPaintEvent*) {
   const QRect area = rect();
   // The tall mode and kind buttons carry one letter a line.
   const bool vertical = text().contains(QLatin1Char('\n'));
-  int pixels = std::min(kViewFontPixels, spec_.rect.height - 2);
+  int pixels = std::min(kViewFontPixels, control_.rect.height - 2);
   bool bold = current_;
   QColor back, fore;
   switch (role_) {

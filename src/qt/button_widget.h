@@ -16,7 +16,7 @@ std::optional<int> pageOfTab(int controlId);
 class ButtonWidget : public QAbstractButton {
   Q_OBJECT
  public:
-  ButtonWidget(const ControlSpec& spec, int scale, QWidget* parent);
+  ButtonWidget(const ControlSpec& control, int scale, QWidget* parent);
   // `current`: a tab of the current page, or the pressed mode or kind button.
   void setState(const QString& text, bool current);
   bool current() const { return current_; }
@@ -26,7 +26,7 @@ class ButtonWidget : public QAbstractButton {
 
  private:
   enum class Role { Tab, Filler, Header, Plain };
-  const ControlSpec& spec_;
+  const ControlSpec& control_;
   Role role_;
   int scale_;
   bool current_ = false;

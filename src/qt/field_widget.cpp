@@ -23,9 +23,9 @@ constexpr int kSmallestFontPixels = 9;
 
 }  // namespace
 
-void applyControlColours(QWidget& widget, const ControlSpec& spec) {
+void applyControlColours(QWidget& widget, const ControlSpec& control) {
   QPalette palette = widget.palette();
-  const ControlColours colours = spec.colours.value_or(ControlColours{0x000000, 0xFFFFFF});
+  const ControlColours colours = control.colours.value_or(ControlColours{0x000000, 0xFFFFFF});
   palette.setColor(QPalette::Window, colour(colours.background));
   palette.setColor(QPalette::Base, colour(colours.background));
   palette.setColor(QPalette::WindowText, colour(colours.text));
@@ -34,10 +34,10 @@ void applyControlColours(QWidget& widget, const ControlSpec& spec) {
   widget.setAutoFillBackground(true);
 }
 
-FieldWidget::FieldWidget(const ControlSpec& spec, int scale, QWidget* parent)
-    : QWidget(parent), spec_(spec), scale_(scale), text_(qtText(spec.text)) {
-  setFont(viewFont(emphasised(spec.id) ? kEmphasisFontPixels : kViewFontPixels, emphasised(spec.id), scale));
-  applyControlColours(*this, spec);
+FieldWidget::FieldWidget(const ControlSpec& control, int scale, QWidget* parent)
+    : QWidget(parent), control_(control), scale_(scale), text_(qtText(control.text)) {
+  setFont(viewFont(emphasised(control.id) ? kEmphasisFontPixels : kViewFontPixels, emphasised(control.id), scale));
+  applyControlColours(*this, control);
   setFocusPolicy(Qt::ClickFocus);
 }
 
@@ -51,8 +51,8 @@ void FieldWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setPen(palette().color(QPalette::WindowText));
   const QRect area = rect().adjusted(1, 0, -1, 0);
-  const bool oneLine = spec_.singleLine || area.height() < 2 * fontMetrics().lineSpacing();
-  int flags = static_cast<int>(qtAlignment(spec_.alignment));
+  const bool oneLine = control_.singleLine || area.height() < 2 * fontMetrics().lineSpacing();
+  int flags = static_cast<int>(qtAlignment(control_.alignment));
   if (oneLine) {
     flags |= Qt::AlignVCenter;
     // A value wider than its field (the largest totals) is written smaller rather than cut:
@@ -73,15 +73,15 @@ void FieldWidget::focusInEvent(QFocusEvent* event) {
   if (onFocused) onFocused();
 }
 
-ScrollingField::ScrollingField(const ControlSpec& spec, int scale, QWidget* parent) : QPlainTextEdit(parent) {
+ScrollingField::ScrollingField(const ControlSpec& control, int scale, QWidget* parent) : QPlainTextEdit(parent) {
   setReadOnly(true);
   setFrameShape(QFrame::NoFrame);
   setFont(viewFont(kViewFontPixels, false, scale));
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setFocusPolicy(Qt::ClickFocus);
-  applyControlColours(*this, spec);
-  setPlainText(qtText(spec.text));
+  applyControlColours(*this, control);
+  setPlainText(qtText(control.text));
 }
 
 void ScrollingField::setText(const QString& text) {

@@ -16,7 +16,7 @@ namespace coinest::qt {
 class FieldWidget : public QWidget {
   Q_OBJECT
  public:
-  FieldWidget(const ControlSpec& spec, int scale, QWidget* parent);
+  FieldWidget(const ControlSpec& control, int scale, QWidget* parent);
   void setText(const QString& text);
   QString text() const { return text_; }
 
@@ -28,7 +28,7 @@ class FieldWidget : public QWidget {
   void focusInEvent(QFocusEvent* event) override;
 
  private:
-  const ControlSpec& spec_;
+  const ControlSpec& control_;
   int scale_;
   QString text_;
 };
@@ -36,7 +36,7 @@ class FieldWidget : public QWidget {
 class ScrollingField : public QPlainTextEdit {
   Q_OBJECT
  public:
-  ScrollingField(const ControlSpec& spec, int scale, QWidget* parent);
+  ScrollingField(const ControlSpec& control, int scale, QWidget* parent);
   void setText(const QString& text);
   std::function<void()> onFocused;
 
@@ -45,6 +45,6 @@ class ScrollingField : public QPlainTextEdit {
 };
 
 // The palette of a control: the table's colours, or the platform's when it has none.
-void applyControlColours(QWidget& widget, const ControlSpec& spec);
+void applyControlColours(QWidget& widget, const ControlSpec& control);
 
 }  // namespace coinest::qt

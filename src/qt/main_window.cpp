@@ -132,24 +132,24 @@ void MainWindow::buildMenus() {
 
 void MainWindow::buildControls() {
   std::vector<std::pair<int, QWidget*>> bySize;
-  for (const ControlSpec& spec : controlTable()) {
+  for (const ControlSpec& control : controlTable()) {
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (control.kind) {
       case ControlKind::List: {
-        auto* list = new PageList(spec, scale_, area_);
-        lists_[spec.id] = list;
+        auto* list = new PageList(control, scale_, area_);
+        lists_[control.id] = list;
         widget = list;
         break;
       }
       case ControlKind::Button:
-        widget = new ButtonWidget(spec, scale_, area_);
+        widget = new ButtonWidget(control, scale_, area_);
         break;
       case ControlKind::Field:
       case ControlKind::Caption:
-        if (spec.scrolls) {
-          widget = new ScrollingField(spec, scale_, area_);
+        if (control.scrolls) {
+          widget = new ScrollingField(control, scale_, area_);
         } else {
-          widget = new FieldWidget(spec, scale_, area_);
+          widget = new FieldWidget(control, scale_, area_);
         }
         break;
       case ControlKind::CalWindow:
@@ -157,11 +157,11 @@ void MainWindow::buildControls() {
         widget = calendar_;
         break;
     }
-    widget->setGeometry(scaled(spec.rect, scale_));
+    widget->setGeometry(scaled(control.rect, scale_));
     widget->hide();
-    wireControl(spec, widget);
-    widgets_[spec.id] = widget;
-    bySize.emplace_back(spec.rect.width * spec.rect.height, widget);
+    wireControl(control, widget);
+    widgets_[control.id] = widget;
+    bySize.emplace_back(control.rect.width * control.rect.height, widget);
   }
   // The backgrounds of the panels share their place with the values on them: the smaller a
   // control, the nearer the top.
@@ -169,8 +169,8 @@ void MainWindow::buildControls() {
   for (const auto& [size, widget] : bySize) widget->raise();
 }
 
-void MainWindow::wireControl(const ControlSpec& spec, QWidget* widget) {
-  const int id = spec.id;
+void MainWindow::wireControl(const ControlSpec& control, QWidget* widget) {
+  const int id = control.id;
   if (auto* list = qobject_cast<PageList*>(widget)) {
     list->onSelectionChanged = [this, id](int row) { callShell([=](Shell& s) { s.listSelectionChanged(id, row); }); };
     list->onTapped = [this, id](int row) { callShell([=](Shell& s) { s.listTapped(id, row); }); };
@@ -211,15 +211,15 @@ PageList* MainWindow::list(int id) const {
 
 void MainWindow::showScreen(const Screen& screen) {
   area_->setListFrameBottom(screen.currentTab == PageReservations ? kListFrameBottomReservations : kListFrameBottom);
-  for (const ControlSpec& spec : controlTable()) {
-    const ControlState& state = screen.at(spec.id);
-    QWidget* widget = widgets_.at(spec.id);
+  for (const ControlSpec& control : controlTable()) {
+    const ControlState& state = screen.at(control.id);
+    QWidget* widget = widgets_.at(control.id);
     const QString text = qtText(state.text);
     if (auto* list = qobject_cast<PageList*>(widget)) {
       if (list->setRows(state.rows)) ++rowRebuilds_;
       list->selectQuietly(state.selectedRow);
     } else if (auto* button = qobject_cast<ButtonWidget*>(widget)) {
-      const std::optional<int> tabPage = pageOfTab(spec.id);
+      const std::optional<int> tabPage = pageOfTab(control.id);
       button->setState(text, state.pressed || (tabPage && *tabPage == screen.currentTab));
     } else if (auto* field = qobject_cast<FieldWidget*>(widget)) {
       field->setText(text);
@@ -229,7 +229,7 @@ void MainWindow::showScreen(const Screen& screen) {
       calendar_->setCalendar(screen.calendar);
     }
     widget->setEnabled(state.enabled);
-    widget->setVisible(state.visible && spec.group != ControlGroup::NeverShown);
+    widget->setVisible(state.visible && control.group != ControlGroup::NeverShown);
   }
   commandBar_->show(screen.commandBar);
 }

@@ -82,7 +82,7 @@ class MainWindow : public QMainWindow {
  private:
   void buildMenus();
   void buildControls();
-  void wireControl(const ControlSpec& spec, QWidget* widget);
+  void wireControl(const ControlSpec& control, QWidget* widget);
   std::function<void()> fieldFocusHandler(int id);
   void applyFocus(int controlId);
   ScreenPoint layoutPoint(QWidget* from, QPoint at) const;

@@ -83,7 +83,7 @@ std::optional<int> virtualKeyOf(int qtKey) {
   return std::nullopt;
 }
 
-PageList::PageList(const ControlSpec& spec, int scale, QWidget* parent) : QTreeWidget(parent) {
+PageList::PageList(const ControlSpec& control, int scale, QWidget* parent) : QTreeWidget(parent) {
   setHeaderHidden(true);
   setRootIsDecorated(false);
   setIndentation(0);
@@ -96,20 +96,20 @@ PageList::PageList(const ControlSpec& spec, int scale, QWidget* parent) : QTreeW
   setFont(viewFont(kViewFontPixels, false, scale));
   setFocusPolicy(Qt::StrongFocus);
   setItemDelegate(new TightCellDelegate(this));
-  applyControlColours(*this, spec);
-  if (spec.columns.empty()) {
+  applyControlColours(*this, control);
+  if (control.columns.empty()) {
     setColumnCount(1);
   } else {
-    setColumnCount(static_cast<int>(spec.columns.size()));
+    setColumnCount(static_cast<int>(control.columns.size()));
     for (int column = 0; column < columnCount(); ++column) {
-      const ListColumn& shape = spec.columns[column];
+      const ListColumn& shape = control.columns[column];
       setColumnWidth(column, shape.width * scale);
       setColumnHidden(column, shape.width == 0);
     }
   }
-  header()->setStretchLastSection(spec.columns.empty());
+  header()->setStretchLastSection(control.columns.empty());
   // The icon lists keep their selection visible without the focus.
-  if (spec.iconList) {
+  if (control.iconList) {
     rowIcon_ = rowIcon(scale);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
@@ -118,7 +118,7 @@ PageList::PageList(const ControlSpec& spec, int scale, QWidget* parent) : QTreeW
     setPalette(palette);
   }
   // Alignment per column, kept for the rows to come.
-  for (const ListColumn& shape : spec.columns) {
+  for (const ListColumn& shape : control.columns) {
     alignments_.push_back(shape.alignment == Alignment::Right    ? Qt::AlignRight | Qt::AlignVCenter
                          : shape.alignment == Alignment::Centre ? Qt::AlignHCenter | Qt::AlignVCenter
                                                                 : Qt::AlignLeft | Qt::AlignVCenter);

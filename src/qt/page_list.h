@@ -23,7 +23,7 @@ std::optional<int> virtualKeyOf(int qtKey);
 class PageList : public QTreeWidget {
   Q_OBJECT
  public:
-  PageList(const ControlSpec& spec, int scale, QWidget* parent);
+  PageList(const ControlSpec& control, int scale, QWidget* parent);
 
   // Fills the rows when they differ from those shown; returns whether they were rebuilt.
   bool setRows(const std::vector<ListRowCells>& rows);

@@ -5,7 +5,7 @@
 namespace coinest {
 
 Screen::Screen() {
-  for (const ControlSpec& spec : controlTable()) controls_[spec.id].text = std::string(spec.text);
+  for (const ControlSpec& control : controlTable()) controls_[control.id].text = std::string(control.text);
 }
 
 ControlState& Screen::at(int id) {

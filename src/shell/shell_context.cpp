@@ -44,23 +44,23 @@ int commandBarSetOf(int page, PanelMode panel) {
   }
 }
 
-bool shownOnPage(const ControlSpec& spec, const ShellContext& context, PanelMode panel) {
+bool shownOnPage(const ControlSpec& control, const ShellContext& context, PanelMode panel) {
   const ShellState& state = context.state;
   const bool detail = panel == PanelMode::Detail;
-  switch (spec.group) {
+  switch (control.group) {
     case ControlGroup::NeverShown: return false;
     case ControlGroup::DetailPanel: return detail;
-    case ControlGroup::DateCaption: return !detail && spec.id == context.books.dateCaption;
+    case ControlGroup::DateCaption: return !detail && control.id == context.books.dateCaption;
     case ControlGroup::QueryBooks:
     case ControlGroup::QueryCard:
     case ControlGroup::QueryAccount: {
-      const int kind = static_cast<int>(spec.group) - static_cast<int>(ControlGroup::QueryBooks);
+      const int kind = static_cast<int>(control.group) - static_cast<int>(ControlGroup::QueryBooks);
       if (kind != state.queryKind) return false;
       break;
     }
     case ControlGroup::Page: break;
   }
-  return !(detail && spec.rect.y >= kDetailAreaTop);
+  return !(detail && control.rect.y >= kDetailAreaTop);
 }
 
 }  // namespace
@@ -68,15 +68,15 @@ bool shownOnPage(const ControlSpec& spec, const ShellContext& context, PanelMode
 void ShellContext::showPageControls() {
   const int page = state.currentPage;
   const PanelMode panel = panelOf(state, page);
-  for (const ControlSpec& spec : controlTable()) {
+  for (const ControlSpec& control : controlTable()) {
     bool visible = false;
-    if (spec.page == kEveryPage) {
+    if (control.page == kEveryPage) {
       visible = true;
-    } else if (spec.page == page || (spec.page == kDetailPanelPages && (page == PageQuery || page == PageAssets ||
+    } else if (control.page == page || (control.page == kDetailPanelPages && (page == PageQuery || page == PageAssets ||
                                                                          page == PageBooks))) {
-      visible = shownOnPage(spec, *this, panel);
+      visible = shownOnPage(control, *this, panel);
     }
-    screen.setVisible(spec.id, visible);
+    screen.setVisible(control.id, visible);
   }
   screen.currentTab = page;
   if (screen.commandBar.visibleSet != commandBarSetOf(page, panel)) {

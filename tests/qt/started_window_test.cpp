@@ -61,12 +61,12 @@ class StartedWindow : public ::testing::TestWithParam<int> {
   // Each control's widget is shown exactly when the Screen shows it, at its rectangle.
   void expectWidgetsFollowTheScreen() {
     int shown = 0;
-    for (const ControlSpec& spec : controlTable()) {
-      QWidget* widget = window().controlWidget(spec.id);
-      EXPECT_EQ(!widget->isHidden(), screen().at(spec.id).visible) << spec.id;
+    for (const ControlSpec& control : controlTable()) {
+      QWidget* widget = window().controlWidget(control.id);
+      EXPECT_EQ(!widget->isHidden(), screen().at(control.id).visible) << control.id;
       if (widget->isHidden()) continue;
       ++shown;
-      EXPECT_EQ(widget->geometry(), scaled(spec.rect, scale())) << spec.id;
+      EXPECT_EQ(widget->geometry(), scaled(control.rect, scale())) << control.id;
     }
     EXPECT_GE(shown, 8);  // at least the tab row and a list
   }

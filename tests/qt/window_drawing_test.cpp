@@ -30,8 +30,8 @@ class WindowDrawing : public ::testing::TestWithParam<int> {
 
 Screen booksScreen() {
   Screen screen;
-  for (const ControlSpec* spec : controlsOfPage(PageBooks)) {
-    if (spec->group == ControlGroup::Page) screen.setVisible(spec->id, true);
+  for (const ControlSpec* control : controlsOfPage(PageBooks)) {
+    if (control->group == ControlGroup::Page) screen.setVisible(control->id, true);
   }
   screen.setRows(kBooksList, {{"03-05", "식비", "12,000", "10001"}, {"03-05", "월급", "1,500,000", "10002"}});
   screen.selectRow(kBooksList, 1);
@@ -43,9 +43,9 @@ Screen booksScreen() {
 
 TEST_P(WindowDrawing, EveryControlSitsAtItsTableRectangleTimesTheScale) {
   window.showScreen(booksScreen());
-  for (const ControlSpec& spec : controlTable()) {
-    ASSERT_NE(window.controlWidget(spec.id), nullptr) << spec.id;
-    EXPECT_EQ(window.controlWidget(spec.id)->geometry(), scaled(spec.rect, scale())) << spec.id;
+  for (const ControlSpec& control : controlTable()) {
+    ASSERT_NE(window.controlWidget(control.id), nullptr) << control.id;
+    EXPECT_EQ(window.controlWidget(control.id)->geometry(), scaled(control.rect, scale())) << control.id;
   }
   EXPECT_EQ(window.commandBar()->geometry(), scaled(kCommandBarRect, scale()));
   EXPECT_EQ(window.screenArea()->size(), QSize(240 * scale(), 320 * scale()));

@@ -62,8 +62,8 @@ class ShellTest : public ::testing::Test {
 
   std::vector<int> visibleControls(const Shell& shell) const {
     std::vector<int> ids;
-    for (const ControlSpec& spec : controlTable()) {
-      if (shell.screen().at(spec.id).visible) ids.push_back(spec.id);
+    for (const ControlSpec& control : controlTable()) {
+      if (shell.screen().at(control.id).visible) ids.push_back(control.id);
     }
     return ids;
   }
@@ -91,10 +91,10 @@ TEST_F(ShellTest, FirstStartShowsTodayOnTheBooksPageInDayModeWithOnlyItsControls
   EXPECT_EQ(screen.commandBar.visibleSet, 3);
   EXPECT_EQ(screen.focus, kBooksList);
   EXPECT_TRUE(screen.at(21032).pressed);
-  for (const ControlSpec& spec : controlTable()) {
-    const bool expected = spec.page == kEveryPage ||
-                          (spec.page == PageBooks && spec.group == ControlGroup::Page) || spec.id == 20125;
-    EXPECT_EQ(screen.at(spec.id).visible, expected) << spec.id;
+  for (const ControlSpec& control : controlTable()) {
+    const bool expected = control.page == kEveryPage ||
+                          (control.page == PageBooks && control.group == ControlGroup::Page) || control.id == 20125;
+    EXPECT_EQ(screen.at(control.id).visible, expected) << control.id;
   }
   EXPECT_EQ(screen.at(20125).text, "3월 5일 (월)");
   EXPECT_EQ(screen.at(20110).text, "(음1/16)");
