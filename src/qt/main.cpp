@@ -1,6 +1,7 @@
 // coinest: the household account book's window.
 //
-//   coinest [--root DIR] [--today YYYY-MM-DD] [--scale N] [--page N] [--command N]... [--screenshot FILE.png]
+//   coinest [--root DIR] [--today YYYY-MM-DD] [--scale N] [--page N] [--command N]...
+//           [--statistics month|year] [--screenshot FILE.png]
 //
 // Exit status: 0 done (also when another copy already runs on the root: it is brought to the
 // front), 1 the start failed or, with --screenshot, the password would have been asked for,
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
+#include <QTimer>
 
 #include <iostream>
 
@@ -57,6 +59,9 @@ int main(int argc, char** argv) {
       {QStringLiteral("command"),
        QStringLiteral("A command number run after start-up, as a menu or a button would (repeatable)."),
        QStringLiteral("N")},
+      {QStringLiteral("statistics"),
+       QStringLiteral("Opens the statistics window on the month's spending (month) or the year's trend (year)."),
+       QStringLiteral("month|year")},
       {QStringLiteral("screenshot"), QStringLiteral("Starts, writes the window's picture and ends."),
        QStringLiteral("FILE.png")},
   });
@@ -79,6 +84,12 @@ int main(int argc, char** argv) {
     const std::optional<int> command = wholeNumber(text, 1);
     if (!command) return usage("--command: a command number");
     commands.push_back(*command);
+  }
+  std::optional<coinest::qt::StatisticsTab> statistics;
+  if (const std::optional<std::string> chart = optionText(parser, QStringLiteral("statistics"))) {
+    if (*chart == "month") statistics = coinest::qt::StatisticsTab::MonthSpending;
+    else if (*chart == "year") statistics = coinest::qt::StatisticsTab::YearTrend;
+    else return usage("--statistics: month or year");
   }
   const std::optional<std::string> screenshot = optionText(parser, QStringLiteral("screenshot"));
 
@@ -119,7 +130,7 @@ int main(int argc, char** argv) {
   coinest::qt::MainWindow& window = *session.window();
   for (int command : commands) window.callShell([command](coinest::Shell& shell) { shell.command(command); });
   if (screenshot) {
-    const QImage picture = session.picture();
+    const QImage picture = statistics ? session.statisticsPicture(*statistics) : session.picture();
     const bool saved = picture.save(QString::fromStdString(*screenshot), "PNG");
     if (!saved) std::cerr << "coinest: could not write " << *screenshot << '\n';
     window.close();
@@ -132,5 +143,6 @@ int main(int argc, char** argv) {
     window.activateWindow();
   };
   window.show();
+  if (statistics) QTimer::singleShot(0, &window, [&window, &statistics] { window.openStatistics(*statistics); });
   return QApplication::exec();
 }

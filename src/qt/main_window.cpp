@@ -17,6 +17,7 @@
 #include "qt/page_list.h"
 #include "qt/qt_shell_ui.h"
 #include "qt/qt_style.h"
+#include "qt/statistics_window.h"
 
 namespace coinest::qt {
 namespace {
@@ -119,6 +120,7 @@ void MainWindow::buildMenus() {
   menuBar()->setFont(viewFont(kViewFontPixels, false, scale_));
   addMenu(QStringLiteral("파일"), kFileMenu);
   addMenu(QStringLiteral("도움말"), kHelpMenu);
+  buildStatisticsMenu();
   const auto accelerator = [this](const char* keys, int command) {
     auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(keys)), this);
     shortcut->setContext(Qt::WindowShortcut);
@@ -128,6 +130,23 @@ void MainWindow::buildMenus() {
   };
   accelerator("Ctrl+A", kAboutCommand);
   accelerator("Ctrl+Q", kCloseCommand);
+}
+
+// Added beside the book's own menus: the charts and the export, which the window layer opens
+// itself since no page command stands for them.
+void MainWindow::buildStatisticsMenu() {
+  QMenu* menu = menuBar()->addMenu(QStringLiteral("통계"));
+  connect(menu->addAction(QStringLiteral("월별 지출 분석")), &QAction::triggered, this,
+          [this] { openStatistics(StatisticsTab::MonthSpending); });
+  connect(menu->addAction(QStringLiteral("연간 추이")), &QAction::triggered, this,
+          [this] { openStatistics(StatisticsTab::YearTrend); });
+}
+
+void MainWindow::openStatistics(StatisticsTab tab) {
+  callShell([this, tab](Shell& shell) {
+    StatisticsWindow window(StatisticsModel::ofShell(shell.context()), tab, this);
+    window.exec();
+  });
 }
 
 void MainWindow::buildControls() {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <unordered_map>
 
+#include "qt/statistics_window.h"
 #include "shell/shell.h"
 
 namespace coinest::qt {
@@ -66,6 +67,9 @@ class MainWindow : public QMainWindow {
   // Whether the close ran Shell::exit() and it failed (the user was told).
   bool exitFailed() const { return exitFailed_; }
 
+  // The statistics window on the settlement page's month, at `tab`; returns when it is closed.
+  void openStatistics(StatisticsTab tab);
+
   // Runs `call` on the shell, then sync(). Calls from inside another (a dialog's own event
   // loop) are made too; the timer's tick is not.
   template <typename Call>
@@ -81,6 +85,7 @@ class MainWindow : public QMainWindow {
 
  private:
   void buildMenus();
+  void buildStatisticsMenu();
   void buildControls();
   void wireControl(const ControlSpec& control, QWidget* widget);
   std::function<void()> fieldFocusHandler(int id);

@@ -47,6 +47,13 @@ QImage WindowSession::picture() {
   return window_->grab().toImage();
 }
 
+QImage WindowSession::statisticsPicture(StatisticsTab tab) {
+  StatisticsWindow statistics(StatisticsModel::ofShell(shell_.context()), tab);
+  statistics.show();
+  QApplication::processEvents();
+  return statistics.grab().toImage();
+}
+
 int defaultScale() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return 1;

@@ -40,6 +40,8 @@ class WindowSession {
 
   // Shows the window, lets it settle and returns its picture, menu bar included.
   QImage picture();
+  // The statistics window at `tab` on the settlement page's month, drawn and returned as a picture.
+  QImage statisticsPicture(StatisticsTab tab);
 
  private:
   std::unique_ptr<QtShellUi> ui_;
