@@ -1,5 +1,5 @@
-// The settlement of one month on the large view book (about 830 entries a month), and a whole
-// `coinest-cli settle` run, process start to exit, on a copy of that book.
+// The settlement of one month on the large view book (about 830 entries a month), twelve months
+// for the statistics window, and a whole `coinest-cli settle` run, process start to exit, on a copy of that book.
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "bench_book.h"
+#include "ledger/income_expense_trend.h"
 #include "ledger/settlement.h"
 #include "ledger/settlement_cache.h"
 
@@ -49,6 +50,16 @@ void BM_SettlementFromKeptRead(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SettlementFromKeptRead)->Unit(benchmark::kMicrosecond);
+
+// The statistics window's year: twelve settlement months read one after another.
+void BM_IncomeExpenseTrend(benchmark::State& state) {
+  ViewBenchBook& b = viewBenchBook();
+  for (auto _ : state) {
+    const IncomeExpenseTrend trend = incomeExpenseTrend(*b.book, {2005, 6}, 1);
+    benchmark::DoNotOptimize(trend.expense);
+  }
+}
+BENCHMARK(BM_IncomeExpenseTrend)->Unit(benchmark::kMillisecond);
 
 // The tool: $COINEST_CLI, else coinest-cli of the same build tree.
 std::filesystem::path cliBinary() {
