@@ -106,8 +106,7 @@ StatisticsWindow::StatisticsWindow(StatisticsModel model, StatisticsTab tab, QWi
   auto* spendingLayout = new QHBoxLayout(spendingPage);
   spendingChart_ = newChart();
   spendingChart_->legend()->setAlignment(Qt::AlignRight);
-  spendingView_ = newView(spendingChart_, spendingPage);
-  spendingLayout->addWidget(spendingView_, 3);
+  spendingLayout->addWidget(newView(spendingChart_, spendingPage), 3);
   auto* listSide = new QVBoxLayout();
   spendingTable_ = new QTableWidget(0, 3, spendingPage);
   spendingTable_->setHorizontalHeaderLabels({QStringLiteral("대항목"), QStringLiteral("금액"), QStringLiteral("비율")});
@@ -127,8 +126,7 @@ StatisticsWindow::StatisticsWindow(StatisticsModel model, StatisticsTab tab, QWi
   auto* trendPage = new QWidget(tabs_);
   auto* trendLayout = new QVBoxLayout(trendPage);
   trendChart_ = newChart();
-  trendView_ = newView(trendChart_, trendPage);
-  trendLayout->addWidget(trendView_);
+  trendLayout->addWidget(newView(trendChart_, trendPage));
   trendTotal_ = new QLabel(trendPage);
   trendTotal_->setAlignment(Qt::AlignRight);
   trendLayout->addWidget(trendTotal_);
@@ -273,12 +271,11 @@ void StatisticsWindow::fillTrend() {
                               formatSignedTotalAmount(trend.income - trend.expense) + "원"));
 }
 
-QChartView* StatisticsWindow::shownView() const {
-  return tabs_->currentIndex() == static_cast<int>(StatisticsTab::YearTrend) ? trendView_ : spendingView_;
-}
+QWidget* StatisticsWindow::shownPage() const { return tabs_->currentWidget(); }
 
 bool StatisticsWindow::saveChart(const QString& file, QString* reason) {
-  const QPixmap picture = shownView()->grab();
+  // The whole page: the month's list with its amounts goes with its doughnut.
+  const QPixmap picture = shownPage()->grab();
   // Written whole or not at all: a full disk leaves the old file as it was.
   QSaveFile out(file);
   const bool saved = out.open(QIODevice::WriteOnly) && picture.save(&out, "PNG") && out.commit();

@@ -10,7 +10,6 @@
 #include "shell/statistics_model.h"
 
 class QChart;
-class QChartView;
 class QLabel;
 class QTabWidget;
 class QTableWidget;
@@ -27,7 +26,8 @@ class StatisticsWindow : public QDialog {
 
   void showTab(StatisticsTab tab);
   void move(SettlementMove move);
-  // Writes the shown chart as a PNG file; false (and the reason) when it was not written.
+  // Writes the shown page (chart, and the list beside the doughnut) as a PNG file; false (and
+  // the reason) when it was not written.
   bool saveChart(const QString& file, QString* reason = nullptr);
 
   // What the tests look at.
@@ -41,17 +41,15 @@ class StatisticsWindow : public QDialog {
   void fillSpending();
   void fillTrend();
   void askAndSave();
-  QChartView* shownView() const;
+  QWidget* shownPage() const;
 
   StatisticsModel model_;
   QTabWidget* tabs_ = nullptr;
   QLabel* heading_ = nullptr;
   QChart* spendingChart_ = nullptr;
-  QChartView* spendingView_ = nullptr;
   QTableWidget* spendingTable_ = nullptr;
   QLabel* spendingTotal_ = nullptr;
   QChart* trendChart_ = nullptr;
-  QChartView* trendView_ = nullptr;
   QLabel* trendTotal_ = nullptr;
 };
 
