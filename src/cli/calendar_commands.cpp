@@ -37,7 +37,9 @@ const CommandRegistration kLunar{{
 const CommandRegistration kHoliday{{
     "holiday",
     "whether DATE is a holiday, and its name",
-    [](CLI::App& app) { app.add_option("DATE", holidayDate, "a date, YYYY-MM-DD")->required()->check(checkDateOption); },
+    [](CLI::App& app) {
+      app.add_option("DATE", holidayDate, "a date, YYYY-MM-DD")->required()->check(checkDateOption);
+    },
     [](CommandContext& c) {
       if (const std::optional<std::string> name = holidayNameOf(c.book(), holidayDate)) {
         printLine(c.out, {"yes", *name});

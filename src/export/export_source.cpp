@@ -47,8 +47,8 @@ ExportSource readExportSource(Book& book, const ExportRange& range) {
   source.entries = entriesInRange(book, range.first.value_or(kBeforeEveryDate), range.last.value_or(kAfterEveryDate));
 
   std::vector<Asset> assets;
-  for (const char* kind : {kBankAccountKind, kCreditCardKind, kInsuranceKind, kSecuritiesKind, kOtherAssetKind,
-                           kCheckCardKind}) {
+  for (const char* kind :
+       {kBankAccountKind, kCreditCardKind, kInsuranceKind, kSecuritiesKind, kOtherAssetKind, kCheckCardKind}) {
     for (Asset& asset : loadAssetsOfKind(book, kind)) assets.push_back(std::move(asset));
   }
   // A kind's list stops at its capacity; an asset past it is still found by its id.

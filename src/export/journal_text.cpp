@@ -112,6 +112,8 @@ std::vector<std::string> journalNoteLines(std::string_view note) {
       lines.push_back(std::move(line));
       line.clear();
       if (c == '\r' && i + 1 < note.size() && note[i + 1] == '\n') ++i;
+    } else if (c == ':') {
+      line += "：";
     } else {
       line += isControl(static_cast<unsigned char>(c)) ? ' ' : c;
     }

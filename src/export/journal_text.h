@@ -24,7 +24,8 @@ std::string journalAccountPart(std::string_view text);
 std::string journalDescription(std::string_view text);
 
 // The lines of a note, split at CR LF, CR or LF, each with its other control characters as
-// spaces. None for an empty note.
+// spaces and ':' as '：', so that no word of a note is read as a tag ("name:" or ":name:").
+// None for an empty note.
 std::vector<std::string> journalNoteLines(std::string_view note);
 
 // The columns a text takes in a fixed-width font: two for a wide character (Hangul, CJK,

@@ -28,9 +28,12 @@ class ExportCommandTest : public ::testing::Test {
     testing::RootBook rootBook(root());
     Book& book = rootBook.book();
     for (LedgerEntry e : {testing::makeEntry({.date = "2007-02-26", .content = "점심, 김밥", .amount = 6000}),
-                          testing::makeEntry({.date = "2007-03-01", .kind = kIncomeKind, .major = kCarryOverCategory,
-                                              .minor = kCarryOverCategory, .content = kCarryOverCategory,
-                                              .amount = 70000}),
+                          testing::makeEntry({.date = "2007-03-01",
+                          .kind = kIncomeKind,
+                          .major = kCarryOverCategory,
+                          .minor = kCarryOverCategory,
+                          .content = kCarryOverCategory,
+                          .amount = 70000}),
                           testing::makeEntry({.date = "2007-03-02", .content = "=1+1", .amount = 500})}) {
       e.entryId = *newEntryId(book);
       EXPECT_TRUE(addEntry(book, e));
@@ -58,9 +61,10 @@ TEST_F(ExportCommandTest, StandardOutputIsTheFileItself) {
   run = cli({"--format", "journal", "--from", "2007-03-01", "--to", "2007-03-01"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_TRUE(run.out.starts_with("; Coinest 가계부 내보내기 2007-03-01~2007-03-01\n")) << run.out;
-  EXPECT_TRUE(run.out.ends_with("2007-03-01 전월이월  ; id: 10002\n"
-                                "    자산:현금           70000 KRW = 70000 KRW\n"
-                                "    자본:전월이월      -70000 KRW\n"))
+  EXPECT_TRUE(
+      run.out.ends_with("2007-03-01 전월이월  ; id: 10002\n"
+                        "    자산:현금           70000 KRW = 70000 KRW\n"
+                        "    자본:전월이월      -70000 KRW\n"))
       << run.out;
 }
 
@@ -90,7 +94,8 @@ TEST_F(ExportCommandTest, WrongFormatsAndDatesAreUsageErrors) {
       {{"--format", "csv", "--from", "2007-02-30"}, "2007-02-30"},
       {{"--format", "csv", "--to", "20070301"}, "20070301"},
       {{"--format", "csv", "--from", "2007-3-1"}, "2007-3-1"},
-      {{"--format", "journal", "--from", "2007-03-02", "--to", "2007-03-01"}, "--from 2007-03-02 is after --to 2007-03-01"},
+      {{"--format", "journal", "--from", "2007-03-02", "--to", "2007-03-01"},
+       "--from 2007-03-02 is after --to 2007-03-01"},
   };
   for (const auto& c : cases) {
     const testing::CliRun run = cli(c.args);

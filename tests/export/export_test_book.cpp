@@ -13,12 +13,19 @@ namespace {
 
 Asset newAsset(Book& book, const char* kind, const char* company, const char* name, const char* holder,
                int32_t linkOrPayDay = 0) {
-  return addNewAsset(book, {.kind = kind, .name = name, .holder = holder, .company = company, .linkOrPayDay = linkOrPayDay});
+  return addNewAsset(book,
+                     {.kind = kind, .name = name, .holder = holder, .company = company, .linkOrPayDay = linkOrPayDay});
 }
 
 LedgerEntry transfer(const char* date, const char* minor, int32_t amount, int32_t from, int32_t to) {
-  return makeEntry({.date = date, .kind = kTransferKind, .major = kTransferCategory, .minor = minor, .content = minor,
-                    .amount = amount, .assetId = from, .toAssetId = to});
+  return makeEntry({.date = date,
+                    .kind = kTransferKind,
+                    .major = kTransferCategory,
+                    .minor = minor,
+                    .content = minor,
+                    .amount = amount,
+                    .assetId = from,
+                    .toAssetId = to});
 }
 
 }  // namespace
@@ -44,54 +51,107 @@ ExportTestBook fillExportTestBook(Book& book) {
 
   auto add = [&](LedgerEntry e) { return addTestEntry(book, std::move(e)); };
   // February: 100,000 in, 6,000 out in cash.
-  add(makeEntry({.date = "2007-02-20", .kind = kIncomeKind, .major = "기타수입", .minor = "용돈", .content = "용돈",
+  add(makeEntry({.date = "2007-02-20",
+                 .kind = kIncomeKind,
+                 .major = "기타수입",
+                 .minor = "용돈",
+                 .content = "용돈",
                  .amount = 100000}));
-  add(makeEntry({.date = "2007-02-25", .kind = kIncomeKind, .content = "2월 급여", .amount = 2500000,
+  add(makeEntry({.date = "2007-02-25",
+                 .kind = kIncomeKind,
+                 .content = "2월 급여",
+                 .amount = 2500000,
                  .assetId = b.salaryAccount}));
   add(makeEntry({.date = "2007-02-26", .content = "점심, 김밥", .amount = 6000}));
 
   // March. The rice was written before the carry-over of the same day.
   add(makeEntry({.date = "2007-03-01", .major = "식비", .minor = "주식", .content = "쌀", .amount = 30000}));
-  add(makeEntry({.date = "2007-03-01", .kind = kIncomeKind, .major = kCarryOverCategory, .minor = kCarryOverCategory,
-                 .content = kCarryOverCategory, .amount = 94000}));
-  LedgerEntry pocketMoney = makeEntry({.date = "2007-03-02", .kind = kIncomeKind, .major = "기타수입", .minor = "용돈",
-                                       .content = "용돈", .amount = 50000});
-  pocketMoney.note = "어머니께서\n주심; 감사\r\n=SUM(A1)";
+  add(makeEntry({.date = "2007-03-01",
+                 .kind = kIncomeKind,
+                 .major = kCarryOverCategory,
+                 .minor = kCarryOverCategory,
+                 .content = kCarryOverCategory,
+                 .amount = 94000}));
+  LedgerEntry pocketMoney = makeEntry({.date = "2007-03-02",
+                                       .kind = kIncomeKind,
+                                       .major = "기타수입",
+                                       .minor = "용돈",
+                                       .content = "용돈",
+                                       .amount = 50000});
+  pocketMoney.note = "어머니께서\n주심; 감사\r\n=SUM(A1) 시간: 10:30 :태그:";
   add(pocketMoney);
-  add(makeEntry({.date = "2007-03-03", .major = "주거/통신", .minor = "관리비", .content = "관리비 \"3월\"",
-                 .amount = 150000, .assetId = b.salaryAccount}));
-  LedgerEntry dinner = makeEntry({.date = "2007-03-04", .content = "저녁; 회식", .amount = 45000,
-                                  .assetId = b.linkedCheckCard});
-  dinner.checkCardFlag = kYes;
-  add(dinner);
-  LedgerEntry link = makeEntry({.date = "2007-03-05", .major = "생활용품", .minor = "잡화소모",
-                                .content = "=HYPERLINK(\"http://x.test\",\"클릭\")", .amount = 12000,
-                                .assetId = b.ownCheckCard});
-  link.checkCardFlag = kYes;
-  add(link);
-  LedgerEntry game = makeEntry({.date = "2007-03-06", .major = "문화생활비", .minor = "기타", .content = "게임 아이템",
-                                .amount = 9900});
-  game.phoneFlag = kYes;
-  add(game);
-  add(makeEntry({.date = "2007-03-07", .major = "의류비", .minor = "의류", .content = "셔츠", .amount = 39000,
-                 .cardFlag = kYes, .assetId = b.taptapCard, .instalments = 1}));
-  add(makeEntry({.date = "2007-03-08", .major = "생활용품", .minor = "가전용품", .content = "청소기", .amount = 300000,
-                 .cardFlag = kYes, .assetId = b.taptapCard, .instalments = 3}));
+  add(makeEntry({.date = "2007-03-03",
+                 .major = "주거/통신",
+                 .minor = "관리비",
+                 .content = "관리비 \"3월\"",
+                 .amount = 150000,
+                 .assetId = b.salaryAccount}));
+  add(makeEntry({.date = "2007-03-04",
+                 .content = "저녁; 회식",
+                 .amount = 45000,
+                 .assetId = b.linkedCheckCard,
+                 .checkCardFlag = kYes}));
+  add(makeEntry({.date = "2007-03-05",
+                 .major = "생활용품",
+                 .minor = "잡화소모",
+                 .content = "=HYPERLINK(\"http://x.test\",\"클릭\")",
+                 .amount = 12000,
+                 .assetId = b.ownCheckCard,
+                 .checkCardFlag = kYes}));
+  add(makeEntry({.date = "2007-03-06",
+                 .major = "문화생활비",
+                 .minor = "기타",
+                 .content = "게임 아이템",
+                 .amount = 9900,
+                 .phoneFlag = kYes}));
+  add(makeEntry({.date = "2007-03-07",
+                 .major = "의류비",
+                 .minor = "의류",
+                 .content = "셔츠",
+                 .amount = 39000,
+                 .cardFlag = kYes,
+                 .assetId = b.taptapCard,
+                 .instalments = 1}));
+  add(makeEntry({.date = "2007-03-08",
+                 .major = "생활용품",
+                 .minor = "가전용품",
+                 .content = "청소기",
+                 .amount = 300000,
+                 .cardFlag = kYes,
+                 .assetId = b.taptapCard,
+                 .instalments = 3}));
   add(makeEntry({.date = "2007-03-09", .content = "", .amount = 8000, .cardFlag = kYes}));
   add(transfer("2007-03-10", kCashDepositMinor, 20000, 0, b.salaryAccount));
   add(transfer("2007-03-11", kCashWithdrawalMinor, 50000, b.salaryAccount, 0));
   add(transfer("2007-03-12", kCashAdvanceMinor, 100000, b.pointCard, 0));
   add(transfer("2007-03-13", kAccountTransferMinor, 200000, b.salaryAccount, b.savingsAccount));
-  add(makeEntry({.date = "2007-03-14", .major = kCardPaymentCategory, .minor = kCardPaymentCategory,
-                 .content = "taptap 2월분", .amount = 45000, .assetId = b.salaryAccount}));
-  add(makeEntry({.date = "2007-03-15", .major = "교통/차량", .minor = "주유비", .content = "주유", .amount = 50000,
+  add(makeEntry({.date = "2007-03-14",
+                 .major = kCardPaymentCategory,
+                 .minor = kCardPaymentCategory,
+                 .content = "taptap 2월분",
+                 .amount = 45000,
+                 .assetId = b.salaryAccount}));
+  add(makeEntry({.date = "2007-03-15",
+                 .major = "교통/차량",
+                 .minor = "주유비",
+                 .content = "주유",
+                 .amount = 50000,
                  .assetId = b.deletedAccount}));
-  add(makeEntry({.date = "2007-03-16", .major = "반려동물", .minor = "사료:건식", .content = "사료, 10kg",
-                 .amount = 25000}));
-  add(makeEntry({.date = "2007-03-17", .content = "커피", .amount = 4500, .cardFlag = kYes,
-                 .assetId = b.deletedCard, .instalments = 1}));
-  add(makeEntry({.date = "2007-03-18", .kind = kIncomeKind, .major = "기타수입", .minor = "이자", .content = "이자",
-                 .amount = 1200, .assetId = b.savingsAccount}));
+  add(makeEntry(
+      {.date = "2007-03-16", .major = "반려동물", .minor = "사료:건식", .content = "사료, 10kg", .amount = 25000}));
+  add(makeEntry({.date = "2007-03-17",
+                 .content = "커피",
+                 .amount = 4500,
+                 .cardFlag = kYes,
+                 .assetId = b.deletedCard,
+                 .instalments = 1}));
+  add(makeEntry({.date = "2007-03-18",
+                 .kind = kIncomeKind,
+                 .major = "기타수입",
+                 .minor = "이자",
+                 .content = "이자",
+                 .amount = 1200,
+                 .assetId = b.savingsAccount}));
   // April: outside the March settlement.
   add(makeEntry({.date = "2007-04-02", .content = "붕어빵", .amount = 1000}));
 

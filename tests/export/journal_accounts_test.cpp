@@ -32,12 +32,6 @@ ExportAssets bookAssets() {
 TEST(JournalAccountsTest, EachMeansOfPaymentHasItsAccount) {
   const ExportAssets assets = bookAssets();
   const JournalAccounts accounts(assets);
-  auto flagged = [](testing::EntryFields fields, const char* phone, const char* check) {
-    LedgerEntry e = makeEntry(fields);
-    e.phoneFlag = phone;
-    e.checkCardFlag = check;
-    return e;
-  };
   const struct {
     const char* what;
     LedgerEntry entry;
@@ -45,11 +39,11 @@ TEST(JournalAccountsTest, EachMeansOfPaymentHasItsAccount) {
   } cases[] = {
       {"cash", makeEntry({}), "자산:현금"},
       {"account", makeEntry({.assetId = 2}), "자산:신한 생활 김"},
-      {"check card on an account", flagged({.assetId = 3}, kNo, kYes), "자산:국민 급여 홍"},
-      {"check card on no account", flagged({.assetId = 4}, kNo, kYes), "자산:우리 나만의"},
-      {"check card on a deleted account", flagged({.assetId = 5}, kNo, kYes), "자산:하나 옛"},
-      {"phone", flagged({}, kYes, kNo), "부채:휴대폰"},
-      {"phone before card", flagged({.cardFlag = kYes, .assetId = 6}, kYes, kNo), "부채:휴대폰"},
+      {"check card on an account", makeEntry({.assetId = 3, .checkCardFlag = kYes}), "자산:국민 급여 홍"},
+      {"check card on no account", makeEntry({.assetId = 4, .checkCardFlag = kYes}), "자산:우리 나만의"},
+      {"check card on a deleted account", makeEntry({.assetId = 5, .checkCardFlag = kYes}), "자산:하나 옛"},
+      {"phone", makeEntry({.phoneFlag = kYes}), "부채:휴대폰"},
+      {"phone before card", makeEntry({.cardFlag = kYes, .assetId = 6, .phoneFlag = kYes}), "부채:휴대폰"},
       {"credit card", makeEntry({.cardFlag = kYes, .assetId = 6, .instalments = 3}), "부채:삼성 taptap"},
       {"no card chosen", makeEntry({.cardFlag = kYes}), "부채:카드(미지정)"},
       {"deleted card", makeEntry({.cardFlag = kYes, .assetId = 77}), "부채:삭제된 자산 77"},
@@ -63,7 +57,8 @@ TEST(JournalAccountsTest, TransferSidesAreCashAccountsOrTheCardOfACashAdvance) {
   const ExportAssets assets = bookAssets();
   const JournalAccounts accounts(assets);
   auto transfer = [](const char* minor, int32_t from, int32_t to) {
-    return makeEntry({.kind = kTransferKind, .major = kTransferCategory, .minor = minor, .assetId = from, .toAssetId = to});
+    return makeEntry(
+        {.kind = kTransferKind, .major = kTransferCategory, .minor = minor, .assetId = from, .toAssetId = to});
   };
   const struct {
     LedgerEntry entry;

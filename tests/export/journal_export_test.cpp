@@ -29,8 +29,13 @@ LedgerEntry entry(int32_t id, testing::EntryFields fields) {
 }
 
 LedgerEntry carryOver(int32_t id, const char* date, int32_t amount, int32_t assetId = 0) {
-  return entry(id, {.date = date, .kind = kIncomeKind, .major = kCarryOverCategory, .minor = kCarryOverCategory,
-                    .content = kCarryOverCategory, .amount = amount, .assetId = assetId});
+  return entry(id, {.date = date,
+                    .kind = kIncomeKind,
+                    .major = kCarryOverCategory,
+                    .minor = kCarryOverCategory,
+                    .content = kCarryOverCategory,
+                    .amount = amount,
+                    .assetId = assetId});
 }
 
 // The journal after its header, which ends with the account declarations and a blank line.
@@ -41,12 +46,14 @@ std::string transactionsOf(const std::string& journal) {
 
 TEST(JournalExportTest, TheCarryOverOpensItsDayAndAssertsTheCarriedCash) {
   // A range that starts mid-book: the journal holds no cash before the first carry-over.
-  const ExportSource source{{
-      entry(1, {.date = "2007-03-01", .content = "쌀", .amount = 30000}),
-      carryOver(2, "2007-03-01", 94000),
-      entry(3, {.date = "2007-03-20", .kind = kIncomeKind, .content = "용돈", .amount = 6000}),
-      carryOver(4, "2007-04-01", 10000),
-  }, ExportAssets{}};
+  const ExportSource source{
+      {
+          entry(1, {.date = "2007-03-01", .content = "쌀", .amount = 30000}),
+          carryOver(2, "2007-03-01", 94000),
+          entry(3, {.date = "2007-03-20", .kind = kIncomeKind, .content = "용돈", .amount = 6000}),
+          carryOver(4, "2007-04-01", 10000),
+      },
+      ExportAssets{}};
   const std::string journal = journalText(source, {"2007-03-01", "2007-04-30"});
   EXPECT_TRUE(journal.starts_with("; Coinest 가계부 내보내기 2007-03-01~2007-04-30\ncommodity KRW\n\ntag id\n\n"));
   EXPECT_EQ(transactionsOf(journal),
@@ -87,10 +94,11 @@ TEST(JournalExportTest, OnlyACashCarryOverOnTheFirstIsAnAssertion) {
 
 TEST(JournalExportTest, TheHeaderDeclaresEveryAccountUsedAndNoOther) {
   const ExportSource source{{
-      entry(1, {.date = "2007-03-05", .amount = 100}),
-      entry(2, {.date = "2007-03-06", .kind = kIncomeKind, .amount = 200}),
-      entry(3, {.date = "2007-03-07", .amount = 300, .cardFlag = kYes}),
-  }, ExportAssets{}};
+                                entry(1, {.date = "2007-03-05", .amount = 100}),
+                                entry(2, {.date = "2007-03-06", .kind = kIncomeKind, .amount = 200}),
+                                entry(3, {.date = "2007-03-07", .amount = 300, .cardFlag = kYes}),
+                            },
+                            ExportAssets{}};
   const std::string journal = journalText(source, {});
   EXPECT_EQ(journal.substr(0, journal.size() - transactionsOf(journal).size() - 1),
             std::string("; Coinest 가계부 내보내기 전체\ncommodity KRW\n\ntag id\n\n") + kTopAccounts +
@@ -102,9 +110,10 @@ TEST(JournalExportTest, TheHeaderDeclaresEveryAccountUsedAndNoOther) {
 
 TEST(JournalExportTest, AnEntryOfNoKnownKindIsSaidAndTheOthersStay) {
   const ExportSource source{{
-      entry(1, {.date = "2007-03-05", .kind = "9", .amount = 100}),
-      entry(2, {.date = "2007-03-06", .content = "환불", .amount = -300}),
-  }, ExportAssets{}};
+                                entry(1, {.date = "2007-03-05", .kind = "9", .amount = 100}),
+                                entry(2, {.date = "2007-03-06", .content = "환불", .amount = -300}),
+                            },
+                            ExportAssets{}};
   EXPECT_EQ(transactionsOf(journalText(source, {})),
             "; 구분을 알 수 없는 항목은 내보내지 않았습니다: id 1\n"
             "\n"

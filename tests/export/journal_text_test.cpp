@@ -19,16 +19,11 @@ struct TextCase {
 
 TEST(JournalTextTest, AccountPartsHoldNoSeparatorAndNoRunOfSpaces) {
   const TextCase cases[] = {
-      {"식비", "식비"},
-      {"생활비:통장", "생활비：통장"},
-      {"a::b", "a：：b"},
-      {"  국민은행  급여통장 ", "국민은행 급여통장"},
-      {"a\t\tb", "a b"},
-      {"a\r\nb", "a b"},
-      {"a \x7f b", "a b"},
-      {"x;y", "x;y"},
-      {"", "미지정"},
-      {" \t\n ", "미지정"},
+      {"식비", "식비"},    {"생활비:통장", "생활비：통장"},
+      {"a::b", "a：：b"},  {"  국민은행  급여통장 ", "국민은행 급여통장"},
+      {"a\t\tb", "a b"},   {"a\r\nb", "a b"},
+      {"a \x7f b", "a b"}, {"x;y", "x;y"},
+      {"", "미지정"},      {" \t\n ", "미지정"},
   };
   for (const TextCase& c : cases) EXPECT_EQ(journalAccountPart(c.text), c.want) << c.text;
 }
@@ -52,7 +47,7 @@ TEST(JournalTextTest, DescriptionsStartNoCommentMarkCodeOrSecondDate) {
   for (const TextCase& c : cases) EXPECT_EQ(journalDescription(c.text), c.want) << c.text;
 }
 
-TEST(JournalTextTest, NoteLinesSplitAtEveryKindOfLineBreak) {
+TEST(JournalTextTest, NoteLinesSplitAtEveryKindOfLineBreakAndHoldNoTag) {
   const struct {
     std::string note;
     std::vector<std::string> lines;
@@ -64,6 +59,7 @@ TEST(JournalTextTest, NoteLinesSplitAtEveryKindOfLineBreak) {
       {"a\n\nb", {"a", "", "b"}},
       {"a\n", {"a", ""}},
       {"a\tb;c", {"a b;c"}},
+      {"시간: 10:30 :태그:", {"시간： 10：30 ：태그："}},
   };
   for (const auto& c : cases) EXPECT_EQ(journalNoteLines(c.note), c.lines) << c.note;
 }

@@ -82,10 +82,10 @@ class JournalToolsTest : public ::testing::Test {
 };
 
 const ExportRange kRanges[] = {
-    {},                                     // the whole book
-    {"2007-03-01", std::nullopt},           // from the carry-over on: the assertion opens the cash
-    {"2007-03-02", "2007-03-31"},           // no carry-over, cash goes below 0
-    {"2007-02-26", "2007-03-01"},           // ends on the carry-over's day
+    {},                            // the whole book
+    {"2007-03-01", std::nullopt},  // from the carry-over on: the assertion opens the cash
+    {"2007-03-02", "2007-03-31"},  // no carry-over, cash goes below 0
+    {"2007-02-26", "2007-03-01"},  // ends on the carry-over's day
 };
 
 TEST_F(JournalToolsTest, TheStrictCheckOfHledgerPasses) {
