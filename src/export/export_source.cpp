@@ -20,7 +20,7 @@ constexpr char kAfterEveryDate[] = "9999-99-99";
 ExportAssets::ExportAssets(std::vector<Asset> assets) {
   for (Asset& asset : assets) {
     const int32_t id = asset.assetId;
-    byId_.emplace(id, std::move(asset));  // the first of equal ids wins, as findAsset's seek does
+    byId_.emplace(id, std::move(asset));  // an id held twice keeps the first asset read
   }
 }
 
