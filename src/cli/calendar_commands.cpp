@@ -3,6 +3,7 @@
 #include "calendar/date_text.h"
 #include "calendar/lunar_calendar.h"
 #include "cli/command_registry.h"
+#include "cli/date_option.h"
 #include "cli/output_line.h"
 #include "platform/clock.h"
 #include "store/holiday_table.h"
@@ -15,15 +16,10 @@ std::string lunarDate;
 std::string holidayDate;
 int holidaysYear = 0;
 
-// A date argument must be a real calendar date written "YYYY-MM-DD".
-std::string checkDate(const std::string& text) {
-  return parseIsoDate(text.c_str()) ? std::string() : "\"" + text + "\" is not a valid date of the form YYYY-MM-DD";
-}
-
 const CommandRegistration kLunar{{
     "lunar",
     "the lunar date of DATE, as the books page writes it",
-    [](CLI::App& app) { app.add_option("DATE", lunarDate, "a date, YYYY-MM-DD")->required()->check(checkDate); },
+    [](CLI::App& app) { app.add_option("DATE", lunarDate, "a date, YYYY-MM-DD")->required()->check(checkDateOption); },
     [](CommandContext& c) {
       const CalendarDate d = *parseIsoDate(lunarDate.c_str());
       const std::optional<LunarDate> lunar = solarToLunar(d.year, d.month, d.day);
@@ -41,7 +37,9 @@ const CommandRegistration kLunar{{
 const CommandRegistration kHoliday{{
     "holiday",
     "whether DATE is a holiday, and its name",
-    [](CLI::App& app) { app.add_option("DATE", holidayDate, "a date, YYYY-MM-DD")->required()->check(checkDate); },
+    [](CLI::App& app) {
+      app.add_option("DATE", holidayDate, "a date, YYYY-MM-DD")->required()->check(checkDateOption);
+    },
     [](CommandContext& c) {
       if (const std::optional<std::string> name = holidayNameOf(c.book(), holidayDate)) {
         printLine(c.out, {"yes", *name});

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/command_registry.h"
+#include "cli/date_option.h"
 #include "cli/output_line.h"
 #include "dialogs/query_account.h"
 #include "dialogs/query_books.h"
@@ -21,11 +22,6 @@ namespace {
 // The years the program's year fields accept.
 constexpr int kFirstYear = 1841;
 constexpr int kLastYear = 2050;
-
-std::string checkDate(const std::string& text) {
-  if (parseIsoDate(text.c_str())) return {};
-  return "\"" + text + "\" is not a valid date of the form YYYY-MM-DD";
-}
 
 void printRows(std::ostream& out, const std::vector<EntryListRow>& rows) {
   for (const EntryListRow& row : rows) printLine(out, {"row", row.date, row.content, row.amount, std::to_string(row.entryId)});
@@ -57,8 +53,8 @@ const CommandRegistration kCard{{
       app.add_option("MONTH", card.month, "statement month")->required()->check(CLI::Range(1, 12));
       app.add_option("--card", card.card, "a credit card's id (default: every credit card)");
       CLI::Option* from = app.add_option("--from", card.from, "period for cards without a billing period")
-                              ->check(checkDate);
-      CLI::Option* to = app.add_option("--to", card.to, "end of that period")->check(checkDate);
+                              ->check(checkDateOption);
+      CLI::Option* to = app.add_option("--to", card.to, "end of that period")->check(checkDateOption);
       from->needs(to);
       to->needs(from);
     },
@@ -131,8 +127,8 @@ const CommandRegistration kQuery{{
       app.require_subcommand(1);
       BooksCriteria& b = query.booksCriteria;
       query.books = app.add_subcommand("books", "the entries of a period that pass a filter");
-      query.books->add_option("--from", b.queryFrom, "first date, YYYY-MM-DD")->required()->check(checkDate);
-      query.books->add_option("--to", b.queryTo, "last date, YYYY-MM-DD")->required()->check(checkDate);
+      query.books->add_option("--from", b.queryFrom, "first date, YYYY-MM-DD")->required()->check(checkDateOption);
+      query.books->add_option("--to", b.queryTo, "last date, YYYY-MM-DD")->required()->check(checkDateOption);
       query.books->add_option("--code", b.filterCode, "kind of movement (default 0, every entry)")
           ->check(CLI::IsMember(filterCodes()));
       query.books->add_option("--major", b.majorFilter, "major category (default 전체)");
@@ -141,8 +137,8 @@ const CommandRegistration kQuery{{
 
       AccountCriteria& a = query.accountCriteria;
       query.account = app.add_subcommand("account", "every movement of one bank account in a period");
-      query.account->add_option("--from", a.accountFrom, "first date, YYYY-MM-DD")->required()->check(checkDate);
-      query.account->add_option("--to", a.accountTo, "last date, YYYY-MM-DD")->required()->check(checkDate);
+      query.account->add_option("--from", a.accountFrom, "first date, YYYY-MM-DD")->required()->check(checkDateOption);
+      query.account->add_option("--to", a.accountTo, "last date, YYYY-MM-DD")->required()->check(checkDateOption);
       query.account->add_option("--account", a.accountFilter, "the bank account's id")->required();
     },
     [](CommandContext& c) { return query.books->parsed() ? runBooks(c) : runAccount(c); },

@@ -43,6 +43,8 @@ LedgerEntry makeEntry(const EntryFields& given) {
   e.entryDate = given.date;
   e.majorItem = given.major.empty() ? category.major : given.major;
   e.minorItem = given.minor.empty() ? category.minor : given.minor;
+  e.phoneFlag = given.phoneFlag;
+  e.checkCardFlag = given.checkCardFlag;
   e.toAssetId = given.toAssetId;
   return e;
 }

@@ -34,6 +34,8 @@ struct EntryFields {
   std::string cardFlag = kNo;
   int32_t assetId = 0;
   int32_t instalments = 0;
+  std::string phoneFlag = kNo;
+  std::string checkCardFlag = kNo;
   int32_t toAssetId = 0;
 };
 

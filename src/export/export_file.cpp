@@ -1,0 +1,31 @@
+#include "export/export_file.h"
+
+#include "export/csv_export.h"
+#include "export/journal_export.h"
+#include "platform/durable_file.h"
+
+namespace coinest {
+
+namespace {
+
+Status exportFailure(const std::string& reason) { return Status::failure("내보내기에 실패했습니다: " + reason); }
+
+}  // namespace
+
+ExportResult exportText(Book& book, ExportFormat format, const ExportRange& range) {
+  TransactionGuard snapshot(book.store, TransactionKind::Read);
+  std::string text = format == ExportFormat::Csv ? csvExport(book, range) : journalExport(book, range);
+  if (Status read = snapshot.finish(); !read) return {exportFailure(read.reason()), {}};
+  return {Status::ok(), std::move(text)};
+}
+
+Status exportToFile(Book& book, ExportFormat format, const ExportRange& range, const std::filesystem::path& file) {
+  ExportResult exported = exportText(book, format, range);
+  if (!exported.status) return std::move(exported.status);
+  if (const FileResult written = replaceFileDurably(file, exported.text); !written) {
+    return exportFailure(written.reason);
+  }
+  return Status::ok();
+}
+
+}  // namespace coinest
