@@ -81,10 +81,12 @@ std::string journalText(const ExportSource& source, const ExportRange& range) {
   out += "\n\n";
   // The id of each transaction is written as a tag; a strict reader wants its tags declared.
   out += "tag id\n\n";
+  // The type goes on its own comment line: one reader would take a comment on the directive's
+  // line for part of the account's name.
   for (const TopAccount& top : kTopAccounts) {
     out += "account ";
     out += top.name;
-    out += "      ; type: ";
+    out += "\n    ; type: ";
     out += top.type;
     out += '\n';
   }

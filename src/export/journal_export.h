@@ -4,7 +4,7 @@
 // and check strictly:
 //
 //   journal = "; Coinest 가계부 내보내기 " RANGE LF "commodity KRW" LF LF "tag id" LF LF
-//             5("account " TOP "      ; type: " T LF) *("account " ACCOUNT LF)
+//             5("account " TOP LF "    ; type: " T LF) *("account " ACCOUNT LF)
 //             *(LF transaction)
 //
 // The tops are 자산 A, 부채 L, 자본 E, 수입 R, 지출 X; then every account the transactions use,

@@ -17,11 +17,11 @@ namespace {
 using testing::makeEntry;
 
 constexpr char kTopAccounts[] =
-    "account 자산      ; type: A\n"
-    "account 부채      ; type: L\n"
-    "account 자본      ; type: E\n"
-    "account 수입      ; type: R\n"
-    "account 지출      ; type: X\n";
+    "account 자산\n    ; type: A\n"
+    "account 부채\n    ; type: L\n"
+    "account 자본\n    ; type: E\n"
+    "account 수입\n    ; type: R\n"
+    "account 지출\n    ; type: X\n";
 
 LedgerEntry entry(int32_t id, testing::EntryFields fields) {
   fields.id = id;
