@@ -13,10 +13,12 @@
 #include "qt/button_widget.h"
 #include "qt/cal_window.h"
 #include "qt/command_bar.h"
+#include "qt/export_dialog.h"
 #include "qt/field_widget.h"
 #include "qt/page_list.h"
 #include "qt/qt_shell_ui.h"
 #include "qt/qt_style.h"
+#include "shell/shell_context.h"
 #include "qt/statistics_window.h"
 
 namespace coinest::qt {
@@ -140,12 +142,22 @@ void MainWindow::buildStatisticsMenu() {
           [this] { openStatistics(StatisticsTab::MonthSpending); });
   connect(menu->addAction(QStringLiteral("연간 추이")), &QAction::triggered, this,
           [this] { openStatistics(StatisticsTab::YearTrend); });
+  menu->addSeparator();
+  connect(menu->addAction(QStringLiteral("내보내기…")), &QAction::triggered, this, [this] { openExport(); });
 }
 
 void MainWindow::openStatistics(StatisticsTab tab) {
   callShell([this, tab](Shell& shell) {
     StatisticsWindow window(StatisticsModel::ofShell(shell.context()), tab, this);
     window.exec();
+  });
+}
+
+void MainWindow::openExport() {
+  callShell([this](Shell& shell) {
+    const TodayDate now = today(shell.context().book.clock);
+    ExportDialog dialog(shell.context().book, QDate(now.year, now.month, now.day), this);
+    dialog.exec();
   });
 }
 

@@ -69,6 +69,8 @@ class MainWindow : public QMainWindow {
 
   // The statistics window on the settlement page's month, at `tab`; returns when it is closed.
   void openStatistics(StatisticsTab tab);
+  // The export's choices, then its file chooser; returns when the dialog is closed.
+  void openExport();
 
   // Runs `call` on the shell, then sync(). Calls from inside another (a dialog's own event
   // loop) are made too; the timer's tick is not.

@@ -106,7 +106,7 @@ TEST_F(StatisticsWindowTest, SavesTheShownChartAsPngAndReportsAFailure) {
   EXPECT_FALSE(reason.isEmpty());
 }
 
-TEST(StatisticsMenuTest, TheMenuComesAfterHelpAndNamesBothCharts) {
+TEST(StatisticsMenuTest, TheMenuComesAfterHelpWithBothChartsAndTheExport) {
   testing::TempDir root;
   FixedDateClock clock({2007, 3, 5});
   WindowOptions options;
@@ -125,8 +125,8 @@ TEST(StatisticsMenuTest, TheMenuComesAfterHelpAndNamesBothCharts) {
   ASSERT_NE(statistics, nullptr);
   QStringList items;
   for (QAction* action : statistics->actions()) items << action->text();
-  EXPECT_TRUE(items.contains(QStringLiteral("월별 지출 분석")));
-  EXPECT_TRUE(items.contains(QStringLiteral("연간 추이")));
+  EXPECT_EQ(items, (QStringList{QStringLiteral("월별 지출 분석"), QStringLiteral("연간 추이"), QString(),
+                                QStringLiteral("내보내기…")}));
 }
 
 }  // namespace
