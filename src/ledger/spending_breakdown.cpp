@@ -47,7 +47,7 @@ std::vector<SpendingShare> pieSlices(const SpendingBreakdown& breakdown, std::si
   TotalAmount rest = 0;
   for (std::size_t i = maxSlices - 1; i < shares.size(); ++i) rest += shares[i].total;
   const std::size_t restCount = shares.size() - (maxSlices - 1);
-  slices.push_back(makeShare("그 밖의 항목 " + std::to_string(restCount) + "개", rest, breakdown.expense));
+  slices.push_back(makeShare("나머지 " + std::to_string(restCount) + "개", rest, breakdown.expense));
   return slices;
 }
 

@@ -30,9 +30,9 @@ struct SpendingBreakdown {
 
 SpendingBreakdown spendingBreakdown(const Settlement& settlement);
 
-// The slices of a pie that stays readable: the first `maxSlices` - 1 shares as they are and the
-// rest summed into one slice named "그 밖의 항목" (with its count), when there are more than
-// `maxSlices`. REQUIRES: maxSlices >= 2.
+// The slices of a pie that stays readable: when there are more than `maxSlices` shares, the first
+// `maxSlices` - 1 as they are and the rest summed into one slice named "나머지 N개" (N the count;
+// short, so the chart's legend has room for it). REQUIRES: maxSlices >= 2.
 std::vector<SpendingShare> pieSlices(const SpendingBreakdown& breakdown, std::size_t maxSlices);
 
 // "35.2%": the share in percent with one decimal.

@@ -75,7 +75,7 @@ TEST(PieSlicesTest, TheSmallestSharesBeyondTheLimitBecomeOneSlice) {
   ASSERT_EQ(three.size(), 3u);
   EXPECT_EQ(three[0].name, "m0");
   EXPECT_EQ(three[1].name, "m1");
-  EXPECT_EQ(three[2].name, "그 밖의 항목 3개");
+  EXPECT_EQ(three[2].name, "나머지 3개");
   EXPECT_EQ(three[2].total, 350);
   EXPECT_EQ(three[2].shareText, "35.0%");
 }
