@@ -186,8 +186,7 @@ void deleteSelectedEntry(ShellContext& context) {
     if (!reason.empty()) context.ui.showMessage(reason, MessageCaption::Error);
     return;
   }
-  forgetBookRead(context);
-  forgetSettlementRead(context);
+  forgetEntryReads(context);
   context.books.selectedEntryId = 0;
   const int rowsLeft = screen.rowCount(kBooksList) - 1;
   redrawBooksPage(context);
@@ -196,7 +195,6 @@ void deleteSelectedEntry(ShellContext& context) {
   booksSelectionChanged(context, screen.selectedRow(kBooksList));
   context.state.rebuild(ListPage::Settlement) = true;
   context.state.rebuild(ListPage::Query) = true;
-  context.query.model.entriesChanged();
   context.focus(kBooksList);
 }
 

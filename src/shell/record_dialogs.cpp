@@ -28,9 +28,7 @@ int32_t selectedId(const Screen& screen, int listId) {
 
 // Entries were added or changed: every list that shows them reads the book again.
 void entriesChanged(ShellContext& context) {
-  forgetBookRead(context);
-  forgetSettlementRead(context);
-  context.query.model.entriesChanged();
+  forgetEntryReads(context);
   ShellState& state = context.state;
   state.rebuild(ListPage::Books) = true;
   state.rebuild(ListPage::Settlement) = true;

@@ -18,29 +18,33 @@ constexpr int kMonthField = 21066;
 // 수입계, 지출계, 잔액, 현금수입, 계좌수입, 현금지출, 계좌지출, 카드지출, 기타지출.
 constexpr std::array<int, 10> kTotalFields = {21055, 21057, 21059, 21061, 21094, 21096, 21063, 21090, 21065, 21092};
 
-int startDayOf(const ShellContext& context) { return settlementStartDayOf(context.state.settings.settlementStartDay); }
+}  // namespace
 
-// The month the page shows; a state that holds none yet (or a month no calendar has) gets the
-// settlement month of today, so the period is always a real range of dates.
-YearMonth shownMonth(ShellContext& context) {
+int settlementStartDay(const ShellContext& context) {
+  return settlementStartDayOf(context.state.settings.settlementStartDay);
+}
+
+YearMonth shownSettlementMonth(ShellContext& context) {
   ShellState& state = context.state;
   if (state.settlementMonth < 1 || state.settlementMonth > 12) {
     const YearMonth current =
-        moveSettlementMonth(YearMonth{}, SettlementMove::Current, today(context.book.clock), startDayOf(context));
+        moveSettlementMonth(YearMonth{}, SettlementMove::Current, today(context.book.clock), settlementStartDay(context));
     state.settlementYear = current.year;
     state.settlementMonth = current.month;
   }
   return {state.settlementYear, state.settlementMonth};
 }
 
+namespace {
+
 // The tally of the shown month, kept or read under one snapshot of the book (no write lock: the
 // user only looks). A read that failed half-way is not kept, so the next look reads again.
 const SettlementTally& shownTally(ShellContext& context) {
   SettlementPageState& page = context.settlement;
   if (page.periodKey.empty()) page.cache.invalidate();
-  const YearMonth month = shownMonth(context);
+  const YearMonth month = shownSettlementMonth(context);
   TransactionGuard snapshot(context.book.store, TransactionKind::Read);
-  const SettlementTally& tally = page.cache.tally(context.book, month, startDayOf(context));
+  const SettlementTally& tally = page.cache.tally(context.book, month, settlementStartDay(context));
   const bool whole = snapshot.commit();
   page.periodKey = whole ? firstOfMonthText(month.year, month.month) : std::string();
   return tally;
@@ -132,7 +136,7 @@ void settlementSelectionChanged(ShellContext& context, int row) { selectRow(cont
 
 void moveSettlementMonth(ShellContext& context, int step) {
   const SettlementMove move = step < 0 ? SettlementMove::Previous : step > 0 ? SettlementMove::Next : SettlementMove::Current;
-  showMonth(context, moveSettlementMonth(shownMonth(context), move, today(context.book.clock), startDayOf(context)));
+  showMonth(context, moveSettlementMonth(shownSettlementMonth(context), move, today(context.book.clock), settlementStartDay(context)));
 }
 
 void showSettlementMonth(ShellContext& context, int year, int month) { showMonth(context, {year, month}); }

@@ -44,4 +44,10 @@ void toggleSettlementMinorRows(ShellContext& context);
 // The next rebuild reads the book again.
 void forgetSettlementRead(ShellContext& context);
 
+// The start day of the settings (1 when they hold none that is valid).
+int settlementStartDay(const ShellContext& context);
+// The settlement month the page shows; a state that holds none yet (or a month no calendar has)
+// takes the settlement month of today, so the period is always a real range of dates.
+YearMonth shownSettlementMonth(ShellContext& context);
+
 }  // namespace coinest

@@ -167,9 +167,7 @@ void ShellDispatch::pageCommand(int page) {
 
 void ShellDispatch::bookReplaced() {
   ShellState& state = context_.state;
-  forgetBookRead(context_);
-  forgetSettlementRead(context_);
-  context_.query.model.entriesChanged();
+  forgetEntryReads(context_);
   for (bool& pending : state.rebuildPending) pending = true;
   if (state.currentPage == PageBooks) state.currentPage = kNoPage;
   pageCommand(PageBooks);
@@ -408,9 +406,7 @@ void ShellDispatch::dayChanged() {
     ModeScope busy(c.book.modes.importBusy);
     showFailure(c.ui, postDueReservations(c.book));
   }
-  forgetBookRead(c);
-  forgetSettlementRead(c);
-  c.query.model.entriesChanged();
+  forgetEntryReads(c);
   switch (state.currentPage) {
     case PageBooks:
       redrawBooksPage(c);
@@ -445,9 +441,7 @@ void ShellDispatch::exchangeTick() {
   const ImportRun run = importChangeFiles(c.book, folder);
   if (!run.ran) return;
   if (run.applied > 0 || run.wiped) {
-    forgetBookRead(c);
-    forgetSettlementRead(c);
-    c.query.model.entriesChanged();
+    forgetEntryReads(c);
     for (bool& pending : c.state.rebuildPending) pending = true;
     const int page = c.state.currentPage;
     c.state.currentPage = kNoPage;

@@ -98,4 +98,10 @@ int ShellContext::moveSelection(int listId, int step) {
   return row;
 }
 
+void forgetEntryReads(ShellContext& context) {
+  forgetBookRead(context);
+  forgetSettlementRead(context);
+  context.query.model.entriesChanged();
+}
+
 }  // namespace coinest

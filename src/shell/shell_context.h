@@ -50,4 +50,9 @@ struct ShellContext {
   int moveSelection(int listId, int step);
 };
 
+// Entries were added, changed or deleted: the books page, the settlement page and the query page
+// forget what they read, so each reads the book again when it is next drawn. Which pages to
+// rebuild is the caller's.
+void forgetEntryReads(ShellContext& context);
+
 }  // namespace coinest

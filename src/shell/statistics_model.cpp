@@ -1,6 +1,7 @@
 #include "shell/statistics_model.h"
 
 #include "platform/object_store.h"
+#include "shell/settlement_page.h"
 #include "shell/shell_context.h"
 #include "store/book.h"
 
@@ -28,11 +29,7 @@ StatisticsModel::StatisticsModel(Book& book, YearMonth month, int startDay)
     : book_(book), month_(month), startDay_(startDay) {}
 
 StatisticsModel StatisticsModel::ofShell(ShellContext& context) {
-  const int startDay = settlementStartDayOf(context.state.settings.settlementStartDay);
-  YearMonth month{context.state.settlementYear, context.state.settlementMonth};
-  if (month.month < 1 || month.month > 12)
-    month = moveSettlementMonth(YearMonth{}, SettlementMove::Current, today(context.book.clock), startDay);
-  return StatisticsModel(context.book, month, startDay);
+  return StatisticsModel(context.book, shownSettlementMonth(context), settlementStartDay(context));
 }
 
 void StatisticsModel::move(SettlementMove move) {
