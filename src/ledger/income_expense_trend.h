@@ -25,6 +25,7 @@ struct IncomeExpenseTrend {
   std::array<MonthTotals, 12> months;  // oldest first; the last is `lastMonth`
   TotalAmount income = 0;              // the twelve months together
   TotalAmount expense = 0;
+  TotalAmount difference() const { return income - expense; }
 };
 
 // Reads twelve settlement months of `startDay` ending with `lastMonth` (REQUIRES: a real month,

@@ -51,4 +51,8 @@ std::vector<SpendingShare> pieSlices(const SpendingBreakdown& breakdown, std::si
   return slices;
 }
 
+std::size_t pieSliceOf(std::size_t shareIndex, std::size_t shareCount, std::size_t maxSlices) {
+  return shareCount <= maxSlices ? shareIndex : std::min(shareIndex, maxSlices - 1);
+}
+
 }  // namespace coinest

@@ -35,6 +35,10 @@ SpendingBreakdown spendingBreakdown(const Settlement& settlement);
 // short, so the chart's legend has room for it). REQUIRES: maxSlices >= 2.
 std::vector<SpendingShare> pieSlices(const SpendingBreakdown& breakdown, std::size_t maxSlices);
 
+// The slice of pieSlices(breakdown, maxSlices) that share `shareIndex` of the breakdown's
+// `shareCount` is drawn in: its own, or the last one for the shares summed into it.
+std::size_t pieSliceOf(std::size_t shareIndex, std::size_t shareCount, std::size_t maxSlices);
+
 // "35.2%": the share in percent with one decimal.
 std::string shareText(double share);
 

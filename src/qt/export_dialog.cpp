@@ -4,8 +4,6 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QMessageBox>
@@ -15,6 +13,7 @@
 
 #include "calendar/date_text.h"
 #include "qt/qt_style.h"
+#include "qt/save_file_chooser.h"
 
 namespace coinest::qt {
 
@@ -110,13 +109,11 @@ Status ExportDialog::exportTo(const std::filesystem::path& file, bool quiet) {
 
 void ExportDialog::chooseFileAndExport() {
   const bool journal = format() == ExportFormat::Journal;
-  const QString suffix = journal ? QStringLiteral(".journal") : QStringLiteral(".csv");
-  QString file = QFileDialog::getSaveFileName(
-      this, QStringLiteral("내보낼 파일"), QStringLiteral("가계부") + suffix,
-      journal ? QStringLiteral("저널 (*.journal *.ledger)") : QStringLiteral("CSV 파일 (*.csv)"));
-  if (file.isEmpty()) return;
-  if (QFileInfo(file).suffix().isEmpty()) file += suffix;
-  if (exportTo(file.toStdString())) accept();
+  const std::optional<std::filesystem::path> file = chooseFileToSave(
+      this, QStringLiteral("내보낼 파일"), journal ? QStringLiteral("가계부.journal") : QStringLiteral("가계부.csv"),
+      journal ? QStringLiteral("저널 (*.journal *.ledger)") : QStringLiteral("CSV 파일 (*.csv)"),
+      journal ? QStringLiteral("journal") : QStringLiteral("csv"));
+  if (file && exportTo(*file)) accept();
 }
 
 }  // namespace coinest::qt

@@ -5,7 +5,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
-#include <QFileDialog>
+#include <QBuffer>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,7 +15,6 @@
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QValueAxis>
@@ -25,7 +24,9 @@
 #include <cmath>
 
 #include "qt/chart_palette.h"
+#include "platform/durable_file.h"
 #include "qt/qt_style.h"
+#include "qt/save_file_chooser.h"
 
 namespace coinest::qt {
 
@@ -132,7 +133,6 @@ StatisticsWindow::StatisticsWindow(StatisticsModel model, StatisticsTab tab, QWi
   trendLayout->addWidget(trendTotal_);
   tabs_->addTab(trendPage, QStringLiteral("연간 추이"));
   layout->addWidget(tabs_, 1);
-  connect(tabs_, &QTabWidget::currentChanged, this, [this] { refresh(); });
 
   auto* actions = new QHBoxLayout();
   actions->addStretch(1);
@@ -147,6 +147,7 @@ StatisticsWindow::StatisticsWindow(StatisticsModel model, StatisticsTab tab, QWi
   resize(760, 540);
   showTab(tab);
   refresh();
+  connect(tabs_, &QTabWidget::currentChanged, this, [this] { refresh(); });
 }
 
 void StatisticsWindow::showTab(StatisticsTab tab) { tabs_->setCurrentIndex(static_cast<int>(tab)); }
@@ -194,8 +195,8 @@ void StatisticsWindow::fillSpending() {
     const SpendingShare& share = month.shares[i];
     const int row = static_cast<int>(i);
     // A row takes its slice's colour; the rows drawn together as the rest slice share its grey.
-    const std::size_t sliceIndex = slices.size() < month.shares.size() ? std::min(i, kMaxSlices - 1) : i;
-    auto* name = new QTableWidgetItem(swatch(sliceColour(sliceIndex)), qtText(share.name));
+    const std::size_t slice = pieSliceOf(i, month.shares.size(), kMaxSlices);
+    auto* name = new QTableWidgetItem(swatch(sliceColour(slice)), qtText(share.name));
     spendingTable_->setItem(row, 0, name);
     spendingTable_->setItem(row, 1, amountItem(share.totalText));
     spendingTable_->setItem(row, 2, amountItem(share.shareText));
@@ -268,31 +269,33 @@ void StatisticsWindow::fillTrend() {
 
   trendTotal_->setText(qtText("12개월 수입 " + formatTotalAmount(trend.income) + "원, 지출 " +
                               formatTotalAmount(trend.expense) + "원, 차액 " +
-                              formatSignedTotalAmount(trend.income - trend.expense) + "원"));
+                              formatSignedTotalAmount(trend.difference()) + "원"));
 }
 
 QWidget* StatisticsWindow::shownPage() const { return tabs_->currentWidget(); }
 
-bool StatisticsWindow::saveChart(const QString& file, QString* reason) {
+bool StatisticsWindow::saveChart(const std::filesystem::path& file, QString* reason) {
   // The whole page: the month's list with its amounts goes with its doughnut.
-  const QPixmap picture = shownPage()->grab();
-  // Written whole or not at all: a full disk leaves the old file as it was.
-  QSaveFile out(file);
-  const bool saved = out.open(QIODevice::WriteOnly) && picture.save(&out, "PNG") && out.commit();
-  if (!saved && reason) *reason = out.errorString();
-  return saved;
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  if (!shownPage()->grab().save(&buffer, "PNG")) {
+    if (reason) *reason = QStringLiteral("그림을 만들지 못했습니다");
+    return false;
+  }
+  const FileResult written = replaceFileDurably(file, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+  if (!written && reason) *reason = qtText(written.reason);
+  return written.ok;
 }
 
 void StatisticsWindow::askAndSave() {
-  const QString suggested = tabs_->currentIndex() == static_cast<int>(StatisticsTab::YearTrend)
-                                ? QStringLiteral("연간추이.png")
-                                : QStringLiteral("월별지출.png");
-  QString file = QFileDialog::getSaveFileName(this, QStringLiteral("차트 저장"), suggested,
-                                              QStringLiteral("PNG 그림 (*.png)"));
-  if (file.isEmpty()) return;
-  if (!file.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) file += QStringLiteral(".png");
+  const bool trend = tabs_->currentIndex() == static_cast<int>(StatisticsTab::YearTrend);
+  const std::optional<std::filesystem::path> file =
+      chooseFileToSave(this, QStringLiteral("차트 저장"), trend ? QStringLiteral("연간추이.png") : QStringLiteral("월별지출.png"),
+                       QStringLiteral("PNG 그림 (*.png)"), QStringLiteral("png"));
+  if (!file) return;
   QString reason;
-  if (!saveChart(file, &reason)) {
+  if (!saveChart(*file, &reason)) {
     QMessageBox::warning(this, QStringLiteral("오류"), QStringLiteral("차트를 저장하지 못했습니다: ") + reason);
   }
 }

@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include <filesystem>
+
 #include "shell/statistics_model.h"
 
 class QChart;
@@ -28,7 +30,7 @@ class StatisticsWindow : public QDialog {
   void move(SettlementMove move);
   // Writes the shown page (chart, and the list beside the doughnut) as a PNG file; false (and
   // the reason) when it was not written.
-  bool saveChart(const QString& file, QString* reason = nullptr);
+  bool saveChart(const std::filesystem::path& file, QString* reason = nullptr);
 
   // What the tests look at.
   QChart* spendingChart() const { return spendingChart_; }

@@ -95,14 +95,14 @@ TEST_F(StatisticsWindowTest, SavesTheShownChartAsPngAndReportsAFailure) {
   add("2007-03-03", "2", "식비", 30000);
   StatisticsWindow window(StatisticsModel(fx.book(), {2007, 3}, 1), StatisticsTab::MonthSpending);
   window.show();
-  const QString file = QString::fromStdString((fx.root() / "month.png").string());
+  const std::filesystem::path file = fx.root() / "month.png";
   ASSERT_TRUE(window.saveChart(file));
   QImage saved;
-  ASSERT_TRUE(saved.load(file, "PNG"));
+  ASSERT_TRUE(saved.load(QString::fromStdString(file.string()), "PNG"));
   EXPECT_GT(saved.width(), 100);
 
   QString reason;
-  EXPECT_FALSE(window.saveChart(QString::fromStdString((fx.root() / "no such folder" / "x.png").string()), &reason));
+  EXPECT_FALSE(window.saveChart(fx.root() / "no such folder" / "x.png", &reason));
   EXPECT_FALSE(reason.isEmpty());
 }
 

@@ -78,6 +78,12 @@ TEST(PieSlicesTest, TheSmallestSharesBeyondTheLimitBecomeOneSlice) {
   EXPECT_EQ(three[2].name, "나머지 3개");
   EXPECT_EQ(three[2].total, 350);
   EXPECT_EQ(three[2].shareText, "35.0%");
+
+  // Which slice each share is drawn in, for the colours of the list beside the pie.
+  std::vector<std::size_t> slicesOfShares;
+  for (std::size_t i = 0; i < b.shares.size(); ++i) slicesOfShares.push_back(pieSliceOf(i, b.shares.size(), 3));
+  EXPECT_EQ(slicesOfShares, (std::vector<std::size_t>{0, 1, 2, 2, 2}));
+  EXPECT_EQ(pieSliceOf(4, 5, 5), 4u);
 }
 
 TEST_F(StatisticsTest, TrendSumsTwelveSettlementMonthsAsTheSettlementDoes) {
@@ -105,6 +111,7 @@ TEST_F(StatisticsTest, TrendSumsTwelveSettlementMonthsAsTheSettlementDoes) {
   EXPECT_EQ(trend.months[11].difference(), -60);
   EXPECT_EQ(trend.income, 400);
   EXPECT_EQ(trend.expense, 102);
+  EXPECT_EQ(trend.difference(), 298);
   for (const MonthTotals& m : trend.months) {
     const Settlement s = settleMonth(book(), m.month, 25, {});
     EXPECT_EQ(m.income, s.totals.income) << m.label;
