@@ -5,10 +5,14 @@
 #include <algorithm>
 
 #include "ledger/entry_rules.h"
+#include "shell/settlement_page.h"
+#include "shell/shell_context.h"
 #include "store/asset_kind.h"
+#include "store/table_catalogue.h"
 #include "store/entry_table.h"
 #include "support/book_fixture.h"
 #include "support/record_builders.h"
+#include "support/shell_fixture.h"
 
 namespace coinest {
 namespace {
@@ -135,6 +139,38 @@ TEST_F(StatisticsTest, ModelMovesAsTheSettlementPageAndReadsAgainAfterAMove) {
   EXPECT_EQ(model.spending().expense, 0);
   model.move(SettlementMove::Current);  // today is 2007-03-05
   EXPECT_EQ(model.month(), (YearMonth{2007, 3}));
+  EXPECT_TRUE(model.readStatus());
+}
+
+TEST(StatisticsOfShellTest, OpensOnTheSettlementPagesMonthWithTheSettingsStartDay) {
+  testing::ShellContextFixture fx;  // today 2007-03-05
+  fx.state().settings.settlementStartDay = "25";
+  fx.state().settlementMonth = 0;
+  // No month shown yet: the settlement month of today, February with start day 25.
+  StatisticsModel opened = StatisticsModel::ofShell(fx.context());
+  EXPECT_EQ(opened.month(), (YearMonth{2007, 2}));
+  EXPECT_EQ(opened.startDay(), 25);
+  EXPECT_EQ(opened.spending().period.heading, "2007년 2월 (2/25~3/24)");
+
+  // The page moved back a month: the window follows it.
+  fx.state().settlementYear = 2006;
+  fx.state().settlementMonth = 12;
+  EXPECT_EQ(StatisticsModel::ofShell(fx.context()).month(), (YearMonth{2006, 12}));
+  EXPECT_EQ(shownSettlementMonth(fx.context()), (YearMonth{2006, 12}));
+}
+
+TEST_F(StatisticsTest, AReadThatFailedIsToldAndReadAgainAtTheNextLook) {
+  add("2007-03-03", "2", "식비", 30000);
+  StatisticsModel model(book(), {2007, 3}, 1);
+  fx.store().dropTable(kBooksTable);
+  EXPECT_EQ(model.spending().expense, 0);
+  EXPECT_FALSE(model.readStatus());
+  EXPECT_FALSE(model.readStatus().reason().empty());
+
+  // The table is back (empty, then with an entry): the next look reads it, nothing stale is kept.
+  ASSERT_TRUE(createBookTable(fx.store(), kBooksTable));
+  add("2007-03-04", "2", "식비", 1200);
+  EXPECT_EQ(model.spending().expense, 1200);
   EXPECT_TRUE(model.readStatus());
 }
 
