@@ -13,6 +13,7 @@
 #include "store/entry_kind.h"
 #include "store/entry_table.h"
 #include "store/instalment_count.h"
+#include "store/new_record.h"
 #include "store/reserved_names.h"
 #include "store/yes_no_flag.h"
 
@@ -345,7 +346,7 @@ Status EntryDialog::write(LedgerEntry& entry) {
     // write nothing and still look done.
     if (!findEntry(book, original_.entryId)) {
       tx.abandon();
-      return Status::failure("the entry is no longer in the book");
+      return Status::failure(std::string(kRecordDeletedMeanwhileMessage));
     }
     entry.entryId = original_.entryId;
     entry.reserveId = original_.reserveId;
