@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -45,10 +44,7 @@ void writeSeeds(const std::filesystem::path& dir) {
       std::string("2027-05-01") + '\0' + "x\tname\n2027-02-30\tno day\n27-05-03\tshort\n",
       "2027-05-04\t\xff\xfe\n2027-05-05\ta\tb\n2027-05-06\n\xff\t\x01\n",
   };
-  int n = 0;
-  for (const std::string& seed : seeds) {
-    std::ofstream(dir / ("seed" + std::to_string(n++)), std::ios::binary) << seed;
-  }
+  coinest::fuzz::writeSeedFiles(dir, seeds);
 }
 
 }  // namespace
