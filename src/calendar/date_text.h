@@ -15,6 +15,11 @@ class Clock;
 using DateText = std::string;
 inline constexpr std::size_t kDateTextLength = 10;
 
+// The years a typed date may fall in: those of the lunar table, whose captions and holidays the
+// books page shows for every day.
+inline constexpr int kFirstCalendarYear = 1841;
+inline constexpr int kLastCalendarYear = 2050;
+
 // A calendar date with time of day. Field order is fixed (other code lays records out by it).
 struct DateTime {
   std::uint16_t year = 0;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "calendar/amount.h"
+#include "calendar/date_text.h"
 #include "calendar/typed_text.h"
 #include "ledger/entry_rules.h"
 #include "platform/clock.h"
@@ -20,10 +21,6 @@
 namespace coinest {
 
 namespace {
-
-// The years the program's date and year fields accept.
-constexpr int kFirstYear = 1841;
-constexpr int kLastYear = 2050;
 
 int indexOf(const std::vector<std::string>& items, std::string_view text) {
   const auto found = std::find(items.begin(), items.end(), text);
@@ -191,7 +188,7 @@ void EntryDialog::fillPaymentLists() {
 
 bool EntryDialog::setDate(std::string_view date) {
   const std::optional<CalendarDate> day = parseIsoDate(std::string(date).c_str());
-  if (!day || day->year < kFirstYear || day->year > kLastYear) return false;
+  if (!day || day->year < kFirstCalendarYear || day->year > kLastCalendarYear) return false;
   date_ = std::string(date);
   return true;
 }
