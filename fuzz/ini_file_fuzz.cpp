@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -30,10 +29,7 @@ void writeSeeds(const std::filesystem::path& dir) {
       iniFileText({0, 4, 'W', 0}), iniFileText({1, 6, 'M', 2}), iniFileText({0, 0, 'D', 1}), " 1", "xx 7\x01\x02 2",
       "-9-9-9-9",
   };
-  int n = 0;
-  for (const std::string& seed : seeds) {
-    std::ofstream(dir / ("seed" + std::to_string(n++)), std::ios::binary) << seed;
-  }
+  coinest::fuzz::writeSeedFiles(dir, seeds);
 }
 
 }  // namespace

@@ -5,6 +5,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <span>
+#include <string>
 
 namespace coinest::fuzz {
 
@@ -16,6 +19,14 @@ inline void writeSeedsWhenAsked(void (*writeSeeds)(const std::filesystem::path& 
   std::filesystem::create_directories(dir);
   writeSeeds(dir);
   std::exit(0);
+}
+
+// Writes each seed as its own file DIR/seedN, N counting from 0.
+inline void writeSeedFiles(const std::filesystem::path& dir, std::span<const std::string> seeds) {
+  int n = 0;
+  for (const std::string& seed : seeds) {
+    std::ofstream(dir / ("seed" + std::to_string(n++)), std::ios::binary) << seed;
+  }
 }
 
 }  // namespace coinest::fuzz

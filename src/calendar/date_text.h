@@ -2,6 +2,7 @@
 // order, plus the small calendar rules (leap years, month lengths, month steps) and today's date.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -12,6 +13,12 @@ class Clock;
 
 // A stored date: "%04d-%02d-%02d", ten characters.
 using DateText = std::string;
+inline constexpr std::size_t kDateTextLength = 10;
+
+// The years a typed date may fall in: those of the lunar table, whose captions and holidays the
+// books page shows for every day.
+inline constexpr int kFirstCalendarYear = 1841;
+inline constexpr int kLastCalendarYear = 2050;
 
 // A calendar date with time of day. Field order is fixed (other code lays records out by it).
 struct DateTime {

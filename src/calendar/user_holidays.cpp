@@ -26,7 +26,14 @@ std::string readLine(std::string_view line, HolidayDay& day) {
   const std::size_t tab = line.find('\t');
   if (tab == std::string_view::npos) return "no TAB between the date and the name";
   const std::string date(line.substr(0, tab));
-  if (!parseIsoDate(date.c_str())) return "\"" + date + "\" is not a date of the form YYYY-MM-DD";
+  // The length first: parseIsoDate stops at a NUL, which would let "2027-05-01\0x" through.
+  if (date.size() != kDateTextLength || !parseIsoDate(date.c_str())) {
+    // The problem is printed: bytes that are no text are not repeated in it.
+    if (hasControlCharacter(date) || firstInvalidUtf8(date) != std::string_view::npos) {
+      return "the date is not of the form YYYY-MM-DD";
+    }
+    return "\"" + date + "\" is not a date of the form YYYY-MM-DD";
+  }
   const std::string_view name = line.substr(tab + 1);
   if (firstInvalidUtf8(name) != std::string_view::npos) return "the name is not UTF-8 text";
   if (hasControlCharacter(name)) return "the name holds a TAB or another control character";

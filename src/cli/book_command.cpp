@@ -1,5 +1,6 @@
 // book: the books page's list for a date and a view mode, with its totals and selected row.
 
+#include "cli/calendar_years.h"
 #include "cli/command_registry.h"
 #include "cli/output_line.h"
 #include "ledger/book_view.h"
@@ -12,14 +13,11 @@ namespace {
 std::string bookDate;
 std::string bookMode = "D";  // the page's own start mode
 
-// The years the program's year fields accept; the view's month arithmetic stays in four digits.
-constexpr int kFirstYear = 1841;
-constexpr int kLastYear = 2050;
-
 std::string checkBookDate(const std::string& text) {
   const std::optional<CalendarDate> d = parseIsoDate(text.c_str());
-  if (d && d->year >= kFirstYear && d->year <= kLastYear) return {};
-  return "\"" + text + "\" is not a valid date of the form YYYY-MM-DD (years 1841 to 2050)";
+  // The program's years keep the view's month arithmetic in four digits.
+  if (d && d->year >= kFirstCalendarYear && d->year <= kLastCalendarYear) return {};
+  return "\"" + text + "\" is not a valid date of the form YYYY-MM-DD (years " + calendarYearsText() + ")";
 }
 
 const CommandRegistration kBook{{

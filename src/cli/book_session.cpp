@@ -2,7 +2,6 @@
 
 #include <iostream>
 
-#include "calendar/user_holidays.h"
 #include "exchange/exchange_folder.h"
 #include "platform/device_root.h"
 #include "platform/start_environment.h"
@@ -30,9 +29,6 @@ std::optional<BookSession> openSession(const GlobalOptions& options, int* exitSt
   session.changes = std::make_unique<ChangeFileWriter>(session.exchangeFolder);
   session.book = std::make_unique<Book>(Book{*session.opened.store, *session.clock});
   session.book->changes = session.changes.get();
-  UserHolidays userHolidays = loadUserHolidays(session.root);
-  for (const std::string& problem : userHolidays.problems) std::cerr << problem << "\n";
-  session.book->holidays.setUserDays(std::move(userHolidays.days));
   checkExchangeFolder(*session.book, session.exchangeFolder);
   // What an earlier run committed but was stopped before writing goes out first.
   const OutboxFlush earlier = flushOutbox(session.store(), session.exchangeFolder);

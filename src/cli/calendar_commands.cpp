@@ -2,6 +2,8 @@
 
 #include "calendar/date_text.h"
 #include "calendar/lunar_calendar.h"
+#include "calendar/user_holidays.h"
+#include "cli/calendar_years.h"
 #include "cli/command_registry.h"
 #include "cli/date_option.h"
 #include "cli/output_line.h"
@@ -15,6 +17,14 @@ namespace {
 std::string lunarDate;
 std::string holidayDate;
 int holidaysYear = 0;
+
+// The user's own days of <root>/holidays.txt join the book's holidays; each line left out is
+// reported. Only the commands that show holidays read the file.
+void loadUserDays(CommandContext& c) {
+  UserHolidays user = loadUserHolidays(c.session.root);
+  for (const std::string& problem : user.problems) c.err << problem << '\n';
+  c.book().holidays.setUserDays(std::move(user.days));
+}
 
 const CommandRegistration kLunar{{
     "lunar",
@@ -41,6 +51,7 @@ const CommandRegistration kHoliday{{
       app.add_option("DATE", holidayDate, "a date, YYYY-MM-DD")->required()->check(checkDateOption);
     },
     [](CommandContext& c) {
+      loadUserDays(c);
       if (const std::optional<std::string> name = holidayNameOf(c.book(), holidayDate)) {
         printLine(c.out, {"yes", *name});
       } else {
@@ -55,9 +66,12 @@ const CommandRegistration kHolidays{{
     "holidays",
     "the holidays of YEAR, one DATE<TAB>NAME line each, in date order",
     [](CLI::App& app) {
-      app.add_option("YEAR", holidaysYear, "a year, 1841 to 2050")->required()->check(CLI::Range(1841, 2050));
+      app.add_option("YEAR", holidaysYear, "a year, " + calendarYearsText())
+          ->required()
+          ->check(CLI::Range(kFirstCalendarYear, kLastCalendarYear));
     },
     [](CommandContext& c) {
+      loadUserDays(c);
       for (const HolidayDay& day : holidaysOfYear(c.book(), holidaysYear)) printLine(c.out, {day.date, day.name});
       return kExitDone;
     },

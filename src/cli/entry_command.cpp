@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/calendar_years.h"
 #include "cli/command_registry.h"
 #include "cli/console_ui.h"
 #include "cli/output_line.h"
@@ -99,7 +100,7 @@ std::optional<EntryDialogKind> kindNamed(std::string_view text) {
 // the first option the dialog does not take, or nothing.
 std::optional<std::string> fillDialog(EntryDialog& dialog, const EntryFieldOptions& o) {
   if (o.has("--date") && !dialog.setDate(o.date)) {
-    return "--date \"" + o.date + "\" is not a valid date of the form YYYY-MM-DD (years 1841 to 2050)";
+    return "--date \"" + o.date + "\" is not a valid date of the form YYYY-MM-DD (years " + calendarYearsText() + ")";
   }
   if (o.has("--kind")) dialog.chooseKind(*kindNamed(o.kind));
   auto notApplying = [&](std::string_view name) {

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "calendar/date_text.h"
 #include "cli/command_registry.h"
 #include "cli/date_option.h"
 #include "cli/output_line.h"
@@ -18,10 +19,6 @@
 namespace coinest::cli {
 
 namespace {
-
-// The years the program's year fields accept.
-constexpr int kFirstYear = 1841;
-constexpr int kLastYear = 2050;
 
 void printRows(std::ostream& out, const std::vector<EntryListRow>& rows) {
   for (const EntryListRow& row : rows) printLine(out, {"row", row.date, row.content, row.amount, std::to_string(row.entryId)});
@@ -49,7 +46,7 @@ const CommandRegistration kCard{{
     "card",
     "the card statement of YEAR MONTH for one credit card or all",
     [](CLI::App& app) {
-      app.add_option("YEAR", card.year, "statement year")->required()->check(CLI::Range(kFirstYear, kLastYear));
+      app.add_option("YEAR", card.year, "statement year")->required()->check(CLI::Range(kFirstCalendarYear, kLastCalendarYear));
       app.add_option("MONTH", card.month, "statement month")->required()->check(CLI::Range(1, 12));
       app.add_option("--card", card.card, "a credit card's id (default: every credit card)");
       CLI::Option* from = app.add_option("--from", card.from, "period for cards without a billing period")

@@ -83,12 +83,16 @@ int run(CommandContext& c) {
     ReservationDialog dialog(c.book(), ui, false);
     return save(c, dialog);
   }
-  std::optional<ReservationDialog> dialog = openReservationChange(c.book(), ui, args.id, false);
-  if (!dialog) {
+  if (!findReservation(c.book(), args.id)) {
     c.err << "no reservation with id " << args.id << '\n';
     return kExitUsage;
   }
   if (args.commands.remove->parsed()) return deletedOrFailed(c, deleteReservationAndLinks(c.book(), args.id), args.id);
+  std::optional<ReservationDialog> dialog = openReservationChange(c.book(), ui, args.id, false);
+  if (!dialog) {
+    c.err << "the reservation " << args.id << " could not be read\n";
+    return kExitFailed;
+  }
   return save(c, *dialog);
 }
 

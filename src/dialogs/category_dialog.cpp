@@ -23,12 +23,12 @@ bool nameTaken(const std::vector<Item>& items, std::string_view name, int32_t ed
 template <class Item>
 Status writeItem(Book& book, Item item, int32_t Item::*id, int32_t editedId, const std::vector<Item>& rows,
                  CounterNo counter, Status (*add)(Book&, const Item&), Status (*replace)(Book&, const Item&),
-                 int32_t* savedId) {
+                 bool (*idFree)(Book&, int32_t), int32_t* savedId) {
   for (const Item& row : rows) {
     if (editedId != 0 && row.*id == editedId) item.itemOrder = row.itemOrder;
   }
   item.*id = editedId;
-  const Status saved = saveRecord(book, editedId != 0, item, id, counter, add, replace);
+  const Status saved = saveRecord(book, editedId != 0, item, id, counter, add, replace, idFree);
   *savedId = item.*id;
   return saved;
 }
@@ -109,11 +109,11 @@ bool CategoryDialog::save() {
   if (request_.level == CategoryLevel::Major) {
     const MajorItem major{0, request_.itemKind, name_, majorList_.highestOrder + 1};
     status = writeItem(book_, major, &MajorItem::majorId, change ? request_.majorId : 0, majorList_.items,
-                       CounterNo::Instalment, addMajorItem, replaceMajorItem, &id);
+                       CounterNo::Instalment, addMajorItem, replaceMajorItem, majorIdFree, &id);
   } else {
     const MinorItem minor{0, request_.majorId, name_, minorList_.highestOrder + 1, inUse_ ? kYes : kNo};
     status = writeItem(book_, minor, &MinorItem::minorId, change ? request_.minorId : 0, minorList_.items,
-                       CounterNo::Minor, addMinorItem, replaceMinorItem, &id);
+                       CounterNo::Minor, addMinorItem, replaceMinorItem, minorIdFree, &id);
   }
   if (!written(status, id)) return false;
   // The next save checks against, and orders after, what this one wrote.

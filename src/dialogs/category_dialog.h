@@ -52,7 +52,6 @@ class CategoryDialog final : public RecordDialog<CategoryField> {
   // level the major exists. openCategoryDialog checks these.
   CategoryDialog(Book& book, UiPort& ui, const CategoryDialogRequest& request, bool latinInput);
 
-  CategoryLevel level() const { return request_.level; }
   // Checks "수입" when kIncomeKind, else "지출".
   const std::string& itemKind() const { return request_.itemKind; }
   std::string_view label(CategoryField field) const;

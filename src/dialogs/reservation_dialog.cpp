@@ -188,7 +188,7 @@ bool ReservationDialog::save() {
   if (!check()) return false;
   Reservation reservation = record();
   const Status stored = saveRecord(book_, mode() == DialogMode::Change, reservation, &Reservation::reserveId,
-                                   CounterNo::Reservation, saveNewReservation, replaceReservation);
+                                   CounterNo::Reservation, saveNewReservation, replaceReservation, reservationIdFree);
   if (!written(stored, reservation.reserveId)) return false;
   // The reservation is stored whatever the posting does: a run that fails is told, and the next
   // run (the day-change timer's) posts what this one could not.

@@ -187,7 +187,7 @@ bool AssetDialog::save() {
   if (!check()) return false;
   Asset asset = record();
   const Status saved = saveRecord(book_, mode() == DialogMode::Change, asset, &Asset::assetId, CounterNo::Reservation,
-                                  addAsset, replaceAsset);
+                                  addAsset, replaceAsset, assetIdFree);
   return written(saved, asset.assetId);
 }
 

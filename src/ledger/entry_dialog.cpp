@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "calendar/amount.h"
+#include "calendar/date_text.h"
 #include "calendar/typed_text.h"
 #include "ledger/entry_rules.h"
 #include "platform/clock.h"
@@ -13,16 +14,13 @@
 #include "store/entry_kind.h"
 #include "store/entry_table.h"
 #include "store/instalment_count.h"
+#include "store/new_record.h"
 #include "store/reserved_names.h"
 #include "store/yes_no_flag.h"
 
 namespace coinest {
 
 namespace {
-
-// The years the program's date and year fields accept.
-constexpr int kFirstYear = 1841;
-constexpr int kLastYear = 2050;
 
 int indexOf(const std::vector<std::string>& items, std::string_view text) {
   const auto found = std::find(items.begin(), items.end(), text);
@@ -190,7 +188,7 @@ void EntryDialog::fillPaymentLists() {
 
 bool EntryDialog::setDate(std::string_view date) {
   const std::optional<CalendarDate> day = parseIsoDate(std::string(date).c_str());
-  if (!day || day->year < kFirstYear || day->year > kLastYear) return false;
+  if (!day || day->year < kFirstCalendarYear || day->year > kLastCalendarYear) return false;
   date_ = std::string(date);
   return true;
 }
@@ -345,7 +343,7 @@ Status EntryDialog::write(LedgerEntry& entry) {
     // write nothing and still look done.
     if (!findEntry(book, original_.entryId)) {
       tx.abandon();
-      return Status::failure("the entry is no longer in the book");
+      return Status::failure(std::string(kRecordDeletedMeanwhileMessage));
     }
     entry.entryId = original_.entryId;
     entry.reserveId = original_.reserveId;

@@ -194,10 +194,6 @@ class ObjectStore {
   // How long a write waits for another process that holds the file (5 s by default).
   void setBusyTimeout(int milliseconds);
 
-  // Moves on every write, delete, create, drop and rollback this store makes: a reader that keeps
-  // something it read from the book knows it is still current while this value is unchanged.
-  uint64_t generation() const { return generation_; }
-
   // The last SQLite error met, for diagnostics.
   const std::string& lastError() const { return lastError_; }
 

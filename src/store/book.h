@@ -4,8 +4,6 @@
 // steer writes, and where change files for the desktop go.
 
 #include <cstdint>
-#include <optional>
-#include <vector>
 
 #include "calendar/holiday_calendar.h"
 #include "platform/clock.h"
@@ -48,13 +46,6 @@ class ChangeSink {
   virtual void writeChange(const ChangeRecord& change) = 0;
 };
 
-// What the book keeps of the holiday table between lookups: the years it holds rows for, read again
-// once the store has changed since (the holiday refresh drops and fills the table again).
-struct HolidayTableYears {
-  std::optional<uint64_t> readAt;  // the store's generation when `years` was read
-  std::vector<int> years;          // ascending
-};
-
 struct Book {
   Book(ObjectStore& store, const Clock& clock) : store(store), clock(clock) {}
 
@@ -64,7 +55,6 @@ struct Book {
   ChangeSink* changes = nullptr;
   // The holidays of the years the holiday table holds no rows for, the user's own days among them.
   HolidayCalendar holidays;
-  HolidayTableYears holidayTableYears;
 };
 
 // When a change file is due.

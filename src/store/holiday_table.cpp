@@ -1,7 +1,5 @@
 #include "store/holiday_table.h"
 
-#include <algorithm>
-
 #include "store/record_layout.h"
 #include "store/table_catalogue.h"
 
@@ -11,30 +9,16 @@ namespace {
 
 const PropId kByDate = makePropId(1, PropType::Text);
 
-// The years the holiday table holds rows for; none when it cannot be opened.
-std::vector<int> readTableYears(ObjectStore& store) {
-  std::vector<int> years;
-  TableHandle table = store.openTable(kHolidaysTable, kByDate);
-  if (!table) return years;
-  for (RecordId at = table.seek(SeekMode::SeekFromFirst, 0); at != 0; at = table.seek(SeekMode::SeekFromCurrent, 1)) {
-    Holiday row;
-    readRecord(table, row);
-    const DateFields fields = readDateText(row.holidayDate);
-    if (fields.count > 0 && (years.empty() || years.back() != fields.year)) years.push_back(fields.year);
-  }
-  // Rows sort by their date texts, which is year order only for four-digit years.
-  std::sort(years.begin(), years.end());
-  years.erase(std::unique(years.begin(), years.end()), years.end());
-  return years;
-}
-
+// Whether the holiday table holds a row dated in `year`: the first row at or after its 1 January
+// is one of that year. False when the table cannot be opened.
 bool tableHoldsYear(Book& book, int year) {
-  HolidayTableYears& kept = book.holidayTableYears;
-  if (kept.readAt != book.store.generation()) {
-    kept.years = readTableYears(book.store);
-    kept.readAt = book.store.generation();
-  }
-  return std::binary_search(kept.years.begin(), kept.years.end(), year);
+  TableHandle table = book.store.openTable(kHolidaysTable, kByDate);
+  if (!table || table.seek(SeekMode::SeekAtLeast, formatDateText(year, 1, 1)) == 0) return false;
+  Holiday row;
+  readRecord(table, row);
+  // A row without a date sorts last and reads as no year.
+  const DateFields fields = readDateText(row.holidayDate);
+  return fields.count > 0 && fields.year == year;
 }
 
 std::optional<std::string> storedNameOf(Book& book, std::string_view date) {

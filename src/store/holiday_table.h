@@ -16,8 +16,8 @@ namespace coinest {
 // The name of the holiday on this date ("YYYY-MM-DD"), which is empty for the days beside 설날
 // and 추석; nothing when the date is no holiday. In a year the table holds rows for, only its rows
 // count, and of two rows for one day the one stored first (nothing when the table cannot be read);
-// in any other year book.holidays answers. Which years the table holds is read once per change of
-// the store, so a lookup in another year reads nothing of the book.
+// in any other year book.holidays answers. Whether the table holds the date's year is one seek in
+// its date order, so the books page's redraw reads a row or two per lookup, never the whole table.
 std::optional<std::string> holidayNameOf(Book& book, std::string_view date);
 
 // The holidays of `year`, one per date in date order, named as holidayNameOf names them.

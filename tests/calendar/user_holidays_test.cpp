@@ -23,7 +23,8 @@ TEST(UserHolidays, GoodLinesAreReadAndEachBadLineReportedWithItsNumber) {
       "2027-05-01\t두 번째\n"
       "2027-06-10\t\n"
       "2027-06-12\t" +
-      std::string(kUserHolidayLineMaxBytes - 10, 'x') + "\n2027-06-11\t결혼기념일";
+      std::string(kUserHolidayLineMaxBytes - 10, 'x') + "\n2027-06-11\t결혼기념일\n" + "2027-07-01" + '\0' + "x\t널" +
+      "\n2027-07-02\xff\t깨진 날";
   const UserHolidays read = parseUserHolidays(text);
   const std::vector<HolidayDay> days = {{"2027-05-01", "근로자의 날"}, {"2027-06-10", ""}, {"2027-06-11", "결혼기념일"}};
   EXPECT_EQ(read.days, days);
@@ -35,6 +36,9 @@ TEST(UserHolidays, GoodLinesAreReadAndEachBadLineReportedWithItsNumber) {
       "holidays.txt: line 8: the name holds a TAB or another control character",
       "holidays.txt: line 9: 2027-05-01 is named already on line 2",
       "holidays.txt: line 11: longer than 200 bytes",
+      // A date with bytes that are no text is not repeated in the report.
+      "holidays.txt: line 13: the date is not of the form YYYY-MM-DD",
+      "holidays.txt: line 14: the date is not of the form YYYY-MM-DD",
   };
   EXPECT_EQ(read.problems, problems);
 }

@@ -35,8 +35,8 @@ TEST(CalendarCommands, LunarAndHoliday) {
   }
 }
 
-// A year's holidays as DATE<TAB>NAME lines, the user's file read at the opening with a bad line
-// reported by its number, and the single-date lookup agreeing with the list.
+// A year's holidays as DATE<TAB>NAME lines, the user's file read by the holiday commands with a bad
+// line reported by its number, and the single-date lookup agreeing with the list.
 TEST(CalendarCommands, HolidaysOfAYear) {
   testing::TempDir dir;
   const std::filesystem::path root = dir / "root";
@@ -62,7 +62,13 @@ TEST(CalendarCommands, HolidaysOfAYear) {
   EXPECT_NE(stored.out.find("2009-10-03\t추석\n"), std::string::npos) << stored.out;
   EXPECT_EQ(stored.out.find("2009-10-03\t개천절"), std::string::npos) << stored.out;
 
-  EXPECT_EQ(run({"holiday", "2026-05-01"}).out, "yes\t근로자의 날\n");
+  const testing::CliRun day = run({"holiday", "2026-05-01"});
+  EXPECT_EQ(day.out, "yes\t근로자의 날\n");
+  EXPECT_EQ(day.err, year.err);
+  // The commands that show no holidays leave the file alone.
+  const testing::CliRun lunar = run({"lunar", "2026-05-01"});
+  EXPECT_EQ(lunar.status, 0) << lunar.err;
+  EXPECT_EQ(lunar.err, "");
   EXPECT_EQ(run({"holiday", "2026-10-05"}).out, "yes\t대체공휴일\n");
   EXPECT_EQ(run({"holidays", "1840"}).status, 2);
   EXPECT_EQ(run({"holidays", "next"}).status, 2);

@@ -115,6 +115,8 @@ TEST_F(RecordCommandsTest, RefusalsPrintTheDialogsMessageAndWriteNothing) {
       {{"asset", "add", "--kind", "기타", "--company", "a😀"}, 2, "", "문자는 가계부에 저장할 수 없습니다"},
       {{"asset", "edit", "10001", "--company", "x"}, 2, "", "no asset with id 10001"},
       {{"reservation", "add", "--amount", "1000"}, 1, "", "예약 내용은 반드시 입력해야 합니다"},
+      {{"reservation", "delete", "10009"}, 2, "", "no reservation with id 10009"},
+      {{"reservation", "edit", "10009", "--amount", "5"}, 2, "", "no reservation with id 10009"},
       {{"reservation", "add", "--content", "x", "--amount", "00"}, 1, "", "금액은 0보다 커야 합니다"},
       {{"reservation", "add", "--content", "x", "--amount", "1000", "--instalments", "3개월"}, 2, "",
        "only a 카드지출 has an instalment period"},

@@ -13,6 +13,7 @@
 #include "store/asset_table.h"
 #include "store/category_tables.h"
 #include "store/entry_table.h"
+#include "store/new_record.h"
 #include "support/book_fixture.h"
 #include "support/record_builders.h"
 #include "support/refusing_change_sink.h"
@@ -422,6 +423,7 @@ TEST_F(EntryDialogTest, ChangingAnEntryDeletedMeanwhileIsToldNotStored) {
   EXPECT_FALSE(d->pressOk());
   ASSERT_EQ(f.ui.messages.size(), 1u);
   EXPECT_EQ(f.ui.messages[0].caption, MessageCaption::Error);
+  EXPECT_EQ(f.ui.messages[0].text, kRecordDeletedMeanwhileMessage);
   EXPECT_EQ(entryCount(), 0u);
   EXPECT_FALSE(d->closed());
 }
