@@ -50,7 +50,7 @@ std::string instalmentColumn(const LedgerEntry& e) {
 std::vector<std::string> csvFieldsOf(const LedgerEntry& e, const ExportAssets& assets) {
   return {
       e.entryDate,
-      kindWord(e),
+      spreadsheetSafeText(kindWord(e)),
       spreadsheetSafeText(e.majorItem),
       spreadsheetSafeText(e.minorItem),
       spreadsheetSafeText(e.content),

@@ -85,6 +85,8 @@ TEST(CsvExportTest, KindMeansAndInstalmentColumnsFollowTheFirstRuleThatHolds) {
       {"a transfer, whatever its flags", makeEntry({.kind = kTransferKind, .cardFlag = kYes, .phoneFlag = kYes}),
        "이체", "이체", ""},
       {"a kind the program never writes", makeEntry({.kind = "9"}), "9", "현금", ""},
+      // An imported book may hold any text as the kind.
+      {"a kind that reads as a formula", makeEntry({.kind = "=1+1"}), "'=1+1", "현금", ""},
   };
   for (const Case& c : cases) {
     const std::vector<std::string> fields = csvFieldsOf(c.entry, assets);
