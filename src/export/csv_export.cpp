@@ -71,6 +71,4 @@ std::string csvText(const ExportSource& source) {
   return out;
 }
 
-std::string csvExport(Book& book, const ExportRange& range) { return csvText(readExportSource(book, range)); }
-
 }  // namespace coinest

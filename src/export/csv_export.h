@@ -12,9 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "export/export_range.h"
 #include "export/export_source.h"
-#include "store/book.h"
 #include "store/records.h"
 
 namespace coinest {
@@ -26,9 +24,5 @@ std::vector<std::string> csvFieldsOf(const LedgerEntry& entry, const ExportAsset
 
 // The whole file for the entries and assets given.
 std::string csvText(const ExportSource& source);
-
-// The whole file for the range of the book. Reads without a snapshot of its own (see
-// exportText in export_file.h).
-std::string csvExport(Book& book, const ExportRange& range);
 
 }  // namespace coinest
