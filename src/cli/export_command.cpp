@@ -33,12 +33,12 @@ void configure(CLI::App& app) {
 }
 
 int run(CommandContext& c) {
-  // The dates are "YYYY-MM-DD" already checked, so their text order is their date order.
-  if (args.from && args.to && *args.from > *args.to) {
-    c.err << "coinest-cli: --from " << *args.from << " is after --to " << *args.to << '\n';
+  const ExportRange range{args.from, args.to};
+  // The export refuses such a range too, but as a failure; here it is a wrong use.
+  if (const std::optional<std::string> refused = exportRangeRefusal(range)) {
+    c.err << "coinest-cli: --from " << *args.from << " is after --to " << *args.to << " (" << *refused << ")\n";
     return kExitUsage;
   }
-  const ExportRange range{args.from, args.to};
   if (args.file) {
     const Status written = exportToFile(c.book(), args.format, range, *args.file);
     return written ? kExitDone : reportFailure(c, written);

@@ -50,7 +50,7 @@ std::string instalmentColumn(const LedgerEntry& e) {
 std::vector<std::string> csvFieldsOf(const LedgerEntry& e, const ExportAssets& assets) {
   return {
       e.entryDate,
-      kindWord(e),
+      spreadsheetSafeText(kindWord(e)),
       spreadsheetSafeText(e.majorItem),
       spreadsheetSafeText(e.minorItem),
       spreadsheetSafeText(e.content),
@@ -70,7 +70,5 @@ std::string csvText(const ExportSource& source) {
   for (const LedgerEntry& e : source.entries) appendCsvRow(out, csvFieldsOf(e, source.assets));
   return out;
 }
-
-std::string csvExport(Book& book, const ExportRange& range) { return csvText(readExportSource(book, range)); }
 
 }  // namespace coinest

@@ -7,14 +7,12 @@
 // Columns: 일자, 구분 (수입, 지출, 카드지출, 이체), 대항목, 소항목, 내용, 금액 (a plain whole
 // number), 결제수단 (이체, 휴대폰, 카드, 체크카드, 계좌, 현금), 자산 (the asset's text; a
 // transfer's "from → to"; empty for cash), 할부 (card expenses: 일시불 or "<n>개월"), 메모, ID.
-// Texts from the book go through spreadsheetSafeText.
+// Texts from the book, a kind shown as stored among them, go through spreadsheetSafeText.
 
 #include <string>
 #include <vector>
 
-#include "export/export_range.h"
 #include "export/export_source.h"
-#include "store/book.h"
 #include "store/records.h"
 
 namespace coinest {
@@ -26,9 +24,5 @@ std::vector<std::string> csvFieldsOf(const LedgerEntry& entry, const ExportAsset
 
 // The whole file for the entries and assets given.
 std::string csvText(const ExportSource& source);
-
-// The whole file for the range of the book. Reads without a snapshot of its own (see
-// exportText in export_file.h).
-std::string csvExport(Book& book, const ExportRange& range);
 
 }  // namespace coinest

@@ -1,6 +1,7 @@
 #include "export/export_file.h"
 
 #include "export/csv_export.h"
+#include "export/export_source.h"
 #include "export/journal_export.h"
 #include "platform/durable_file.h"
 
@@ -13,8 +14,10 @@ Status exportFailure(const std::string& reason) { return Status::failure("내보
 }  // namespace
 
 ExportResult exportText(Book& book, ExportFormat format, const ExportRange& range) {
+  if (std::optional<std::string> refused = exportRangeRefusal(range)) return {Status::failure(*refused), {}};
   TransactionGuard snapshot(book.store, TransactionKind::Read);
-  std::string text = format == ExportFormat::Csv ? csvExport(book, range) : journalExport(book, range);
+  const ExportSource source = readExportSource(book, range);
+  std::string text = format == ExportFormat::Csv ? csvText(source) : journalText(source, range);
   if (Status read = snapshot.finish(); !read) return {exportFailure(read.reason()), {}};
   return {Status::ok(), std::move(text)};
 }

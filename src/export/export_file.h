@@ -14,16 +14,18 @@
 namespace coinest {
 
 struct ExportResult {
-  Status status;     // failed when a read of the book failed; the text is then empty
+  Status status;     // failed for a refused range or a failed read; the text is then empty
   std::string text;  // the whole file
 };
 
-// REQUIRES: range.first <= range.last when both are given.
+// The export of the range in the format. A range that exportRangeRefusal refuses reads nothing
+// and fails with its message; a failed read fails with "내보내기에 실패했습니다: <reason>".
 ExportResult exportText(Book& book, ExportFormat format, const ExportRange& range);
 
-// Writes the export to `file`: the file holds the whole export or, on any failure (the book
-// could not be read, the folder is missing or not writable, the disk is full), stays as it was,
-// with no partial or temporary file left. The failure reads "내보내기에 실패했습니다: <reason>".
+// Writes the export to `file`: the file holds the whole export or, on any failure (the range is
+// refused, the book could not be read, the folder is missing or not writable, the disk is full),
+// stays as it was, with no partial or temporary file left. A refused range fails with
+// exportRangeRefusal's message, any other failure reads "내보내기에 실패했습니다: <reason>".
 Status exportToFile(Book& book, ExportFormat format, const ExportRange& range, const std::filesystem::path& file);
 
 }  // namespace coinest

@@ -21,6 +21,11 @@ struct ExportRange {
   std::optional<DateText> last;
 };
 
+// Why an export cannot cover the range: "시작일이 종료일보다 늦습니다" when its first date comes
+// after its last; nothing for a range it can cover. The dates are "YYYY-MM-DD", so their text
+// order is their date order.
+std::optional<std::string> exportRangeRefusal(const ExportRange& range);
+
 // "전체" for a range open on both sides, else "FIRST~LAST" with an open side left empty
 // ("2007-03-01~", "~2007-03-31").
 std::string exportRangeText(const ExportRange& range);

@@ -31,14 +31,19 @@ const Asset* ExportAssets::find(int32_t assetId) const {
 
 std::string ExportAssets::textOf(int32_t assetId) const {
   if (const Asset* asset = find(assetId)) return assetDisplayText(*asset);
-  return "삭제된 자산 " + std::to_string(assetId);
+  return kDeletedAssetText + std::to_string(assetId);
+}
+
+std::vector<const Asset*> ExportAssets::all() const {
+  std::vector<const Asset*> assets;
+  assets.reserve(byId_.size());
+  for (const auto& [id, asset] : byId_) assets.push_back(&asset);
+  return assets;
 }
 
 std::vector<const Asset*> ExportAssets::creditCards() const {
-  std::vector<const Asset*> cards;
-  for (const auto& [id, asset] : byId_) {
-    if (asset.assetKind == kCreditCardKind) cards.push_back(&asset);
-  }
+  std::vector<const Asset*> cards = all();
+  std::erase_if(cards, [](const Asset* asset) { return asset->assetKind != kCreditCardKind; });
   return cards;
 }
 

@@ -16,6 +16,9 @@
 
 namespace coinest {
 
+// Leads the text that stands for an asset deleted since its entries were written.
+inline constexpr char kDeletedAssetText[] = "삭제된 자산 ";
+
 // The assets of an export by id. Pure lookups once built.
 class ExportAssets {
  public:
@@ -28,6 +31,9 @@ class ExportAssets {
   // How the export names the asset of an entry: its "company name holder" text, or
   // "삭제된 자산 <id>" when there is no such asset. REQUIRES: assetId != 0 (0 is cash).
   std::string textOf(int32_t assetId) const;
+
+  // Every asset, in id order.
+  std::vector<const Asset*> all() const;
 
   // The credit cards, in id order.
   std::vector<const Asset*> creditCards() const;

@@ -1,5 +1,8 @@
 #include "export/journal_accounts.h"
 
+#include <map>
+#include <string_view>
+
 #include "export/journal_text.h"
 #include "store/asset_kind.h"
 #include "store/asset_table.h"
@@ -22,7 +25,28 @@ bool mentions(const LedgerEntry& e, const std::string& name) {
   return e.minorItem.find(name) != std::string::npos || e.content.find(name) != std::string::npos;
 }
 
+// The part of one of the accounts the journal names without an asset, or of a deleted asset.
+bool isReservedPart(std::string_view part) {
+  for (const std::string_view account : {kCashAccount, kPhoneAccount, kUnknownCardAccount, kCarryOverAccount}) {
+    if (part == account.substr(account.find(':') + 1)) return true;
+  }
+  return part.starts_with(kDeletedAssetText);
+}
+
 }  // namespace
+
+JournalAccounts::JournalAccounts(const ExportAssets& assets) : assets_(assets) {
+  std::map<std::string, int> uses;
+  for (const Asset* asset : assets.all()) {
+    parts_[asset->assetId] = journalAccountPart(assetDisplayText(*asset));
+    ++uses[parts_[asset->assetId]];
+  }
+  for (auto& [id, part] : parts_) {
+    if (uses[part] > 1 || isReservedPart(part)) part += " #" + std::to_string(id);
+  }
+}
+
+const std::string& JournalAccounts::partOf(const Asset& asset) const { return parts_.at(asset.assetId); }
 
 std::string JournalAccounts::counterpartOf(const LedgerEntry& e) const {
   if (e.majorItem == kCarryOverCategory) return kCarryOverAccount;
@@ -31,6 +55,9 @@ std::string JournalAccounts::counterpartOf(const LedgerEntry& e) const {
 }
 
 std::string JournalAccounts::meansOf(const LedgerEntry& e) const {
+  // Only an expense is paid by phone or card; an income with such flags (foreign data) is cash
+  // or an account, as the book's cash counts it.
+  if (e.entryKind != kExpenseKind) return assetAccount(e.assetId, false);
   if (isYes(e.phoneFlag)) return kPhoneAccount;
   if (isYes(e.cardFlag)) return e.assetId == 0 ? std::string(kUnknownCardAccount) : assetAccount(e.assetId, true);
   return assetAccount(e.assetId, false);
@@ -58,21 +85,21 @@ std::string JournalAccounts::cardPaidBy(const LedgerEntry& e) const {
     if (named != 1) paid = nullptr;
   }
   if (!paid) return kUnknownCardAccount;
-  return kLiabilityRoot + journalAccountPart(assetDisplayText(*paid));
+  return kLiabilityRoot + partOf(*paid);
 }
 
 std::string JournalAccounts::assetAccount(int32_t assetId, bool card) const {
   if (assetId == 0) return kCashAccount;
   const Asset* asset = assets_.find(assetId);
   if (!asset) return (card ? kLiabilityRoot : kAssetRoot) + journalAccountPart(assets_.textOf(assetId));
-  if (asset->assetKind == kCreditCardKind) return kLiabilityRoot + journalAccountPart(assetDisplayText(*asset));
+  if (asset->assetKind == kCreditCardKind) return kLiabilityRoot + partOf(*asset);
   // A check card spends from the account it draws on, as its balance effects do.
   if (asset->assetKind == kCheckCardKind && asset->linkOrPayDay != 0) {
     if (const Asset* account = assets_.find(asset->linkOrPayDay)) {
-      return kAssetRoot + journalAccountPart(assetDisplayText(*account));
+      return kAssetRoot + partOf(*account);
     }
   }
-  return kAssetRoot + journalAccountPart(assetDisplayText(*asset));
+  return kAssetRoot + partOf(*asset);
 }
 
 }  // namespace coinest

@@ -5,7 +5,6 @@
 #include "export/journal_text.h"
 #include "store/entry_kind.h"
 #include "store/reserved_names.h"
-#include "store/yes_no_flag.h"
 
 namespace coinest {
 
@@ -20,8 +19,9 @@ JournalTransaction journalTransactionHead(const LedgerEntry& e) {
 }
 
 bool isMonthlyCashCarryOver(const LedgerEntry& e) {
-  return e.entryKind == kIncomeKind && e.majorItem == kCarryOverCategory && e.assetId == 0 && !isYes(e.cardFlag) &&
-         !isYes(e.phoneFlag) && e.entryDate.size() == 10 && e.entryDate.ends_with("-01");
+  // An income's phone and card flags say nothing of its means (JournalAccounts::meansOf).
+  return e.entryKind == kIncomeKind && e.majorItem == kCarryOverCategory && e.assetId == 0 &&
+         e.entryDate.size() == 10 && e.entryDate.ends_with("-01");
 }
 
 std::optional<JournalTransaction> journalTransactionOf(const LedgerEntry& e, const JournalAccounts& accounts) {

@@ -102,8 +102,4 @@ std::string journalText(const ExportSource& source, const ExportRange& range) {
   return out;
 }
 
-std::string journalExport(Book& book, const ExportRange& range) {
-  return journalText(readExportSource(book, range), range);
-}
-
 }  // namespace coinest

@@ -24,15 +24,10 @@
 
 #include "export/export_range.h"
 #include "export/export_source.h"
-#include "store/book.h"
 
 namespace coinest {
 
 // The whole file for the entries and assets given; `range` names what it covers in the first line.
 std::string journalText(const ExportSource& source, const ExportRange& range);
-
-// The whole file for the range of the book. Reads without a snapshot of its own (see
-// exportText in export_file.h).
-std::string journalExport(Book& book, const ExportRange& range);
 
 }  // namespace coinest

@@ -1,10 +1,12 @@
 #include "export/journal_text.h"
 
+#include "platform/utf8_text.h"
+
 namespace coinest {
 
 namespace {
 
-bool isControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
+bool isControl(char32_t c) { return c < 0x20 || c == 0x7F; }
 
 // Trims ASCII spaces at both ends.
 std::string trimmed(std::string text) {
@@ -14,34 +16,10 @@ std::string trimmed(std::string text) {
   return text.substr(begin, end - begin + 1);
 }
 
-struct DecodedChar {
-  char32_t value = 0;
-  std::size_t length = 1;  // bytes taken; a byte that starts no sequence is taken alone
-};
-
-DecodedChar decodeAt(std::string_view text, std::size_t at) {
-  const auto lead = static_cast<unsigned char>(text[at]);
-  std::size_t length = 1;
-  char32_t value = lead;
-  if (lead >= 0xF0 && lead < 0xF8) {
-    length = 4;
-    value = lead & 0x07;
-  } else if (lead >= 0xE0) {
-    length = 3;
-    value = lead & 0x0F;
-  } else if (lead >= 0xC0) {
-    length = 2;
-    value = lead & 0x1F;
-  } else {
-    return {lead, 1};
-  }
-  if (lead >= 0xF8 || at + length > text.size()) return {lead, 1};
-  for (std::size_t i = 1; i < length; ++i) {
-    const auto next = static_cast<unsigned char>(text[at + i]);
-    if ((next & 0xC0) != 0x80) return {lead, 1};
-    value = (value << 6) | (next & 0x3F);
-  }
-  return {value, length};
+// The spaces a journal reader takes for the end of an account name, as it takes ' ': the
+// Unicode space separators (a text from the book can hold U+3000, which the code page has).
+bool isUnicodeSpace(char32_t c) {
+  return c == 0x00A0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F || c == 0x3000;
 }
 
 bool isWide(char32_t c) {
@@ -57,18 +35,20 @@ std::string journalAccountPart(std::string_view text) {
   std::string part;
   part.reserve(text.size());
   bool spaceDue = false;
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte == ' ' || isControl(byte)) {
+  for (std::size_t at = 0; at < text.size();) {
+    const Utf8Char c = utf8CharAt(text, at);
+    const std::string_view bytes = text.substr(at, c.length);
+    at += c.length;
+    if (c.value == ' ' || isControl(c.value) || isUnicodeSpace(c.value)) {
       spaceDue = true;
       continue;
     }
     if (spaceDue && !part.empty()) part += ' ';
     spaceDue = false;
-    if (c == ':') {
+    if (c.value == ':') {
       part += "：";
     } else {
-      part += c;
+      part += bytes;
     }
   }
   return part.empty() ? std::string(kUnnamedAccountPart) : part;
@@ -114,6 +94,10 @@ std::vector<std::string> journalNoteLines(std::string_view note) {
       if (c == '\r' && i + 1 < note.size() && note[i + 1] == '\n') ++i;
     } else if (c == ':') {
       line += "：";
+    } else if (c == '[') {
+      line += "［";
+    } else if (c == ']') {
+      line += "］";
     } else {
       line += isControl(static_cast<unsigned char>(c)) ? ' ' : c;
     }
@@ -125,8 +109,8 @@ std::vector<std::string> journalNoteLines(std::string_view note) {
 std::size_t displayWidth(std::string_view text) {
   std::size_t width = 0;
   for (std::size_t at = 0; at < text.size();) {
-    const DecodedChar c = decodeAt(text, at);
-    width += c.length > 1 && isWide(c.value) ? 2 : 1;
+    const Utf8Char c = utf8CharAt(text, at);
+    width += isWide(c.value) ? 2 : 1;
     at += c.length;
   }
   return width;

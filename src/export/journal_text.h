@@ -15,8 +15,9 @@ namespace coinest {
 // Stands for a category or asset name that is empty.
 inline constexpr char kUnnamedAccountPart[] = "미지정";
 
-// One part of an account name: runs of whitespace and control characters become one space, the
-// ends are trimmed, ':' becomes '：' (U+FF1A); an empty result is kUnnamedAccountPart.
+// One part of an account name: runs of spaces (the Unicode space separators too, U+3000 among
+// them) and control characters become one space, the ends are trimmed, ':' becomes '：'
+// (U+FF1A); an empty result is kUnnamedAccountPart.
 std::string journalAccountPart(std::string_view text);
 
 // A transaction's description: control characters become spaces, ';' becomes '；' (U+FF1B), the
@@ -24,7 +25,8 @@ std::string journalAccountPart(std::string_view text);
 std::string journalDescription(std::string_view text);
 
 // The lines of a note, split at CR LF, CR or LF, each with its other control characters as
-// spaces and ':' as '：', so that no word of a note is read as a tag ("name:" or ":name:").
+// spaces, ':' as '：' and '[' ']' as '［' '］', so that no word of a note is read as a tag
+// ("name:" or ":name:") nor a bracketed word as a date ("[3/5]" would move the transaction).
 // None for an empty note.
 std::vector<std::string> journalNoteLines(std::string_view note);
 

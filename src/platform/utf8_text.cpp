@@ -24,6 +24,16 @@ std::size_t charLength(std::string_view text, std::size_t at) {
 
 }  // namespace
 
+Utf8Char utf8CharAt(std::string_view text, std::size_t at) {
+  const std::size_t length = charLength(text, at);
+  const auto lead = static_cast<unsigned char>(text[at]);
+  if (length == 1) return {lead < 0x80 ? char32_t{lead} : kUtf8Replacement, 1};
+  // The lead keeps 5, 4 or 3 bits of the value for a sequence of 2, 3 or 4 bytes.
+  char32_t value = lead & (0xFFu >> (length + 1));
+  for (std::size_t i = 1; i < length; ++i) value = (value << 6) | (static_cast<unsigned char>(text[at + i]) & 0x3Fu);
+  return {value, length};
+}
+
 std::string_view utf8Prefix(std::string_view text, std::size_t maxChars) {
   std::size_t at = 0;
   for (std::size_t chars = 0; chars < maxChars && at < text.size(); ++chars) at += charLength(text, at);

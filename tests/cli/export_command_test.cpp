@@ -95,7 +95,7 @@ TEST_F(ExportCommandTest, WrongFormatsAndDatesAreUsageErrors) {
       {{"--format", "csv", "--to", "20070301"}, "20070301"},
       {{"--format", "csv", "--from", "2007-3-1"}, "2007-3-1"},
       {{"--format", "journal", "--from", "2007-03-02", "--to", "2007-03-01"},
-       "--from 2007-03-02 is after --to 2007-03-01"},
+       "--from 2007-03-02 is after --to 2007-03-01 (시작일이 종료일보다 늦습니다)"},
   };
   for (const auto& c : cases) {
     const testing::CliRun run = cli(c.args);

@@ -59,6 +59,44 @@ TEST_F(ExportFileTest, AFileThatCannotBeWrittenIsReportedAndLeavesNothing) {
   }
 }
 
+TEST(ExportRangeTest, OnlyARangeThatEndsBeforeItStartsIsRefused) {
+  const struct {
+    ExportRange range;
+    bool refused;
+  } cases[] = {
+      {{}, false},
+      {{"2007-03-01", std::nullopt}, false},
+      {{std::nullopt, "2007-03-01"}, false},
+      {{"2007-03-01", "2007-03-01"}, false},
+      {{"2007-02-28", "2007-03-01"}, false},
+      {{"2007-03-02", "2007-03-01"}, true},
+      {{"2008-01-01", "2007-12-31"}, true},
+  };
+  for (const auto& c : cases) {
+    const std::optional<std::string> refusal = exportRangeRefusal(c.range);
+    EXPECT_EQ(refusal.has_value(), c.refused) << exportRangeText(c.range);
+    if (refusal) {
+      EXPECT_EQ(*refusal, "시작일이 종료일보다 늦습니다");
+    }
+  }
+}
+
+TEST_F(ExportFileTest, ARangeThatEndsBeforeItStartsIsRefusedAndWritesNothing) {
+  const fs::path file = dir / "book.csv";
+  std::ofstream(file) << "the export of yesterday";
+  const ExportRange backwards{"2007-03-02", "2007-03-01"};
+  for (const ExportFormat format : {ExportFormat::Csv, ExportFormat::Journal}) {
+    const ExportResult text = exportText(fx.book(), format, backwards);
+    EXPECT_FALSE(text.status);
+    EXPECT_EQ(text.status.reason(), "시작일이 종료일보다 늦습니다");
+    EXPECT_EQ(text.text, "");
+    const Status written = exportToFile(fx.book(), format, backwards, file);
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.reason(), "시작일이 종료일보다 늦습니다");
+    EXPECT_EQ(testing::readFileBytes(file), "the export of yesterday");
+  }
+}
+
 // A book that cannot be read whole is no export: the old file stays and the failure is said.
 TEST_F(ExportFileTest, AFailedReadOfTheBookWritesNothing) {
   const fs::path file = dir / "book.journal";

@@ -78,7 +78,7 @@ ExportTestBook fillExportTestBook(Book& book) {
                                        .minor = "용돈",
                                        .content = "용돈",
                                        .amount = 50000});
-  pocketMoney.note = "어머니께서\n주심; 감사\r\n=SUM(A1) 시간: 10:30 :태그:";
+  pocketMoney.note = "어머니께서\n주심; 감사\r\n=SUM(A1) 시간: 10:30 :태그: [3/5]";
   add(pocketMoney);
   add(makeEntry({.date = "2007-03-03",
                  .major = "주거/통신",

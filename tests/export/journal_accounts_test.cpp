@@ -49,8 +49,60 @@ TEST(JournalAccountsTest, EachMeansOfPaymentHasItsAccount) {
       {"deleted card", makeEntry({.cardFlag = kYes, .assetId = 77}), "부채:삭제된 자산 77"},
       {"deleted account", makeEntry({.assetId = 77}), "자산:삭제된 자산 77"},
       {"account income", makeEntry({.kind = kIncomeKind, .assetId = 1}), "자산:국민 급여 홍"},
+      // Flags only an expense can carry, on an income from foreign data: cash stays cash, as the
+      // book's cash counts it.
+      {"cash income with a phone flag", makeEntry({.kind = kIncomeKind, .phoneFlag = kYes}), "자산:현금"},
+      {"cash income with a card flag", makeEntry({.kind = kIncomeKind, .cardFlag = kYes}), "자산:현금"},
+      {"account income with a card flag", makeEntry({.kind = kIncomeKind, .cardFlag = kYes, .assetId = 2}),
+       "자산:신한 생활 김"},
+      {"income on a credit card", makeEntry({.kind = kIncomeKind, .cardFlag = kYes, .assetId = 6}),
+       "부채:삼성 taptap"},
   };
   for (const auto& c : cases) EXPECT_EQ(accounts.meansOf(c.entry), c.means) << c.what;
+}
+
+TEST(JournalAccountsTest, AnAssetWhoseNameIsTakenKeepsItsMoneyApartByItsId) {
+  // A company of one space: the asset's text is its name alone.
+  auto account = [](int32_t id, const char* name) { return makeAsset({.id = id, .name = name, .company = " "}); };
+  auto card = [](int32_t id, const char* name) {
+    return makeAsset({.id = id, .kind = kCreditCardKind, .name = name, .company = " "});
+  };
+  auto paidFrom = [](int32_t id) { return makeEntry({.assetId = id}); };
+  auto paidByCard = [](int32_t id) { return makeEntry({.cardFlag = kYes, .assetId = id}); };
+  const struct {
+    const char* what;
+    std::vector<Asset> assets;
+    LedgerEntry entry;
+    std::string means;
+  } cases[] = {
+      {"a name of its own", {account(1, "현금통장"), account(2, "생활비")}, paidFrom(1), "자산:현금통장"},
+      {"the first of two of one text", {account(1, "통장"), account(2, "통장")}, paidFrom(1), "자산:통장 #1"},
+      {"the second of two of one text", {account(1, "통장"), account(2, "통장")}, paidFrom(2), "자산:통장 #2"},
+      {"texts that clean to one", {account(1, "국민\u3000 통장"), account(2, " 국민 통장 ")}, paidFrom(2),
+       "자산:국민 통장 #2"},
+      {"an account and a card of one text", {account(1, "국민"), card(2, "국민")}, paidByCard(2), "부채:국민 #2"},
+      {"a check card on an account of its text",
+       {account(1, "국민"), makeAsset({.id = 2, .kind = kCheckCardKind, .name = "국민", .company = " ", .linkOrPayDay = 1})},
+       makeEntry({.assetId = 2, .checkCardFlag = kYes}), "자산:국민 #1"},
+      {"an account named as cash", {account(1, "현금")}, paidFrom(1), "자산:현금 #1"},
+      {"an account whose text cleans to cash", {account(1, "\t현금\u3000")}, paidFrom(1), "자산:현금 #1"},
+      {"a card named as the phone", {card(3, "휴대폰")}, paidByCard(3), "부채:휴대폰 #3"},
+      {"a card named as no card", {card(4, "카드(미지정)")}, paidByCard(4), "부채:카드(미지정) #4"},
+      {"an account named as the carry-over", {account(5, "전월이월")}, paidFrom(5), "자산:전월이월 #5"},
+      {"an account named as a deleted one", {account(6, "삭제된 자산 77")}, paidFrom(6), "자산:삭제된 자산 77 #6"},
+  };
+  for (const auto& c : cases) {
+    const ExportAssets assets(c.assets);
+    const JournalAccounts accounts(assets);
+    EXPECT_EQ(accounts.meansOf(c.entry), c.means) << c.what;
+  }
+
+  // The card a bill pays is named as its expenses name it.
+  const ExportAssets assets({card(1, "현금"), account(2, "급여")});
+  const JournalAccounts accounts(assets);
+  EXPECT_EQ(accounts.cardPaidBy(makeEntry({.major = kCardPaymentCategory, .assetId = 2})), "부채:현금 #1");
+  EXPECT_EQ(accounts.transferFrom(makeEntry({.kind = kTransferKind, .minor = kCashAdvanceMinor, .assetId = 1})),
+            "부채:현금 #1");
 }
 
 TEST(JournalAccountsTest, TransferSidesAreCashAccountsOrTheCardOfACashAdvance) {

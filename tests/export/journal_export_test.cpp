@@ -77,9 +77,14 @@ TEST(JournalExportTest, TheCarryOverOpensItsDayAndAssertsTheCarriedCash) {
 
 TEST(JournalExportTest, OnlyACashCarryOverOnTheFirstIsAnAssertion) {
   const ExportAssets assets({testing::makeAsset({.id = 9, .name = "통장", .company = "국민"})});
+  // A flag only an expense can carry leaves a cash carry-over what it is.
+  LedgerEntry flagged = carryOver(3, "2007-05-01", 900);
+  flagged.phoneFlag = kYes;
+  flagged.cardFlag = kYes;
   const ExportSource source{{
                                 carryOver(1, "2007-03-02", 500),
                                 carryOver(2, "2007-04-01", 700, 9),
+                                flagged,
                             },
                             assets};
   EXPECT_EQ(transactionsOf(journalText(source, {})),
@@ -89,7 +94,11 @@ TEST(JournalExportTest, OnlyACashCarryOverOnTheFirstIsAnAssertion) {
             "\n"
             "2007-04-01 전월이월  ; id: 2\n"
             "    자산:국민 통장        700 KRW\n"
-            "    자본:전월이월        -700 KRW\n");
+            "    자본:전월이월        -700 KRW\n"
+            "\n"
+            "2007-05-01 전월이월  ; id: 3\n"
+            "    자산:현금             400 KRW = 900 KRW\n"
+            "    자본:전월이월        -400 KRW\n");
 }
 
 TEST(JournalExportTest, TheHeaderDeclaresEveryAccountUsedAndNoOther) {

@@ -24,6 +24,12 @@ TEST(JournalTextTest, AccountPartsHoldNoSeparatorAndNoRunOfSpaces) {
       {"a\t\tb", "a b"},   {"a\r\nb", "a b"},
       {"a \x7f b", "a b"}, {"x;y", "x;y"},
       {"", "미지정"},      {" \t\n ", "미지정"},
+      // A journal reader ends an account name at any Unicode space, as at ' '.
+      {"국민\u3000 통장\u3000", "국민 통장"},
+      {"\u00a0a\u2000\u200ab\u202fc\u205fd\u1680", "a b c d"},
+      {"\u3000", "미지정"},
+      // Next to them but no space: the ideographic full stop, a zero-width space, a stray byte.
+      {"a\u3002\u200bb\xa0", "a\u3002\u200bb\xa0"},
   };
   for (const TextCase& c : cases) EXPECT_EQ(journalAccountPart(c.text), c.want) << c.text;
 }
@@ -47,7 +53,7 @@ TEST(JournalTextTest, DescriptionsStartNoCommentMarkCodeOrSecondDate) {
   for (const TextCase& c : cases) EXPECT_EQ(journalDescription(c.text), c.want) << c.text;
 }
 
-TEST(JournalTextTest, NoteLinesSplitAtEveryKindOfLineBreakAndHoldNoTag) {
+TEST(JournalTextTest, NoteLinesSplitAtEveryKindOfLineBreakAndHoldNoTagOrDate) {
   const struct {
     std::string note;
     std::vector<std::string> lines;
@@ -60,6 +66,7 @@ TEST(JournalTextTest, NoteLinesSplitAtEveryKindOfLineBreakAndHoldNoTag) {
       {"a\n", {"a", ""}},
       {"a\tb;c", {"a b;c"}},
       {"시간: 10:30 :태그:", {"시간： 10：30 ：태그："}},
+      {"[2월분] 정산 [3/5]\n]끝[", {"［2월분］ 정산 ［3/5］", "］끝［"}},
   };
   for (const auto& c : cases) EXPECT_EQ(journalNoteLines(c.note), c.lines) << c.note;
 }

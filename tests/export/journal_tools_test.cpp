@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -101,6 +103,22 @@ TEST_F(JournalToolsTest, TheStrictCheckOfHledgerPasses) {
   }
 }
 
+// The date of every posting as the journal writes it: its transaction's, sorted.
+std::vector<std::string> postingDatesWritten(const fs::path& file) {
+  std::vector<std::string> dates;
+  std::stringstream lines(testing::readFileBytes(file));
+  std::string date;
+  for (std::string line; std::getline(lines, line);) {
+    if (!line.empty() && std::isdigit(static_cast<unsigned char>(line.front()))) {
+      date = line.substr(0, 10);
+    } else if (line.starts_with("    ") && !line.starts_with("    ;") && !date.empty()) {
+      dates.push_back(date);
+    }
+  }
+  std::sort(dates.begin(), dates.end());
+  return dates;
+}
+
 TEST_F(JournalToolsTest, TheStrictAndPedanticChecksOfLedgerPass) {
   REQUIRE_TOOL("ledger");
   for (const ExportRange& range : kRanges) {
@@ -110,6 +128,15 @@ TEST_F(JournalToolsTest, TheStrictAndPedanticChecksOfLedgerPass) {
       EXPECT_EQ(run.status, 0) << exportRangeText(range) << " " << mode << ": " << run.err;
       EXPECT_EQ(run.err, "") << exportRangeText(range) << " " << mode;
     }
+    // A bracketed date in a note would move its postings to that date without a word.
+    const testing::CliRun dates =
+        tool("ledger", {"-f", file.string(), "reg", "--empty", "--date-format", "%Y-%m-%d", "--format", "%D\n"});
+    ASSERT_EQ(dates.status, 0) << dates.err;
+    std::vector<std::string> read;
+    std::stringstream lines(dates.out);
+    for (std::string line; std::getline(lines, line);) read.push_back(line);
+    std::sort(read.begin(), read.end());
+    EXPECT_EQ(read, postingDatesWritten(file)) << exportRangeText(range);
   }
 }
 
