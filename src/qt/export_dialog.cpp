@@ -87,14 +87,8 @@ ExportRange ExportDialog::range() const {
 }
 
 Status ExportDialog::exportTo(const std::filesystem::path& file, bool quiet) {
-  const ExportRange chosen = range();
-  if (chosen.first && chosen.last && *chosen.first > *chosen.last) {
-    Status refused = Status::failure("시작일이 종료일보다 늦습니다");
-    if (!quiet) QMessageBox::warning(this, QStringLiteral("오류"), qtText(refused.reason()));
-    return refused;
-  }
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  Status written = exportToFile(book_, format(), chosen, file);
+  Status written = exportToFile(book_, format(), range(), file);
   QApplication::restoreOverrideCursor();
   if (!quiet) {
     if (written) {
@@ -108,6 +102,11 @@ Status ExportDialog::exportTo(const std::filesystem::path& file, bool quiet) {
 }
 
 void ExportDialog::chooseFileAndExport() {
+  // Dates the export would refuse are said before the user is asked for a file.
+  if (const std::optional<std::string> refused = exportRangeRefusal(range())) {
+    QMessageBox::warning(this, QStringLiteral("오류"), qtText(*refused));
+    return;
+  }
   const bool journal = format() == ExportFormat::Journal;
   const std::optional<std::filesystem::path> file = chooseFileToSave(
       this, QStringLiteral("내보낼 파일"), journal ? QStringLiteral("가계부.journal") : QStringLiteral("가계부.csv"),
