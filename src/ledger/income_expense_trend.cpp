@@ -1,6 +1,19 @@
 #include "ledger/income_expense_trend.h"
 
+#include <cstdio>
+
 namespace coinest {
+
+namespace {
+
+// "07.1": two digits of the year, so a label fits the width of one month on the chart's axis.
+std::string yearMonthLabel(YearMonth month) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d.%d", month.year % 100, month.month);
+  return text;
+}
+
+}  // namespace
 
 IncomeExpenseTrend incomeExpenseTrend(Book& book, YearMonth lastMonth, int startDay) {
   IncomeExpenseTrend trend;
@@ -10,8 +23,7 @@ IncomeExpenseTrend incomeExpenseTrend(Book& book, YearMonth lastMonth, int start
     const Settlement settlement = settleMonth(book, month, startDay, {});
     MonthTotals& totals = trend.months[i];
     totals.month = month;
-    totals.label = (i == 0 || month.month == 1) ? std::to_string(month.year) + "." + std::to_string(month.month)
-                                                 : std::to_string(month.month) + "월";
+    totals.label = (i == 0 || month.month == 1) ? yearMonthLabel(month) : std::to_string(month.month) + "월";
     totals.income = settlement.totals.income;
     totals.expense = settlement.totals.expense;
     trend.income += totals.income;

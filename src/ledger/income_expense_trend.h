@@ -15,7 +15,7 @@ namespace coinest {
 
 struct MonthTotals {
   YearMonth month;
-  std::string label;  // "3월", or "2007.1" for each January and for the first month shown
+  std::string label;  // "3월", or "07.1" (the year in two digits) for each January and the first month
   TotalAmount income = 0;
   TotalAmount expense = 0;
   TotalAmount difference() const { return income - expense; }
