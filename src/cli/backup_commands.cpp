@@ -30,6 +30,8 @@ const CommandRegistration kBackup{{
       ui.setChosenFile(std::filesystem::path(backupFile));
       return exitStatusOf(backupBook(c.book(), ui));
     },
+    false,
+    true,
 }};
 
 const CommandRegistration kRestore{{

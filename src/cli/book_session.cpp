@@ -8,7 +8,7 @@
 
 namespace coinest::cli {
 
-std::optional<BookSession> openSession(const GlobalOptions& options, int* exitStatus) {
+std::optional<BookSession> openSession(const GlobalOptions& options, SessionUse use, int* exitStatus) {
   StartEnvironmentResult prepared = prepareStartEnvironment(options.root, options.today);
   if (!prepared.environment) {
     std::cerr << prepared.message << "\n";
@@ -19,18 +19,30 @@ std::optional<BookSession> openSession(const GlobalOptions& options, int* exitSt
   session.root = std::move(prepared.environment->root);
   session.clock = std::move(prepared.environment->clock);
 
-  session.opened = openBook(objectStoreFilePath(session.root), *session.clock);
+  const std::filesystem::path storeFile = objectStoreFilePath(session.root);
+  session.opened = openBook(storeFile, *session.clock);
+  const bool rescue = !session.opened.store && session.opened.diskFull && use == SessionUse::ReadsOnly;
+  if (rescue) session.opened = openBook(storeFile, *session.clock, StoreAccess::ExclusiveReading);
   if (!session.opened.store) {
     std::cerr << session.opened.error << "\n";
     *exitStatus = kExitFailed;
     return std::nullopt;
+  }
+  if (rescue) {
+    std::cerr << "coinest-cli: " << storeFile.string()
+              << ": 디스크 공간이 부족합니다: the book is read as it stands and nothing is written to it\n";
   }
   session.exchangeFolder = exchangeFolderPath(session.root);
   session.changes = std::make_unique<ChangeFileWriter>(session.exchangeFolder);
   session.book = std::make_unique<Book>(Book{*session.opened.store, *session.clock});
   session.book->changes = session.changes.get();
   checkExchangeFolder(*session.book, session.exchangeFolder);
-  // What an earlier run committed but was stopped before writing goes out first.
+  // What an earlier run committed but was stopped before writing goes out first; a book opened
+  // for reading on a full disk keeps it for the next opening.
+  if (rescue) {
+    *exitStatus = kExitDone;
+    return session;
+  }
   const OutboxFlush earlier = flushOutbox(session.store(), session.exchangeFolder);
   if (!earlier.status) {
     std::cerr << "coinest-cli: files for the desktop wait in the book: " << earlier.status.reason() << "\n";

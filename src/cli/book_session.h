@@ -35,10 +35,15 @@ inline constexpr int kExitDone = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
 
+// Whether the command run on the book changes it.
+enum class SessionUse { Changes, ReadsOnly };
+
 // Picks the clock, prepares the device root, opens the book as the program's start does, and
 // looks for the desktop's exchange flag. On failure prints the message on stderr and returns
-// the exit status to end with.
-std::optional<BookSession> openSession(const GlobalOptions& options, int* exitStatus);
+// the exit status to end with. A book whose disk is too full to open it as usual is still opened
+// for a command that only reads (dump, backup onto another disk, ...), held alone and unchanged;
+// a line on stderr says so.
+std::optional<BookSession> openSession(const GlobalOptions& options, SessionUse use, int* exitStatus);
 
 // Says on `err` when change files for the desktop could not be written after the last commit:
 // they stay in the book and are written at the next opening.

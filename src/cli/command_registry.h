@@ -35,6 +35,9 @@ struct CommandSpec {
   // The command only reads: it runs on one snapshot of the book, and its output is printed only
   // when every read succeeded (so a book replaced at that moment is never shown half or empty).
   bool readsOnly = false;
+  // The command changes nothing in the book, though it reads it under snapshots of its own (a
+  // backup, an export). Like a reading command it can still run on a book whose disk is full.
+  bool leavesBookUnchanged = false;
 };
 
 // Prints the reason of a failed operation on the error stream; returns the failure exit status.

@@ -55,6 +55,8 @@ const CommandRegistration kExport{{
     "write the book as csv or journal to FILE or standard output",
     configure,
     run,
+    false,
+    true,
 }};
 
 }  // namespace

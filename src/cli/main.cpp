@@ -60,8 +60,12 @@ int run(int argc, char** argv) {
     return kExitUsage;
   }
 
+  SessionUse use = SessionUse::ReadsOnly;
+  for (std::size_t i = 0; i < commands.size(); ++i) {
+    if (subcommands[i]->parsed() && !commands[i].readsOnly && !commands[i].leavesBookUnchanged) use = SessionUse::Changes;
+  }
   int status = kExitDone;
-  std::optional<BookSession> session = openSession(global, &status);
+  std::optional<BookSession> session = openSession(global, use, &status);
   if (!session) return status;
   ConsoleUi ui(std::cout);
   CommandContext context{*session, ui, std::cout, std::cerr};

@@ -29,6 +29,7 @@
 #include "exchange/desktop_import.h"
 #include "exchange/exchange_folder.h"
 #include "exchange/outbox.h"
+#include "platform/device_root.h"
 
 namespace coinest {
 
@@ -79,7 +80,13 @@ TransferOutcome backupBook(Book& book, UiPort& ui) {
       ui.chooseSaveFile(backupFileChoice(proposedBackupName(book.clock)));
   if (!chosen) return TransferOutcome::NotRun;
 
-  FileReplacement file(*chosen, temporaryBackupPath(*chosen));
+  // A backup file must not be one of the book's own: written over the book, it would destroy it.
+  const FileTarget target = FileTarget::userNamed(deviceRootOfStoreFile(book.store.path()), *chosen);
+  if (FileResult allowed = target.check(); !allowed) {
+    ui.showMessage(allowed.reason, MessageCaption::Notice);
+    return TransferOutcome::Failed;
+  }
+  FileReplacement file(target, temporaryBackupPath(*chosen));
   if (!startBackupFile(file, headerCount)) {
     ui.showMessage(kBackupFailed, MessageCaption::Notice);
     return TransferOutcome::Failed;

@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "exchange/backup_stream.h"
+#include "exchange/exchange_folder.h"
 #include "platform/code_page.h"
 #include "platform/durable_file.h"
 #include "platform/utf8_text.h"
@@ -223,7 +224,8 @@ Status writeExchangeFile(const std::filesystem::path& folder, std::string_view n
     return Status::failure("\"" + std::string(name) + "\" is no name of a change file");
   }
   // The hidden temporary name ends in neither "._pd_" nor "._pc_": no reader takes it for a change.
-  const FileResult written = replaceFileDurably(folder / std::string(name), bytes, folderSync);
+  const std::filesystem::path file = folder / std::string(name);
+  const FileResult written = replaceFileDurably(FileTarget::inRoot(deviceRootOfExchangeFolder(folder), file), bytes, folderSync);
   return written ? Status::ok() : Status::failure(written.reason);
 }
 

@@ -12,6 +12,7 @@
 
 #include "exchange/change_file.h"
 #include "exchange/exchange_files.h"
+#include "exchange/exchange_folder.h"
 #include "exchange/outbox.h"
 #include "ledger/entry_rules.h"
 #include "platform/durable_file.h"
@@ -268,6 +269,11 @@ ImportRun importChangeFiles(Book& book, const std::filesystem::path& folder) {
   if (!book.modes.exchangeEnabled || book.modes.importBusy) return run;
   ModeScope busy(book.modes.importBusy);
   run.ran = true;
+  // Files are read and deleted there: through a planted link they would be another folder's.
+  if (FileResult reached = checkNoLinkBelowRoot(deviceRootOfExchangeFolder(folder), folder / "."); !reached) {
+    run.status = Status::failure("the desktop's changes are not taken: " + reached.reason);
+    return run;
+  }
 
   // What an earlier run or change left to carry out comes first: the deletions of the files it
   // applied above all, which must not be applied again.

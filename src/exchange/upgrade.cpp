@@ -53,9 +53,9 @@ bool upgradeExport(Book& book, UiPort& ui, const std::filesystem::path& root) {
   if (headerCount > kMaxBackupBookRecords + 1) return fail();
 
   // The device always had its "\Windows\" folder; under a fresh root it may not exist yet.
-  if (!createPrivateFolders(transfer.parent_path())) return fail();
+  if (!createPrivateFoldersInRoot(root, transfer.parent_path())) return fail();
   // A file not put in place goes with `file`.
-  FileReplacement file(transfer, temporaryBackupPath(transfer));
+  FileReplacement file(FileTarget::inRoot(root, transfer), temporaryBackupPath(transfer));
   if (!startBackupFile(file, headerCount)) return fail();
   if (!writeCheckedBackup(book, file.stream(), headerCount, nullptr) || !snapshot.healthy() || !file.commit()) return fail();
   return true;
@@ -80,8 +80,8 @@ bool upgradeImport(Book& book, UiPort& ui, const std::filesystem::path& root) {
   removeFileQuietly(transfer);
   // A marker that cannot be written only makes the next start run the upgrade again (3.). Each
   // replaces whatever has its name, a link too: nothing is written outside the root.
-  replaceFileDurably(devicePath(root, kUpgradeMarkerFile), kUpgradeMarkerText);
-  replaceFileDurably(devicePath(root, kUpgradeMarkerFile2), kUpgradeMarkerText);
+  replaceFileDurably(FileTarget::inRoot(root, devicePath(root, kUpgradeMarkerFile)), kUpgradeMarkerText);
+  replaceFileDurably(FileTarget::inRoot(root, devicePath(root, kUpgradeMarkerFile2)), kUpgradeMarkerText);
   ui.showMessage(kUpgradeDone, MessageCaption::Notice);
   return true;
 }

@@ -3,6 +3,7 @@
 #include "export/csv_export.h"
 #include "export/export_source.h"
 #include "export/journal_export.h"
+#include "platform/device_root.h"
 #include "platform/durable_file.h"
 
 namespace coinest {
@@ -25,7 +26,8 @@ ExportResult exportText(Book& book, ExportFormat format, const ExportRange& rang
 Status exportToFile(Book& book, ExportFormat format, const ExportRange& range, const std::filesystem::path& file) {
   ExportResult exported = exportText(book, format, range);
   if (!exported.status) return std::move(exported.status);
-  if (const FileResult written = replaceFileDurably(file, exported.text); !written) {
+  const FileTarget target = FileTarget::userNamed(deviceRootOfStoreFile(book.store.path()), file);
+  if (const FileResult written = replaceFileDurably(target, exported.text); !written) {
     return exportFailure(written.reason);
   }
   return Status::ok();

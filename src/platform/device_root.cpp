@@ -94,6 +94,24 @@ std::filesystem::path objectStoreFilePath(const std::filesystem::path& root) {
   return root / "objectstore.sqlite3";
 }
 
+std::filesystem::path deviceRootOfStoreFile(const std::filesystem::path& storeFile) {
+  const std::filesystem::path root = storeFile.parent_path();
+  return root.empty() ? std::filesystem::path(".") : root;
+}
+
 std::filesystem::path registryFilePath(const std::filesystem::path& root) { return root / "registry.txt"; }
+
+std::span<const std::string_view> programFileNames() {
+  static constexpr std::string_view kNames[] = {
+      "objectstore.sqlite3", "objectstore.sqlite3-wal", "objectstore.sqlite3-shm", "objectstore.sqlite3-journal",
+      "coinest.lock",        "registry.txt",            "holidays.txt",            "restart-requested",
+  };
+  return kNames;
+}
+
+std::span<const std::string_view> programFolderNames() {
+  static constexpr std::string_view kNames[] = {"Windows", "safety", "run"};
+  return kNames;
+}
 
 }  // namespace coinest

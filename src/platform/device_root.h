@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -38,7 +39,20 @@ std::optional<std::filesystem::path> deviceFilePath(const std::filesystem::path&
 // The object store's database file: <root>/objectstore.sqlite3.
 std::filesystem::path objectStoreFilePath(const std::filesystem::path& root);
 
+// The device root that holds the object store file `storeFile` (objectStoreFilePath's inverse).
+std::filesystem::path deviceRootOfStoreFile(const std::filesystem::path& storeFile);
+
 // The file that keeps the registry values: <root>/registry.txt.
 std::filesystem::path registryFilePath(const std::filesystem::path& root);
+
+// The names the program keeps directly under the root, whether they are there now or not: the
+// book and the files SQLite keeps beside it, the window's lock, the registry, the user's holidays
+// and the installer's restart request.
+std::span<const std::string_view> programFileNames();
+
+// The folders under the root whose whole content is the program's (or the device system's):
+// "Windows" (the initialisation file, the upgrade's files, the exchange folder), "safety" and
+// "run".
+std::span<const std::string_view> programFolderNames();
 
 }  // namespace coinest

@@ -90,12 +90,8 @@ FileResult syncFolder(const std::filesystem::path& folder) {
   return {};
 }
 
-FileResult fileFailure(std::string_view what, int error) {
-  return {false, std::string(what) + ": " + std::generic_category().message(error)};
-}
-
-FileReplacement::FileReplacement(std::filesystem::path target, std::filesystem::path tempPath)
-    : target_(std::move(target)), fixedTemp_(std::move(tempPath)) {}
+FileReplacement::FileReplacement(FileTarget target, std::filesystem::path tempPath)
+    : rule_(std::move(target)), target_(rule_.file()), fixedTemp_(std::move(tempPath)) {}
 
 FileReplacement::~FileReplacement() {
   if (stream_ != nullptr) std::fclose(stream_);
@@ -103,6 +99,7 @@ FileReplacement::~FileReplacement() {
 }
 
 FileResult FileReplacement::open() {
+  if (FileResult allowed = rule_.check(); !allowed) return allowed;
   const std::filesystem::path folder = folderOf(target_);
   FileDescriptor fd(::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, kPrivateFileMode));
   if (!fd) {
@@ -158,6 +155,9 @@ FileResult FileReplacement::commit(FolderSync folderSync) {
   }
   const int closed = std::fclose(std::exchange(stream_, nullptr));
   if (closed != 0) return fileFailure("cannot write " + target_.string(), errno);
+  // Once more at the last moment: a long write (a backup) gives time for the target's name to be
+  // made to point at the book.
+  if (FileResult allowed = rule_.check(); !allowed) return allowed;
   // The one step that changes the target: a crash before it leaves the old file, after it the
   // new one. A link at the target is itself replaced; what it points to is not touched.
   if (::rename(named_.c_str(), target_.c_str()) != 0) return fileFailure("cannot replace " + target_.string(), errno);
@@ -167,11 +167,11 @@ FileResult FileReplacement::commit(FolderSync folderSync) {
   return folderSync == FolderSync::Now ? syncFolder(folderOf(target_)) : FileResult{};
 }
 
-FileResult replaceFileDurably(const std::filesystem::path& target, std::string_view bytes, FolderSync folderSync) {
+FileResult replaceFileDurably(const FileTarget& target, std::string_view bytes, FolderSync folderSync) {
   FileReplacement file(target);
   if (FileResult opened = file.open(); !opened) return opened;
   if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.stream()) != bytes.size()) {
-    return fileFailure("cannot write " + target.string(), errno);
+    return fileFailure("cannot write " + target.file().string(), errno);
   }
   return file.commit(folderSync);
 }

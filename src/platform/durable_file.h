@@ -22,23 +22,14 @@
 #include <string_view>
 
 #include "platform/file_descriptor.h"
+#include "platform/file_result.h"
+#include "platform/file_target.h"
 
 namespace coinest {
 
 // Every file the program creates is 0600, every folder 0700.
 inline constexpr mode_t kPrivateFileMode = 0600;
 inline constexpr mode_t kPrivateFolderMode = 0700;
-
-// The outcome of a file operation: ok, or what failed and why ("cannot rename ... : Permission
-// denied").
-struct FileResult {
-  bool ok = true;
-  std::string reason;
-  explicit operator bool() const { return ok; }
-};
-
-// The failure `what`, with the text of the system's error number `error` appended.
-FileResult fileFailure(std::string_view what, int error);
 
 // A new file that is to replace `target`: written through stream(), then put in place by
 // commit(). Until commit() has renamed it, the file has no name (an unnamed O_TMPFILE file in the
@@ -53,7 +44,8 @@ class FileReplacement {
  public:
   // `tempPath` is the name the file takes in the moment before the rename; it must be in the
   // target's folder. Empty: a hidden name made from the target's (".NAME.xxxxxx") not yet in use.
-  explicit FileReplacement(std::filesystem::path target, std::filesystem::path tempPath = {});
+  // The target's rule (file_target.h) is checked by open() and again just before the rename.
+  explicit FileReplacement(FileTarget target, std::filesystem::path tempPath = {});
   // Abandons the file unless commit() succeeded: nothing of it stays behind.
   ~FileReplacement();
   FileReplacement(const FileReplacement&) = delete;
@@ -77,6 +69,7 @@ class FileReplacement {
   // taken already costs another try.
   FileResult takeTempName(const std::function<int(const std::filesystem::path&)>& place);
 
+  FileTarget rule_;
   std::filesystem::path target_;
   std::filesystem::path fixedTemp_;
   std::filesystem::path named_;  // the name the new file has now, if any: removed when abandoned
@@ -85,7 +78,7 @@ class FileReplacement {
 
 // Replaces `target` by a file holding exactly `bytes`, through a FileReplacement with a hidden
 // temporary name. A failure leaves the target as it was and no temporary file.
-FileResult replaceFileDurably(const std::filesystem::path& target, std::string_view bytes,
+FileResult replaceFileDurably(const FileTarget& target, std::string_view bytes,
                               FolderSync folderSync = FolderSync::Now);
 
 // Syncs the folder, so that the renames made in it so far survive a power cut.

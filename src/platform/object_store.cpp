@@ -32,6 +32,7 @@
 #include "platform/object_store.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <array>
@@ -180,52 +181,75 @@ ObjectStore::~ObjectStore() {
   sqlite3_close_v2(db_);
 }
 
-StoreOpenResult ObjectStore::open(const std::filesystem::path& path) {
-  StoreOpenResult result;
+namespace {
+
+// Why the book at `path` may not be opened through what has its names: a link (even one to
+// nothing) at the book, its -wal, -shm or journal would have SQLite read, write or create the file
+// it points to, wherever that is; a FIFO or device would block or be read as a book. Nothing when
+// each is a regular file or missing.
+std::optional<std::string> plantedFileRefusal(const std::filesystem::path& path) {
+  for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+    const std::string file = path.string() + suffix;
+    struct stat info {};
+    if (::lstat(file.c_str(), &info) != 0) continue;
+    if (S_ISLNK(info.st_mode)) return file + ": is a symbolic link; the book is never opened through a link";
+    if (!S_ISREG(info.st_mode)) return file + ": is not a regular file";
+  }
+  return std::nullopt;
+}
+
+// What the store file is before SQLite touches it: missing or empty (a new book), one of ours,
+// or something to refuse (with the reason).
+struct StoreFileLook {
+  bool fresh = false;
+  std::string refusal;
+};
+
+// Looks at the header ourselves first, so nothing of a foreign file is touched.
+StoreFileLook lookAtStoreFile(const std::filesystem::path& path) {
   const std::string shown = path.string();
-  // SQLite gives the -wal and -shm files the mode of the database file: all three are private.
-  if (const FileResult made = createPrivateFileIfMissing(path); !made) return {nullptr, made.reason};
   std::error_code ec;
   const bool exists = std::filesystem::exists(path, ec);
   const auto size = exists ? std::filesystem::file_size(path, ec) : 0;
-  if (exists && ec) {
-    result.error = shown + ": cannot be read (" + ec.message() + ")";
-    return result;
+  if (exists && ec) return {false, shown + ": cannot be read (" + ec.message() + ")"};
+  if (!exists || size == 0) return {true, {}};
+  std::array<unsigned char, 100> header{};
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return {false, shown + ": cannot be read (" + std::strerror(errno) + ")"};
+  in.read(reinterpret_cast<char*>(header.data()), header.size());
+  if (in.gcount() < static_cast<std::streamsize>(header.size()) ||
+      std::memcmp(header.data(), kSqliteMagic, sizeof kSqliteMagic) != 0) {
+    return {false, shown + ": is not a Coinest book (not a database file)"};
   }
-  const bool fresh = !exists || size == 0;
+  if (readBigEndian32(header.data() + 68) != kApplicationId) {
+    return {false, shown + ": is not a Coinest book (a database of another program)"};
+  }
+  const uint32_t version = readBigEndian32(header.data() + 60);
+  if (version > kLayoutVersion) {
+    return {false, shown + ": was written by a newer version of Coinest (layout " + std::to_string(version) + ")"};
+  }
+  return {false, {}};
+}
 
-  // Look at the header ourselves first, so nothing of a foreign file is touched.
-  if (!fresh) {
-    std::array<unsigned char, 100> header{};
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-      result.error = shown + ": cannot be read (" + std::strerror(errno) + ")";
-      return result;
-    }
-    in.read(reinterpret_cast<char*>(header.data()), header.size());
-    if (in.gcount() < static_cast<std::streamsize>(header.size()) ||
-        std::memcmp(header.data(), kSqliteMagic, sizeof kSqliteMagic) != 0) {
-      result.error = shown + ": is not a Coinest book (not a database file)";
-      return result;
-    }
-    if (readBigEndian32(header.data() + 68) != kApplicationId) {
-      result.error = shown + ": is not a Coinest book (a database of another program)";
-      return result;
-    }
-    const uint32_t version = readBigEndian32(header.data() + 60);
-    if (version > kLayoutVersion) {
-      result.error = shown + ": was written by a newer version of Coinest (layout " + std::to_string(version) + ")";
-      return result;
-    }
-  }
+}  // namespace
+
+StoreOpenResult ObjectStore::open(const std::filesystem::path& path, StoreAccess access) {
+  const std::string shown = path.string();
+  if (std::optional<std::string> refused = plantedFileRefusal(path)) return {nullptr, *refused, false};
+  if (access == StoreAccess::ExclusiveReading) return openForReading(path);
+  // SQLite gives the -wal and -shm files the mode of the database file: all three are private.
+  if (const FileResult made = createPrivateFileIfMissing(path); !made) return {nullptr, made.reason, false};
+  const StoreFileLook look = lookAtStoreFile(path);
+  if (!look.refusal.empty()) return {nullptr, look.refusal, false};
+  const bool fresh = look.fresh;
 
   sqlite3* db = nullptr;
-  const int rc = sqlite3_open_v2(shown.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+  const int rc = sqlite3_open_v2(shown.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_NOFOLLOW,
                                  nullptr);
   if (rc != SQLITE_OK) {
-    result.error = shown + ": cannot be opened (" + (db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)) + ")";
+    const std::string reason = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     sqlite3_close_v2(db);
-    return result;
+    return {nullptr, shown + ": cannot be opened (" + reason + ")", false};
   }
   sqlite3_busy_timeout(db, 5000);
   sqlite3_extended_result_codes(db, 1);
@@ -245,32 +269,65 @@ StoreOpenResult ObjectStore::open(const std::filesystem::path& path) {
         std::string(kOutboxTable) +
         "COMMIT;"
         "PRAGMA journal_mode=WAL;";
-    if (!store->exec(setup.c_str())) {
-      result.error = shown + ": cannot be created (" + store->lastError_ + ")";
-      return result;
-    }
+    if (!store->exec(setup.c_str())) return store->openFailure("cannot be created");
   }
-  if (!store->exec("PRAGMA synchronous=FULL;")) {
-    result.error = shown + ": cannot be opened (" + store->lastError_ + ")";
-    return result;
-  }
-  std::string reason;
-  // The version first: should another process change the tables in between, the first
-  // transaction sees the version move and reads the list again.
-  const int64_t version = store->schemaVersion();
-  if (!store->loadCatalogue(&reason, true)) {
-    result.error = shown + ": is damaged (" + reason + ")";
-    return result;
-  }
-  store->catalogueVersion_ = version;
+  if (!store->exec("PRAGMA synchronous=FULL;")) return store->openFailure("cannot be opened");
+  StoreOpenResult opened = finishOpening(std::move(store));
+  if (!opened.store) return opened;
   // Books made before the outbox get it now. A book that cannot be written (a read-only file)
   // can still be read; its writes fail with their own message.
   sqlite3_stmt* probe = nullptr;
   const bool hasOutbox = sqlite3_prepare_v2(db, "SELECT seq FROM store_outbox LIMIT 0", -1, &probe, nullptr) == SQLITE_OK;
   sqlite3_finalize(probe);
-  if (!hasOutbox) store->exec(kOutboxTable);
-  result.store = std::move(store);
-  return result;
+  if (!hasOutbox) opened.store->exec(kOutboxTable);
+  return opened;
+}
+
+StoreOpenResult ObjectStore::openForReading(const std::filesystem::path& path) {
+  const std::string shown = path.string();
+  const StoreFileLook look = lookAtStoreFile(path);
+  if (!look.refusal.empty()) return {nullptr, look.refusal, false};
+  if (look.fresh) return {nullptr, shown + ": there is no book to read", false};
+  sqlite3* db = nullptr;
+  // No SQLITE_OPEN_CREATE: a book that is not there is not made on a full disk.
+  const int rc = sqlite3_open_v2(shown.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_NOFOLLOW,
+                                 nullptr);
+  if (rc != SQLITE_OK) {
+    const std::string reason = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    sqlite3_close_v2(db);
+    return {nullptr, shown + ": cannot be opened (" + reason + ")", false};
+  }
+  sqlite3_busy_timeout(db, 5000);
+  sqlite3_extended_result_codes(db, 1);
+  std::unique_ptr<ObjectStore> store(new ObjectStore(db, path));
+  // Exclusive locking before the first read keeps the write-ahead log's index in memory instead
+  // of the -shm file, whose making takes space; query_only makes every write fail.
+  if (!store->exec("PRAGMA locking_mode=EXCLUSIVE; PRAGMA query_only=1;")) return store->openFailure("cannot be opened");
+  return finishOpening(std::move(store));
+}
+
+StoreOpenResult ObjectStore::finishOpening(std::unique_ptr<ObjectStore> store) {
+  std::string reason;
+  // The version first: should another process change the tables in between, the first
+  // transaction sees the version move and reads the list again.
+  const int64_t version = store->schemaVersion();
+  if (!store->loadCatalogue(&reason, true)) {
+    const bool full = store->lastErrorDiskFull_ || store->sqliteSaysDiskFull();
+    return {nullptr, store->path_.string() + ": is damaged (" + (full ? diskFullText(reason) : reason) + ")", full};
+  }
+  store->catalogueVersion_ = version;
+  StoreOpenResult opened;
+  opened.store = std::move(store);
+  return opened;
+}
+
+StoreOpenResult ObjectStore::openFailure(const char* what) const {
+  if (lastErrorDiskFull_) return {nullptr, path_.string() + ": " + what + ": " + diskFullText(sqlite3_errmsg(db_)), true};
+  return {nullptr, path_.string() + ": " + what + " (" + lastError_ + ")", false};
+}
+
+bool ObjectStore::sqliteSaysDiskFull() const {
+  return (sqlite3_extended_errcode(db_) & 0xff) == SQLITE_FULL || isDiskFull(sqlite3_system_errno(db_));
 }
 
 bool ObjectStore::loadCatalogue(std::string* error, bool verify) {
@@ -320,8 +377,10 @@ const ObjectStore::TableInfo* ObjectStore::findTable(std::string_view name) cons
 bool ObjectStore::exec(const char* sql) {
   char* message = nullptr;
   if (sqlite3_exec(db_, sql, nullptr, nullptr, &message) != SQLITE_OK) {
-    lastError_ = message ? message : sqlite3_errmsg(db_);
+    const std::string text = message ? message : sqlite3_errmsg(db_);
     sqlite3_free(message);
+    lastErrorDiskFull_ = sqliteSaysDiskFull();
+    lastError_ = lastErrorDiskFull_ ? path_.string() + ": " + diskFullText(text) : text;
     if (depth_ > 0) doomed_ = true;
     return false;
   }
@@ -329,11 +388,15 @@ bool ObjectStore::exec(const char* sql) {
 }
 
 void ObjectStore::noteError(const char* what) {
-  lastError_ = std::string(what) + ": " + sqlite3_errmsg(db_);
+  // A full disk says so, with the book's path, in words the window's user reads.
+  lastErrorDiskFull_ = sqliteSaysDiskFull();
+  lastError_ = lastErrorDiskFull_ ? std::string(what) + ": " + path_.string() + ": " + diskFullText(sqlite3_errmsg(db_))
+                                  : std::string(what) + ": " + sqlite3_errmsg(db_);
   if (depth_ > 0) doomed_ = true;
 }
 
 void ObjectStore::fail(std::string reason) {
+  lastErrorDiskFull_ = false;
   lastError_ = std::move(reason);
   if (depth_ > 0) doomed_ = true;
 }

@@ -137,9 +137,21 @@ enum class TransactionKind {
   Read,   // a consistent snapshot of the book for reading; writes under it are refused
 };
 
+// How the store file is shared while it is open.
+enum class StoreAccess {
+  // The usual: other processes read and write it at the same time, through the -shm index file
+  // beside it (which takes space on the disk when it is made).
+  Shared,
+  // For reading a book whose disk is full: the index is kept in memory, so nothing needs space;
+  // the book is held alone while open and nothing is written to it.
+  ExclusiveReading,
+};
+
 struct StoreOpenResult {
   std::unique_ptr<ObjectStore> store;
   std::string error;  // set when `store` is null: names the path and the reason
+  // The open failed for want of space on the book's disk: ExclusiveReading may still read it.
+  bool diskFull = false;
 };
 
 class ObjectStore {
@@ -147,7 +159,9 @@ class ObjectStore {
   // Opens the store file, creating it when it does not exist (or is empty). A file that is not a
   // store of this program (not SQLite, damaged, another program's database, a newer layout) is
   // refused with a message and left exactly as it was.
-  static StoreOpenResult open(const std::filesystem::path& path);
+  // A link (even one to nothing) or anything but a regular file at the file's name, or at its
+  // -wal, -shm or journal, is refused: the book is never opened or created through a link.
+  static StoreOpenResult open(const std::filesystem::path& path, StoreAccess access = StoreAccess::Shared);
 
   ObjectStore(const ObjectStore&) = delete;
   ObjectStore& operator=(const ObjectStore&) = delete;
@@ -209,6 +223,12 @@ class ObjectStore {
   };
 
   explicit ObjectStore(sqlite3* db, std::filesystem::path path);
+  static StoreOpenResult openForReading(const std::filesystem::path& path);
+  // Reads the table list of a store just opened: the store itself, or why it cannot be used.
+  static StoreOpenResult finishOpening(std::unique_ptr<ObjectStore> store);
+  // The failed opening of this store at the step `what`, with the last error.
+  StoreOpenResult openFailure(const char* what) const;
+  bool sqliteSaysDiskFull() const;
   // Reads the table list; `verify` also checks that each listed table is really there.
   bool loadCatalogue(std::string* error, bool verify);
   const TableInfo* findTable(std::string_view name) const;
@@ -244,6 +264,7 @@ class ObjectStore {
   int64_t catalogueVersion_ = -1;  // the schema version tables_ was read at, -1 when unknown
   std::vector<std::pair<const void*, std::function<void()>>> pendingActions_;
   std::string lastError_;
+  bool lastErrorDiskFull_ = false;  // lastError_ was the disk's want of space
 };
 
 // Makes one multi-step change of the book atomic. The first guard on a store begins a

@@ -111,7 +111,8 @@ bool writeRegistryValue(const std::filesystem::path& file, std::string_view key,
   // followed; a file we may not read is not overwritten blind.
   if (read.status == FileStatus::Failed) return false;
   const std::optional<std::string> content = registryTextWith(read.bytes, key, name, value);
-  return content && replaceFileDurably(file, *content);
+  const std::filesystem::path root = file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
+  return content && replaceFileDurably(FileTarget::inRoot(root, file), *content);
 }
 
 }  // namespace coinest

@@ -283,7 +283,8 @@ bool StatisticsWindow::saveChart(const std::filesystem::path& file, QString* rea
     if (reason) *reason = QStringLiteral("그림을 만들지 못했습니다");
     return false;
   }
-  const FileResult written = replaceFileDurably(file, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+  const FileResult written = replaceFileDurably(FileTarget::userNamed(model_.deviceRoot(), file),
+                                                std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
   if (!written && reason) *reason = qtText(written.reason);
   return written.ok;
 }

@@ -83,6 +83,8 @@ std::string iniFileText(const IniState& state) {
 }
 
 IniState readIniFile(const std::filesystem::path& root) {
+  // A link on the way would have the file read from outside the root: the defaults instead.
+  if (!checkNoLinkBelowRoot(root, iniPath(root))) return IniState{};
   const RegularFileOpen opened = openRegularFile(iniPath(root));
   if (opened.status != FileStatus::Ok) return IniState{};
   // At most the eight characters of the file; a longer file is read as its first eight.
@@ -106,10 +108,10 @@ IniState readIniFile(const std::filesystem::path& root) {
 
 Status writeIniFile(const std::filesystem::path& root, const IniState& state) {
   const std::filesystem::path file = iniPath(root);
-  if (const FileResult folders = createPrivateFolders(file.parent_path()); !folders.ok) {
+  if (const FileResult folders = createPrivateFoldersInRoot(root, file.parent_path()); !folders.ok) {
     return Status::failure(folders.reason);
   }
-  const FileResult written = replaceFileDurably(file, iniFileText(state));
+  const FileResult written = replaceFileDurably(FileTarget::inRoot(root, file), iniFileText(state));
   return written.ok ? Status::ok() : Status::failure(written.reason);
 }
 

@@ -3,12 +3,14 @@
 // The statistics window without the window: the settlement month it shows, its moves (as the
 // settlement page moves), and the two charts' numbers, read under one snapshot of the book.
 
+#include <filesystem>
 #include <string>
 
 #include "calendar/date_text.h"
 #include "ledger/income_expense_trend.h"
 #include "ledger/settlement_month.h"
 #include "ledger/spending_breakdown.h"
+#include "platform/device_root.h"
 #include "platform/status.h"
 
 namespace coinest {
@@ -39,6 +41,9 @@ class StatisticsModel {
   // Whether the last read saw the whole book; a read that failed half-way (another process took
   // a table away) is read again at the next look, and the reason says why.
   const Status& readStatus() const { return readStatus_; }
+
+  // The device root of the book shown: a picture saved from the window must not land among its files.
+  std::filesystem::path deviceRoot() const { return deviceRootOfStoreFile(book_.store.path()); }
 
  private:
   Book& book_;

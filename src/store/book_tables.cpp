@@ -44,11 +44,12 @@ std::optional<NewTables> createMissingTables(ObjectStore& store, const Clock& cl
   return created;
 }
 
-BookOpenResult openBook(const std::filesystem::path& storeFile, const Clock& clock) {
+BookOpenResult openBook(const std::filesystem::path& storeFile, const Clock& clock, StoreAccess access) {
   BookOpenResult result;
-  StoreOpenResult opened = ObjectStore::open(storeFile);
+  StoreOpenResult opened = ObjectStore::open(storeFile, access);
   if (!opened.store) {
     result.error = std::move(opened.error);
+    result.diskFull = opened.diskFull;
     return result;
   }
   const std::optional<NewTables> created = createMissingTables(*opened.store, clock);

@@ -44,10 +44,13 @@ std::optional<NewTables> createMissingTables(ObjectStore& store, const Clock& cl
 struct BookOpenResult {
   std::unique_ptr<ObjectStore> store;
   NewTables created;
-  std::string error;    // set when `store` is null
+  std::string error;       // set when `store` is null
+  bool diskFull = false;   // the open failed for want of space on the book's disk
 };
 
-// Opens (or creates) the book's store under the device root, as the program's start does.
-BookOpenResult openBook(const std::filesystem::path& storeFile, const Clock& clock);
+// Opens (or creates) the book's store under the device root, as the program's start does. With
+// StoreAccess::ExclusiveReading nothing is created: a book that lacks a table cannot be opened so.
+BookOpenResult openBook(const std::filesystem::path& storeFile, const Clock& clock,
+                        StoreAccess access = StoreAccess::Shared);
 
 }  // namespace coinest

@@ -41,6 +41,7 @@ class DurableFileTest : public ::testing::Test {
   fs::path folder() const { return dir_ / "folder"; }
   fs::path target() const { return folder() / "file.txt"; }
   fs::path outside() const { return dir_ / "outside.txt"; }
+  FileTarget own(const fs::path& file) const { return FileTarget::inRoot(dir_.path(), file); }
 
   testing::TempDir dir_;
   testing::UmaskGuard umask_;
@@ -48,7 +49,7 @@ class DurableFileTest : public ::testing::Test {
 
 TEST_F(DurableFileTest, ReplacesTheTargetWholeAndPrivateLeavingNothingElse) {
   for (const std::string bytes : {"first", "", "second, longer than the first"}) {
-    const FileResult result = replaceFileDurably(target(), bytes);
+    const FileResult result = replaceFileDurably(own(target()), bytes);
     ASSERT_TRUE(result) << result.reason;
     EXPECT_EQ(readFile(target()), bytes);
     EXPECT_EQ(modeOf(target()), kPrivateFileMode);
@@ -60,7 +61,7 @@ TEST_F(DurableFileTest, ALinkAtTheTargetIsReplacedNotFollowed) {
   for (const fs::path& pointsTo : {outside(), dir_ / "not-there.txt"}) {
     fs::remove(target());
     fs::create_symlink(pointsTo, target());
-    ASSERT_TRUE(replaceFileDurably(target(), "NEW"));
+    ASSERT_TRUE(replaceFileDurably(own(target()), "NEW"));
     EXPECT_FALSE(fs::is_symlink(target())) << pointsTo;
     EXPECT_EQ(readFile(target()), "NEW");
     EXPECT_EQ(readFile(outside()), "OUTSIDE");
@@ -79,7 +80,7 @@ TEST_F(DurableFileTest, AFailureSaysWhyAndLeavesNoTemporaryFile) {
       {folder() / "no-such-folder" / "file.txt", "No such file or directory"},
   };
   for (const Case& c : cases) {
-    const FileResult result = replaceFileDurably(c.target, "bytes");
+    const FileResult result = replaceFileDurably(own(c.target), "bytes");
     EXPECT_FALSE(result) << c.target;
     EXPECT_NE(result.reason.find(c.reasonHolds), std::string::npos) << result.reason;
     EXPECT_EQ(namesIn(folder()), std::set<std::string>{"a-folder"}) << c.target;
@@ -90,7 +91,7 @@ TEST_F(DurableFileTest, AFailureSaysWhyAndLeavesNoTemporaryFile) {
 TEST_F(DurableFileTest, AReplacementNotCommittedLeavesTheTargetAsItWas) {
   writeFile(target(), "OLD");
   {
-    FileReplacement file(target(), folder() / "file.$$$");
+    FileReplacement file(own(target()), folder() / "file.$$$");
     ASSERT_TRUE(file.open());
     ASSERT_EQ(std::fputs("NEW", file.stream()), 1);
     ASSERT_EQ(std::fflush(file.stream()), 0);
@@ -108,7 +109,7 @@ TEST_F(DurableFileTest, WhatHoldsTheFixedTemporaryNameIsRemovedNeverFollowed) {
     } else {
       writeFile(temp, "a leftover of a killed run");
     }
-    FileReplacement file(target(), temp);
+    FileReplacement file(own(target()), temp);
     ASSERT_TRUE(file.open());
     ASSERT_EQ(std::fputs("NEW", file.stream()), 1);
     const FileResult committed = file.commit();

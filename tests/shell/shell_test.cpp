@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "ledger/entry_rules.h"
@@ -14,10 +15,12 @@
 #include "shell/settings_dialog.h"
 #include "shell/year_month_dialog.h"
 #include "shell/shell_context.h"
+#include "store/entry_table.h"
 #include "store/posting_date.h"
 #include "store/reservation_tables.h"
 #include "store/settings_records.h"
 #include "support/book_fixture.h"
+#include "support/cli_runner.h"
 #include "support/record_builders.h"
 #include "support/require_ok.h"
 #include "support/scripted_shell_ui.h"
@@ -396,6 +399,24 @@ TEST_F(ShellTest, ARestoreShowsTheBooksPageRebuiltWhicheverPageWasCurrent) {
   EXPECT_EQ(shell->state().currentPage, PageBooks);
   EXPECT_EQ(shell->screen().commandBar.visibleSet, 3);
   EXPECT_EQ(shell->screen().rowCount(kBooksList), 0);  // the entry added after the backup is gone
+}
+
+TEST_F(ShellTest, ABackupChosenOntoTheBooksOwnFileIsRefusedWithTheFileNamedAndTheBookStaysWhole) {
+  auto shell = startShell();
+  withBook([](Book& book) { requireOk(addEntry(book, makeEntry({.id = 20001}))); });
+  const std::filesystem::path bookFile = objectStoreFilePath(root());
+  const std::string before = testing::readFileBytes(bookFile);
+  for (const std::filesystem::path& chosen : {bookFile, std::filesystem::path(bookFile.string() + "-wal")}) {
+    ui.messages.clear();
+    ui.chosenFile = chosen;  // the chooser's "replace?" answered yes
+    shell->command(40028);
+    const std::vector<std::string> shown = ui.messageTexts();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_NE(shown.front().find(chosen.string()), std::string::npos) << shown.front();
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), "가계부 자료백업 작업이 완료되었습니다."), 0);
+  }
+  EXPECT_EQ(testing::readFileBytes(bookFile), before);
+  withBook([](Book& book) { EXPECT_TRUE(findEntry(book, 20001)); });
 }
 
 TEST_F(ShellTest, AnExitAfterARefusedLoginKeepsThePageOfTheInitialisationFile) {
