@@ -231,6 +231,22 @@ StoreFileLook lookAtStoreFile(const std::filesystem::path& path) {
   return {false, {}};
 }
 
+// A connection to the store file, never through a link at its name, with the busy wait and
+// extended error codes set; null with `failure` set when SQLite refuses it.
+sqlite3* openConnection(const std::filesystem::path& path, int extraFlags, std::string* failure) {
+  sqlite3* db = nullptr;
+  const int rc = sqlite3_open_v2(path.c_str(), &db,
+                                 SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_NOFOLLOW | extraFlags, nullptr);
+  if (rc != SQLITE_OK) {
+    *failure = path.string() + ": cannot be opened (" + (db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)) + ")";
+    sqlite3_close_v2(db);
+    return nullptr;
+  }
+  sqlite3_busy_timeout(db, 5000);
+  sqlite3_extended_result_codes(db, 1);
+  return db;
+}
+
 }  // namespace
 
 StoreOpenResult ObjectStore::open(const std::filesystem::path& path, StoreAccess access) {
@@ -243,16 +259,9 @@ StoreOpenResult ObjectStore::open(const std::filesystem::path& path, StoreAccess
   if (!look.refusal.empty()) return {nullptr, look.refusal, false};
   const bool fresh = look.fresh;
 
-  sqlite3* db = nullptr;
-  const int rc = sqlite3_open_v2(shown.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_NOFOLLOW,
-                                 nullptr);
-  if (rc != SQLITE_OK) {
-    const std::string reason = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-    sqlite3_close_v2(db);
-    return {nullptr, shown + ": cannot be opened (" + reason + ")", false};
-  }
-  sqlite3_busy_timeout(db, 5000);
-  sqlite3_extended_result_codes(db, 1);
+  std::string failure;
+  sqlite3* db = openConnection(path, SQLITE_OPEN_CREATE, &failure);
+  if (!db) return {nullptr, failure, false};
   std::unique_ptr<ObjectStore> store(new ObjectStore(db, path));
 
   if (fresh) {
@@ -288,17 +297,10 @@ StoreOpenResult ObjectStore::openForReading(const std::filesystem::path& path) {
   const StoreFileLook look = lookAtStoreFile(path);
   if (!look.refusal.empty()) return {nullptr, look.refusal, false};
   if (look.fresh) return {nullptr, shown + ": there is no book to read", false};
-  sqlite3* db = nullptr;
   // No SQLITE_OPEN_CREATE: a book that is not there is not made on a full disk.
-  const int rc = sqlite3_open_v2(shown.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_NOFOLLOW,
-                                 nullptr);
-  if (rc != SQLITE_OK) {
-    const std::string reason = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-    sqlite3_close_v2(db);
-    return {nullptr, shown + ": cannot be opened (" + reason + ")", false};
-  }
-  sqlite3_busy_timeout(db, 5000);
-  sqlite3_extended_result_codes(db, 1);
+  std::string failure;
+  sqlite3* db = openConnection(path, 0, &failure);
+  if (!db) return {nullptr, failure, false};
   std::unique_ptr<ObjectStore> store(new ObjectStore(db, path));
   // Exclusive locking before the first read keeps the write-ahead log's index in memory instead
   // of the -shm file, whose making takes space; query_only makes every write fail.
