@@ -90,7 +90,8 @@ void growBook(ObjectStore& store, uint32_t records) {
           book.write(kReservationsTable, makeReservation({.id = id, .dayOfMonth = 1 + id % 28}));
           break;
         case 1:
-          book.write(kReservationLinksTable, ReservationLink{id, "200703", lastReservation, kFirstEntryId + entries - 1});
+          book.write(kReservationLinksTable,
+                     ReservationLink{id, "200703", lastReservation, kFirstEntryId + entries - 1});
           break;
         case 2: book.write(kMinorItemsTable, MinorItem{id, 10001, "항목 " + std::to_string(id), id, "Y"}); break;
         default: book.write(kAssetsTable, makeAsset({.id = id, .name = "통장 " + std::to_string(id)})); break;
