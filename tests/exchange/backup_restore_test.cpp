@@ -300,7 +300,8 @@ TEST(BackupSize, TheDevicesFormEndsAt65535RecordsAndALargerBookCarriesItsCount) 
     EXPECT_EQ(other.ui.progressDialogs[0].maximum, 2 * static_cast<int>(fileRecords) + 8) << c.records;
     EXPECT_EQ(other.ui.progressDialogs[0].positions.back(), 2 * static_cast<int>(fileRecords) + 8) << c.records;
     EXPECT_EQ(backupRecordCount(other.store()), fileRecords) << c.records;
-    EXPECT_EQ(backedUpTables(other.store()), before) << c.records;
+    // Compared whole, not printed: the snapshot of a large book runs to megabytes.
+    EXPECT_TRUE(backedUpTables(other.store()) == before) << c.records << ": the restored book differs";
   }
 }
 

@@ -202,7 +202,7 @@ TEST_F(UpgradeTest, ABookBeyondTheDevicesCountIsUpgradedWhole) {
   EXPECT_EQ(check(), UpgradeCheck::Done);
   EXPECT_EQ(messages(), (std::vector<std::string>{kStart, kDone}));
   EXPECT_EQ(backupRecordCount(store()), 70001u);
-  EXPECT_EQ(bookSnapshot(store()), before);
+  EXPECT_TRUE(bookSnapshot(store()) == before) << "the upgraded book differs";  // megabytes: not printed
   EXPECT_EQ(namesIn(windows()), (std::set<std::string>{"CoinestUp._ini_", "CoinestUp2._ini_"}));
 }
 
