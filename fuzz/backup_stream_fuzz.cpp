@@ -1,4 +1,5 @@
-// Fuzzes the reader of a backup file's field records (the bytes after the 25-byte header). Every
+// Fuzzes the reader of a backup file's opening (the header and its count-record) and of its field
+// records (the bytes after the 25-byte header, taken here from the start of the input). Every
 // record it completes must hold texts that fit their fields, and must survive writing and reading
 // again unchanged; reading what was written must complete exactly as many records, undamaged.
 //
@@ -10,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -100,7 +102,12 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  parseBackupHeader(bytes);
+  // The device's header is read as it is; only the marker may send the count elsewhere.
+  const std::optional<uint16_t> header = parseBackupHeader(bytes);
+  const std::optional<uint32_t> count = parseBackupOpening(bytes);
+  if (!header && count) fail("an opening read without a valid header");
+  if (header && *header != kCountMarker && count != *header) fail("a device header's count read as another");
+  if (count && *count > kMaxBackupFileRecords) fail("an opening read with a count beyond the largest file");
   const Read first = readStream(bytes);
   for (const BackupRecord& r : first.records) std::visit([](const auto& record) { checkTexts(record); }, r);
 

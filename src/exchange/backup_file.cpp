@@ -20,6 +20,15 @@
 
 namespace coinest {
 
+namespace {
+
+// The failed write's error; the buffered writer may leave none behind.
+Status writeFailure() {
+  return Status::failure(fileFailure("cannot write the file", errno != 0 ? errno : EIO).reason);
+}
+
+}  // namespace
+
 std::filesystem::path temporaryBackupPath(const std::filesystem::path& target) {
   const std::string name = target.filename().string();
   std::string temp;
@@ -37,8 +46,8 @@ std::filesystem::path temporaryBackupPath(const std::filesystem::path& target) {
 
 FileResult startBackupFile(FileReplacement& file, uint32_t recordCount) {
   if (FileResult opened = file.open(); !opened) return opened;
-  const std::string header = backupHeader(recordCount);
-  if (std::fwrite(header.data(), 1, header.size(), file.stream()) != header.size()) {
+  const std::string opening = backupOpening(recordCount);
+  if (std::fwrite(opening.data(), 1, opening.size(), file.stream()) != opening.size()) {
     return fileFailure("cannot write the backup header", errno);
   }
   return {};
@@ -52,22 +61,40 @@ OpenFile openBackupFile(const std::filesystem::path& path) {
   return file;
 }
 
-bool writeCheckedBackup(Book& book, std::FILE* file, uint32_t headerCount,
-                        const std::function<void(int)>& showPosition) {
+std::optional<uint32_t> readBackupCount(std::FILE* file) {
+  if (file == nullptr || std::fseek(file, 0, SEEK_SET) != 0) return std::nullopt;
+  char opening[kMaxBackupOpeningSize];
+  const std::size_t got = std::fread(opening, 1, sizeof opening, file);
+  if (std::ferror(file)) return std::nullopt;
+  return parseBackupOpening(std::string_view(opening, got));
+}
+
+Status writeCheckedBackup(Book& book, std::FILE* file, uint32_t recordCount,
+                          const std::function<void(int)>& showPosition) {
   int position = 0;
-  if (std::fseek(file, static_cast<long>(kBackupHeaderSize), SEEK_SET) != 0) return false;
+  errno = 0;
+  if (std::fseek(file, static_cast<long>(backupOpening(recordCount).size()), SEEK_SET) != 0) {
+    return writeFailure();
+  }
   const bool written = writeBackupStream(book.store, file, [&] {
     ++position;
     if (showPosition) showPosition(position);
   });
   // Syncing before the rename is the commit's (durable_file.h).
-  if (!written || std::fflush(file) != 0) return false;
+  if (!written || std::fflush(file) != 0) return writeFailure();
   uint32_t completed = 0;
   const BackupStreamRead counted = readBackupStream(file, BackupReadMode::Count, book, [&] {
     ++completed;
     if (showPosition) showPosition(static_cast<int>(completed) + position);
   });
-  return !counted.damaged && counted.completed == headerCount;
+  if (counted.damaged) {
+    return Status::failure("the file read back is damaged after " + std::to_string(counted.completed) + " records");
+  }
+  if (counted.completed != recordCount) {
+    return Status::failure("the file read back holds " + std::to_string(counted.completed) +
+                           " records, not the book's " + std::to_string(recordCount));
+  }
+  return Status::ok();
 }
 
 void removeFileQuietly(const std::filesystem::path& path) {

@@ -3,8 +3,9 @@
 // Backup invariants (the file side is backup_file.cpp's):
 //   1. The chosen file is replaced only by a file that was read back with exactly the records its
 //      header counts; until then, and after a failure or cancel, it is as it was.
-//   2. A book whose records do not fit the 16-bit header count is refused: such a file could not
-//      be restored.
+//   2. A book whose records do not fit the 16-bit header count is written with its count in the
+//      count-record, so that its file can be restored; the device's form stays for every book
+//      that fits it.
 // Restore invariants (the store side is book_reload.cpp's):
 //   1. The book is replaced whole in one transaction, or not at all.
 //   2. The exchange folder changes only after that transaction has committed: the old change files
@@ -46,7 +47,8 @@ constexpr std::string_view kBackupDone = "가계부 자료백업 작업이 완�
 constexpr std::string_view kBackupFailed = "가계부 자료백업 작업이 실패했습니다.";
 constexpr std::string_view kBackupCancelled = "가계부 자료백업 작업이 취소되었습니다.";
 constexpr std::string_view kBackupTooLarge =
-    "가계부 자료가 65,534건을 넘어 백업파일에 담을 수 없으므로 가계부 자료백업 작업을 할 수 없습니다.";
+    "가계부 자료가 10억 건을 넘어 백업파일에 담을 수 없으므로 가계부 자료백업 작업을 할 수 없습니다.";
+static_assert(kMaxBackupFileRecords == 1'000'000'000, "kBackupTooLarge names the limit");
 constexpr std::string_view kRestoreQuestion =
     " 백업파일로 가계부 자료복원 작업을 하시겠습니까?\n\n가계부 자료복원을 하시면 기존의 가계부 자료는 모두 삭제되고 "
     "선택한 가계부 백업파일 내용으로 가계부 내용이 바뀝니다.";
@@ -67,12 +69,18 @@ std::string proposedBackupName(const Clock& clock) {
   return name;
 }
 
+// A failure's message, with its reason (a full disk, a file that did not read back whole) on a
+// second line when there is one.
+void showFailure(UiPort& ui, std::string_view message, const std::string& reason) {
+  ui.showMessage(reason.empty() ? std::string(message) : std::string(message) + "\n" + reason, MessageCaption::Notice);
+}
+
 }  // namespace
 
 TransferOutcome backupBook(Book& book, UiPort& ui) {
   TransactionGuard snapshot(book.store, TransactionKind::Read);
-  const uint32_t headerCount = backupRecordCount(book.store);
-  if (headerCount > kMaxBackupBookRecords + 1) {
+  const uint32_t recordCount = backupRecordCount(book.store);
+  if (recordCount > kMaxBackupFileRecords) {
     ui.showMessage(kBackupTooLarge, MessageCaption::Notice);
     return TransferOutcome::Failed;
   }
@@ -87,21 +95,28 @@ TransferOutcome backupBook(Book& book, UiPort& ui) {
     return TransferOutcome::Failed;
   }
   FileReplacement file(target, temporaryBackupPath(*chosen));
-  if (!startBackupFile(file, headerCount)) {
-    ui.showMessage(kBackupFailed, MessageCaption::Notice);
+  if (const FileResult started = startBackupFile(file, recordCount); !started) {
+    showFailure(ui, kBackupFailed, started.reason);
     return TransferOutcome::Failed;
   }
 
   TransferOutcome outcome = TransferOutcome::Cancelled;
-  const bool ran = ui.runProgressDialog(kBackupTitle, 2 * static_cast<int>(headerCount), 0, [&](ProgressBar& bar) {
-    const bool checked =
-        writeCheckedBackup(book, file.stream(), headerCount, [&](int position) { bar.setPosition(position); });
-    if (checked && snapshot.healthy() && file.commit()) {
+  const bool ran = ui.runProgressDialog(kBackupTitle, 2 * static_cast<int>(recordCount), 0, [&](ProgressBar& bar) {
+    const Status written = [&] {
+      if (Status checked = writeCheckedBackup(book, file.stream(), recordCount, [&](int position) { bar.setPosition(position); });
+          !checked) {
+        return checked;
+      }
+      if (Status read = snapshot.finish(); !read) return read;
+      const FileResult committed = file.commit();
+      return committed ? Status::ok() : Status::failure(committed.reason);
+    }();
+    if (written) {
       outcome = TransferOutcome::Done;
       ui.showMessage(kBackupDone, MessageCaption::Notice);
     } else {
       outcome = TransferOutcome::Failed;
-      ui.showMessage(kBackupFailed, MessageCaption::Notice);
+      showFailure(ui, kBackupFailed, written.reason());
     }
   });
   // A file not put in place goes with `file`.
@@ -119,10 +134,8 @@ RestoreRun restoreBook(Book& book, UiPort& ui, const std::filesystem::path& root
   if (!ui.askYesNo(chosen->string() + std::string(kRestoreQuestion))) return run;
 
   OpenFile file = openBackupFile(*chosen);
-  char header[kBackupHeaderSize];
-  const std::size_t got = file ? std::fread(header, 1, sizeof header, file.get()) : 0;
-  const std::optional<uint16_t> headerCount = parseBackupHeader(std::string_view(header, got));
-  if (!headerCount) {
+  const std::optional<uint32_t> recordCount = readBackupCount(file.get());
+  if (!recordCount) {
     ui.showMessage(kRestoreInvalid, MessageCaption::Notice);
     run.outcome = TransferOutcome::Failed;
     return run;
@@ -131,11 +144,11 @@ RestoreRun restoreBook(Book& book, UiPort& ui, const std::filesystem::path& root
   run.reachedDialog = true;
   const std::filesystem::path folder = exchangeFolderPath(root);
   run.outcome = TransferOutcome::Cancelled;
-  const bool ran = ui.runProgressDialog(kRestoreTitle, reloadEnd(*headerCount), 0, [&](ProgressBar& bar) {
+  const bool ran = ui.runProgressDialog(kRestoreTitle, reloadEnd(*recordCount), 0, [&](ProgressBar& bar) {
     // The old change files describe the book being replaced: they go once it has been replaced,
     // before the add files of the restored records are written. A restore that fails keeps them.
-    const bool replaced =
-        reloadBook(book, file.get(), *headerCount, [&](int position) { bar.setPosition(position); }, true);
+    const Status replaced =
+        reloadBook(book, file.get(), *recordCount, [&](int position) { bar.setPosition(position); }, true);
     file.reset();
     if (replaced) {
       // The change files of the records may already be out (a ChangeFileWriter flushes at the
@@ -145,7 +158,7 @@ RestoreRun restoreBook(Book& book, UiPort& ui, const std::filesystem::path& root
       ui.showMessage(kRestoreDone, MessageCaption::Notice);
     } else {
       run.outcome = TransferOutcome::Failed;
-      ui.showMessage(kRestoreFailed, MessageCaption::Notice);
+      showFailure(ui, kRestoreFailed, replaced.reason());
     }
   });
   if (!ran) {

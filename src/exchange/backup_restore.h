@@ -17,13 +17,11 @@ enum class TransferOutcome {
   Cancelled,  // "취소" in the progress dialog; its message shown
 };
 
-// The books of more than this many records (seven tables) do not fit the file's 16-bit count.
-inline constexpr uint32_t kMaxBackupBookRecords = 65534;
-
 // Offers the save chooser with "Coinest<yyMMdd>.cnb" for today, writes the book to the temporary
 // file of the chosen name inside the progress dialog, reads it back, and only when it holds
 // exactly the counted records puts it in place of the chosen file. The chosen file is not
-// touched otherwise. A book too large for the file's count is refused before the chooser.
+// touched otherwise. A book of more than 0xFFFF records (counters included) is written in the
+// extended form (backup_stream.h); one beyond kMaxBackupFileRecords is refused before the chooser.
 TransferOutcome backupBook(Book& book, UiPort& ui);
 
 struct RestoreRun {

@@ -140,7 +140,7 @@ void beginRecord(Asset& a) {
   a.periodFromMonth = a.periodFromDay = a.periodToMonth = a.periodToDay = a.linkOrPayDay = a.balance = 0;
 }
 
-void appendFieldRecord(std::string& out, BackupTag tag, uint16_t number, std::string_view value) {
+void appendFieldRecord(std::string& out, uint8_t tag, uint16_t number, std::string_view value) {
   // Texts are cut to their field (at most 256 characters, 512 bytes); the cap only keeps the
   // length field honest.
   const std::size_t length = std::min<std::size_t>(value.size(), 0xFFFF);
@@ -163,11 +163,13 @@ void appendRecord(std::string& out, const R& record) {
   for (const StreamField<R>& field : layout.fields) {
     const Field<R>& f = *field.layout;
     if (f.intMember) {
-      appendFieldRecord(out, layout.tag, field.number, unsignedDecimalText(record.*f.intMember));
+      appendFieldRecord(out, static_cast<uint8_t>(layout.tag), field.number,
+                        unsignedDecimalText(record.*f.intMember));
     } else {
       const std::string_view text = writtenText(record.*f.textMember);
       if (field.optional && text.empty()) continue;
-      appendFieldRecord(out, layout.tag, field.number, toCp949Lossy(utf8Prefix(text, f.maxChars)));
+      appendFieldRecord(out, static_cast<uint8_t>(layout.tag), field.number,
+                        toCp949Lossy(utf8Prefix(text, f.maxChars)));
     }
   }
 }
@@ -340,11 +342,37 @@ std::string backupHeader(uint32_t recordCount) {
   return header;
 }
 
+std::string backupOpening(uint32_t recordCount) {
+  if (recordCount <= kMaxDeviceBackupRecords) return backupHeader(recordCount);
+  std::string opening = backupHeader(kCountMarker);
+  appendFieldRecord(opening, kCountRecordTag, kCountRecordField,
+                    unsignedDecimalText(static_cast<int32_t>(recordCount)));
+  return opening;
+}
+
 std::optional<uint16_t> parseBackupHeader(std::string_view firstBytes) {
   if (firstBytes.size() < kBackupHeaderSize || firstBytes.substr(0, kBackupMagic.size()) != kBackupMagic) {
     return std::nullopt;
   }
   return static_cast<uint16_t>((static_cast<uint8_t>(firstBytes[23]) << 8) | static_cast<uint8_t>(firstBytes[24]));
+}
+
+std::optional<uint32_t> parseBackupOpening(std::string_view firstBytes) {
+  const std::optional<uint16_t> headerCount = parseBackupHeader(firstBytes);
+  if (!headerCount || *headerCount != kCountMarker) return headerCount;
+  const std::string_view after = firstBytes.substr(kBackupHeaderSize);
+  if (after.size() < kFieldRecordHead) return headerCount;
+  const auto byteAt = [&](std::size_t i) { return static_cast<uint8_t>(after[i]); };
+  const auto field = static_cast<uint16_t>((byteAt(1) << 8) | byteAt(2));
+  const auto length = static_cast<std::size_t>((byteAt(3) << 8) | byteAt(4));
+  if (byteAt(0) != kCountRecordTag || field != kCountRecordField) return headerCount;
+  // kMaxBackupOpeningSize holds the longest value a count may have (a longer one is no count); a
+  // count-record the end of the file cuts short is none, as a cut field record ends the stream.
+  if (length > kMaxNumberTextBytes) return std::nullopt;
+  if (after.size() < kFieldRecordHead + length) return headerCount;
+  const std::optional<int32_t> count = parseUnsignedDecimal(after.substr(kFieldRecordHead, length));
+  if (!count || static_cast<uint32_t>(*count) > kMaxBackupFileRecords) return std::nullopt;
+  return static_cast<uint32_t>(*count);
 }
 
 uint32_t backupRecordCount(ObjectStore& store) {

@@ -2,13 +2,26 @@
 
 // The backup file: the whole book (the id counters and every record of seven tables) in one file.
 //
-//   file         = header field-record*            (no trailer; the records run to the end)
+//   file         = header count-record? field-record*   (no trailer; the records run to the end)
 //   header       = magic count                     (25 bytes)
 //   magic        = "Brivanta_Coinest_Backup"       (23 ASCII bytes, no terminator)
-//   count        = u16be                           the records of the file, counters included
+//   count        = u16be                           the records of the file, counters included;
+//                                                  kCountMarker (0xFFFF) when a count-record follows
+//   count-record = tag:u8 field:u16be length:u16be value[length]
+//                                                  tag kCountRecordTag (9), field kCountRecordField
+//                                                  (1), the value the records of the file, counters
+//                                                  included, as an integer; only right after the
+//                                                  header
 //   field-record = tag:u8 field:u16be length:u16be value[length]
 //   value        = an integer as the "%lu" text of its 32 bits (-1 is "4294967295"), or a text in
 //                  CP949 without terminator (empty: length 0)
+//
+// A book of at most 0xFFFF records (counters included) is written in the device's form: the header
+// alone holds its count and no count-record follows. A larger book sets the header's count to the
+// marker and gives its true count in the count-record. A reader of the device's form skips the
+// count-record as it skips every unknown tag, and then counts more records than its header's 0xFFFF,
+// so it refuses the file as it refuses any file whose count differs; ours reads both forms. A file
+// of exactly 0xFFFF records is of the device's form: the marker with no count-record after it.
 //
 // One table record is spread over several field records, in the order of its table's field list
 // (backup_stream.cpp), and is complete when its closing field (the last of the list) arrives with
@@ -28,6 +41,7 @@
 #include <string_view>
 #include <variant>
 
+#include "exchange/field_values.h"
 #include "store/book.h"
 #include "store/records.h"
 
@@ -35,8 +49,17 @@ namespace coinest {
 
 inline constexpr std::string_view kBackupMagic = "Brivanta_Coinest_Backup";
 inline constexpr std::size_t kBackupHeaderSize = 25;
-// The header count is 16 bits: a file holds at most this many records, counters included.
-inline constexpr uint32_t kMaxBackupRecords = 0xFFFF;
+// The header count is 16 bits: the device's form holds at most this many records, counters included.
+inline constexpr uint32_t kMaxDeviceBackupRecords = 0xFFFF;
+// The header count of a file whose true count is in the count-record after the header.
+inline constexpr uint16_t kCountMarker = 0xFFFF;
+inline constexpr uint8_t kCountRecordTag = 9;
+inline constexpr uint16_t kCountRecordField = 1;
+// The most records a file of ours holds or is read with, counters included: far beyond any
+// household's book, and small enough that a run's progress positions (2 × count + 8) fit an int.
+inline constexpr uint32_t kMaxBackupFileRecords = 1'000'000'000;
+// The longest opening (header and count-record) parseBackupOpening reads.
+inline constexpr std::size_t kMaxBackupOpeningSize = kBackupHeaderSize + 5 + kMaxNumberTextBytes;
 // The content of the two upgrade marker files (only their existence is ever tested).
 inline constexpr std::string_view kUpgradeMarkerText = "Brivanta_Coinest_020201";
 
@@ -49,6 +72,7 @@ enum class BackupTag : uint8_t {
   Minor = 6,        // "CoinestItems"
   Asset = 7,        // "CoinestAssets"
   Instalment = 8,   // "CoinestInst"
+  // Tag 9 is the count-record's (kCountRecordTag): no table's, and skipped in the stream.
 };
 
 // One completed record of the stream.
@@ -58,9 +82,22 @@ using BackupRecord =
 // The 25-byte header: the magic and the low 16 bits of `recordCount`.
 std::string backupHeader(uint32_t recordCount);
 
+// What a file of `recordCount` records begins with, before its stream: the header alone when the
+// count fits its 16 bits (the device's form, byte for byte), else the header with kCountMarker
+// followed by the count-record.
+// REQUIRES: recordCount <= kMaxBackupFileRecords.
+std::string backupOpening(uint32_t recordCount);
+
 // The header count of a file that begins with these bytes; nothing when fewer than 25 bytes are
 // given or the first 23 are not the magic (compared byte for byte, case-sensitively).
 std::optional<uint16_t> parseBackupHeader(std::string_view firstBytes);
+
+// The record count of a file that begins with these bytes (its first kMaxBackupOpeningSize bytes,
+// or all of a shorter file): the header's count, or with kCountMarker and a count-record right
+// after the header, the count-record's. The marker without a count-record after it (another field
+// record, or one cut short by the end) is the device's count 0xFFFF. Nothing when the header is not
+// valid (parseBackupHeader) or the count-record's value is no count up to kMaxBackupFileRecords.
+std::optional<uint32_t> parseBackupOpening(std::string_view firstBytes);
 
 // The number of records a backup of the book holds: the records of the seven tables plus 1 for
 // the counters (the full sum, not cut to 16 bits).
@@ -101,11 +138,12 @@ enum class BackupReadMode {
   Insert,  // also inserts each into its table
 };
 
-// Reads the stream from offset 25 (after the header) to the end. In insert mode each completed
-// record is added to its table as read, with no id counter raised: the counters as a new
-// IdCounters record, an entry through addEntry with restoringBackup set (no balance changes, no
-// instalment rows: the file carries both), the others through their table's add; each add writes
-// its change file when exchange is on. `recordCompleted` is called after each completed record.
+// Reads the stream from offset 25 (after the header; a count-record there is skipped as any field
+// record of another tag is) to the end. In insert mode each completed record is added to its
+// table as read, with no id counter raised: the counters as a new IdCounters record, an entry
+// through addEntry with restoringBackup set (no balance changes, no instalment rows: the file
+// carries both), the others through their table's add; each add writes its change file when
+// exchange is on. `recordCompleted` is called after each completed record.
 // The caller runs an insert pass in a transaction and judges it by the result.
 BackupStreamRead readBackupStream(std::FILE* file, BackupReadMode mode, Book& book,
                                   const std::function<void()>& recordCompleted);

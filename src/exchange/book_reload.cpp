@@ -7,8 +7,8 @@
 //                                       └─────(short, refused)─┴──> rolled back, nothing touched
 //
 // Invariants:
-//   1. No table is touched before the count pass has found exactly the header's records in a
-//      sound stream.
+//   1. No table is touched before the count pass has found exactly the records the file counts
+//      (in its header, or in the count-record after it) in a sound stream.
 //   2. Emptying the tables and inserting the records are one transaction of the store: a crash
 //      or kill at any moment leaves the old book (before the commit) or the new one (after it).
 //   3. The transaction commits only when every record counted was inserted again; otherwise it is
@@ -24,6 +24,7 @@
 
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "exchange/backup_stream.h"
@@ -44,19 +45,25 @@ constexpr std::array<std::string_view, 8> kReloadedTables = {
 
 }  // namespace
 
-bool reloadBook(Book& book, std::FILE* file, uint16_t headerCount, const std::function<void(int)>& showPosition,
-                bool replaceDesktopCopy) {
+Status reloadBook(Book& book, std::FILE* file, uint32_t recordCount, const std::function<void(int)>& showPosition,
+                  bool replaceDesktopCopy) {
   auto show = [&](int position) {
     if (showPosition) showPosition(position);
   };
 
   int completed = 0;
   const BackupStreamRead counted = readBackupStream(file, BackupReadMode::Count, book, [&] { show(++completed); });
-  if (counted.damaged || counted.completed != headerCount) return false;
+  if (counted.damaged) {
+    return Status::failure("the file is damaged after " + std::to_string(counted.completed) + " records");
+  }
+  if (counted.completed != recordCount) {
+    return Status::failure("the file holds " + std::to_string(counted.completed) + " records, not the " +
+                           std::to_string(recordCount) + " it counts");
+  }
 
   int position = completed;
   TransactionGuard tx(book.store);
-  if (!tx.healthy()) return false;  // another process holds the book: nothing is touched
+  if (!tx.healthy()) return tx.finish();  // another process holds the book: nothing is touched
   const bool toDesktop = replaceDesktopCopy && book.modes.exchangeEnabled;
   // Queued first, so the old change files go before the add files of the new book are written.
   if (toDesktop && !queueChangeFilesClear(book.store)) tx.abandon();
@@ -66,15 +73,16 @@ bool reloadBook(Book& book, std::FILE* file, uint16_t headerCount, const std::fu
     show(++position);
   }
   const BackupStreamRead inserted = readBackupStream(file, BackupReadMode::Insert, book, [&] { show(++position); });
-  if (inserted.damaged || inserted.completed != headerCount || position != reloadEnd(headerCount)) {
+  if (inserted.damaged || inserted.completed != recordCount || position != reloadEnd(recordCount)) {
     // The file changed under us or could not be read again: the old book stays.
-    tx.abandon();
-    return false;
+    book.store.fail("the file changed while it was read: " + std::to_string(inserted.completed) + " of its " +
+                    std::to_string(recordCount) + " records were read again");
+    return tx.finish();
   }
   if (!raiseCountersToIdsInUse(book.store)) tx.abandon();
   if (toDesktop && !queueExchangeWrite(book.store, kBookReplacedFileName, std::string_view("\x01", 1))) tx.abandon();
   // The commit is the one moment the book changes: a crash before it leaves the old book.
-  return tx.commit();
+  return tx.finish();
 }
 
 }  // namespace coinest

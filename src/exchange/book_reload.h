@@ -6,16 +6,19 @@
 #include <cstdio>
 #include <functional>
 
+#include "platform/status.h"
 #include "store/book.h"
 
 namespace coinest {
 
-// The progress position a complete reload of a file with this header count reaches: the count
+// The progress position a complete reload of a file with this record count reaches: the count
 // pass, the eight tables emptied, the insert pass.
-constexpr int reloadEnd(uint16_t headerCount) { return 2 * static_cast<int>(headerCount) + 8; }
+// REQUIRES: recordCount <= kMaxBackupFileRecords (backup_stream.h), so that it fits an int.
+constexpr int reloadEnd(uint32_t recordCount) { return 2 * static_cast<int>(recordCount) + 8; }
 
-// REQUIRES: `file` is open for reading and its header was checked; `headerCount` is its count.
-// Counts the file's records; when the count equals `headerCount` and the stream is sound, empties
+// REQUIRES: `file` is open for reading and its opening was checked; `recordCount` is its count
+// (readBackupCount).
+// Counts the file's records; when the count equals `recordCount` and the stream is sound, empties
 // the counters and the seven record tables (each made again with its sort orders) and inserts
 // every record of the file, all in one transaction of the store. The tables the file does not
 // carry (posting date, settings, holidays) stay as they are.
@@ -24,9 +27,9 @@ constexpr int reloadEnd(uint16_t headerCount) { return 2 * static_cast<int>(head
 // emptied, each record inserted. With `replaceDesktopCopy` (and exchange on) the same transaction
 // queues, for after its commit (outbox.h): the clearing of the exchange folder's old change files,
 // then the add files of the inserted records, then "A00000000._pd_".
-// Returns true when the book was replaced; false leaves the book exactly as it was (also when the
-// insert pass falls short or the store refuses a write) and queues nothing.
-bool reloadBook(Book& book, std::FILE* file, uint16_t headerCount, const std::function<void(int)>& showPosition,
-                bool replaceDesktopCopy);
+// Succeeds when the book was replaced; a failure leaves the book exactly as it was (also when the
+// insert pass falls short or the store refuses a write), queues nothing and says why.
+Status reloadBook(Book& book, std::FILE* file, uint32_t recordCount, const std::function<void(int)>& showPosition,
+                  bool replaceDesktopCopy);
 
 }  // namespace coinest

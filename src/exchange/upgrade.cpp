@@ -11,9 +11,9 @@
 #include "exchange/upgrade.h"
 
 #include <optional>
+#include <string>
 
 #include "exchange/backup_file.h"
-#include "exchange/backup_restore.h"
 #include "exchange/backup_stream.h"
 #include "exchange/book_reload.h"
 #include "platform/device_root.h"
@@ -38,43 +38,52 @@ std::filesystem::path devicePath(const std::filesystem::path& root, std::string_
 // A FIFO or device planted as a marker must not hang the start: only a regular file counts.
 bool markerThere(const std::filesystem::path& file) { return openRegularFile(file).status == FileStatus::Ok; }
 
+// The failure message, with its reason on a second line.
+void showFailure(UiPort& ui, const Status& failure) {
+  ui.showMessage(std::string(kUpgradeFailed) + "\n" + failure.reason(), MessageCaption::Notice);
+}
+
+Status asStatus(const FileResult& result) { return result ? Status::ok() : Status::failure(result.reason); }
+
+// Writes the transfer file as a backup is written: one snapshot of the book for the whole file
+// (see backupBook), checked by reading it back, renamed into place only then.
+Status writeTransferFile(Book& book, const std::filesystem::path& root, const std::filesystem::path& transfer) {
+  TransactionGuard snapshot(book.store, TransactionKind::Read);
+  const uint32_t recordCount = backupRecordCount(book.store);
+  if (recordCount > kMaxBackupFileRecords) {
+    return Status::failure("the book's " + std::to_string(recordCount) + " records are more than a file holds (" +
+                           std::to_string(kMaxBackupFileRecords) + ")");
+  }
+  // The device always had its "\Windows\" folder; under a fresh root it may not exist yet.
+  if (Status folder = asStatus(createPrivateFoldersInRoot(root, transfer.parent_path())); !folder) return folder;
+  // A file not put in place goes with `file`.
+  FileReplacement file(FileTarget::inRoot(root, transfer), temporaryBackupPath(transfer));
+  if (Status started = asStatus(startBackupFile(file, recordCount)); !started) return started;
+  if (Status checked = writeCheckedBackup(book, file.stream(), recordCount, nullptr); !checked) return checked;
+  if (Status read = snapshot.finish(); !read) return read;
+  return asStatus(file.commit());
+}
+
 }  // namespace
 
 bool upgradeExport(Book& book, UiPort& ui, const std::filesystem::path& root) {
-  const std::filesystem::path transfer = devicePath(root, kUpgradeTransferFile);
-  auto fail = [&] {
-    ui.showMessage(kUpgradeFailed, MessageCaption::Notice);
-    return false;
-  };
-  // The count of a bigger book would not survive the 16-bit header: its import could only fail.
-  // One snapshot of the book for the whole file (see backupBook).
-  TransactionGuard snapshot(book.store, TransactionKind::Read);
-  const uint32_t headerCount = backupRecordCount(book.store);
-  if (headerCount > kMaxBackupBookRecords + 1) return fail();
-
-  // The device always had its "\Windows\" folder; under a fresh root it may not exist yet.
-  if (!createPrivateFoldersInRoot(root, transfer.parent_path())) return fail();
-  // A file not put in place goes with `file`.
-  FileReplacement file(FileTarget::inRoot(root, transfer), temporaryBackupPath(transfer));
-  if (!startBackupFile(file, headerCount)) return fail();
-  if (!writeCheckedBackup(book, file.stream(), headerCount, nullptr) || !snapshot.healthy() || !file.commit()) return fail();
-  return true;
+  const Status written = writeTransferFile(book, root, devicePath(root, kUpgradeTransferFile));
+  if (!written) showFailure(ui, written);
+  return written.isOk();
 }
 
 bool upgradeImport(Book& book, UiPort& ui, const std::filesystem::path& root) {
   const std::filesystem::path transfer = devicePath(root, kUpgradeTransferFile);
   OpenFile file = openBackupFile(transfer);
-  char header[kBackupHeaderSize];
-  const std::size_t got = file ? std::fread(header, 1, sizeof header, file.get()) : 0;
-  const std::optional<uint16_t> headerCount = parseBackupHeader(std::string_view(header, got));
-  if (!headerCount) {
+  const std::optional<uint32_t> recordCount = readBackupCount(file.get());
+  if (!recordCount) {
     ui.showMessage(kUpgradeInvalid, MessageCaption::Notice);
     return false;
   }
-  const bool replaced = reloadBook(book, file.get(), *headerCount, nullptr, false);
+  const Status replaced = reloadBook(book, file.get(), *recordCount, nullptr, false);
   file.reset();
   if (!replaced) {
-    ui.showMessage(kUpgradeFailed, MessageCaption::Notice);
+    showFailure(ui, replaced);
     return false;
   }
   removeFileQuietly(transfer);

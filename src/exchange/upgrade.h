@@ -18,13 +18,15 @@ inline constexpr std::string_view kUpgradeMarkerFile = "\\Windows\\CoinestUp._in
 inline constexpr std::string_view kUpgradeMarkerFile2 = "\\Windows\\CoinestUp2._ini_";
 
 // Writes the book to the transfer file (through its temporary name, checked by reading it back,
-// as a backup is). True when the transfer file is in place. On failure shows the upgrade's
-// failure message and leaves no file behind.
+// as a backup is; a book of any size up to kMaxBackupFileRecords). True when the transfer file is
+// in place. On failure shows the upgrade's failure message with the reason on its second line and
+// leaves no file behind.
 bool upgradeExport(Book& book, UiPort& ui, const std::filesystem::path& root);
 
 // Reloads the book from the transfer file (book_reload.h: the book is replaced whole or left as
-// it was), then deletes the transfer file and writes both markers. Shows the outcome's message;
-// true when it completed. A failure leaves the markers missing, so the next start tries again.
+// it was), then deletes the transfer file and writes both markers. Shows the outcome's message
+// (a failed reload's with its reason on the second line); true when it completed. A failure leaves
+// the markers missing, so the next start tries again.
 bool upgradeImport(Book& book, UiPort& ui, const std::filesystem::path& root);
 
 enum class UpgradeCheck {

@@ -133,6 +133,11 @@ TEST_F(BookSafetyTest, ABookOnAFullDiskCanStillBeReadAndCopiedAwayAndAWriteSaysT
   const CliRun backup = cli(root, {"backup", copy.string()});
   EXPECT_EQ(backup.status, 0) << backup.out << backup.err;
 
+  const CliRun full = cli(root, {"backup", (root / "onto-the-full-disk.cnb").string()});
+  EXPECT_EQ(full.status, 1);
+  EXPECT_NE(full.out.find("디스크 공간이 부족합니다"), std::string::npos) << full.out;
+  EXPECT_FALSE(fs::exists(root / "onto-the-full-disk.cnb"));
+
   const CliRun write = cli(root, {"entry", "add", "--date", "2026-12-11", "--kind", "지출", "--major", "식비", "--minor",
                                   "외식", "--content", "점심", "--amount", "6000"});
   EXPECT_EQ(write.status, 1);

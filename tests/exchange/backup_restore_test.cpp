@@ -24,6 +24,7 @@
 #include "store/table_access.h"
 #include "store/table_catalogue.h"
 #include "support/book_fixture.h"
+#include "support/large_book.h"
 #include "support/record_builders.h"
 #include "support/temp_dir.h"
 
@@ -51,12 +52,23 @@ std::set<std::string> namesIn(const fs::path& folder) {
   return names;
 }
 
+// The messages shown, each by its first line: a failure gives its reason on the lines below.
 std::vector<std::string> messageTexts(const testing::ScriptedUiPort& ui) {
   std::vector<std::string> out;
   for (const auto& m : ui.messages) {
-    if (m.caption != MessageCaption::Question) out.push_back(m.text);
+    if (m.caption != MessageCaption::Question) out.push_back(m.text.substr(0, m.text.find('\n')));
   }
   return out;
+}
+
+// The reason a failure's message gives below its first line; empty when it gives none.
+std::string failureReason(const testing::ScriptedUiPort& ui) {
+  for (const auto& m : ui.messages) {
+    if (const std::size_t end = m.text.find('\n'); m.caption != MessageCaption::Question && end != std::string::npos) {
+      return m.text.substr(end + 1);
+    }
+  }
+  return {};
 }
 
 // The snapshot of the tables a backup carries.
@@ -249,43 +261,58 @@ TEST_F(BackupRestoreTest, ANameEndingInDollarsIsBackedUpToo) {
   EXPECT_EQ(namesIn(dir_.path()), std::set<std::string>{"odd.$$$"});
 }
 
-TEST(BackupLimit, ABookTooLargeForTheCountIsRefusedBeforeAnyFile) {
+// The largest book the device's header counts, the smallest it cannot and a book of eighteen
+// years: the first is written in the device's form exactly, the others with the marker and their
+// count-record. Each is restored whole into a new book.
+TEST(BackupSize, TheDevicesFormEndsAt65535RecordsAndALargerBookCarriesItsCount) {
   BookFixture fx;
   testing::TempDir dir;
-  const uint32_t seeded = backupRecordCount(fx.store()) - 1;
-  {
-    // Bare instalment rows fill the book quickly.
-    TransactionGuard tx(fx.store());
-    TableHandle rows = fx.store().openTable(kInstalmentsTable, 0);
-    for (uint32_t i = seeded; i < kMaxBackupBookRecords; ++i) {
-      rows.writeRecord(propsOf(InstalmentRow{static_cast<int32_t>(i), "2007-03-05", 1, 2, 3}));
-    }
-    rows.close();
-    ASSERT_TRUE(tx.commit());
-  }
   struct Case {
-    uint32_t records;  // in the seven tables
-    TransferOutcome outcome;
-    const char* message;
+    uint32_t records;         // in the seven tables
+    std::string afterHeader;  // what comes between the header and the counters record
   };
   const Case cases[] = {
-      {65534, TransferOutcome::Done, kBackupDone},
-      {65535, TransferOutcome::Failed,
-       "가계부 자료가 65,534건을 넘어 백업파일에 담을 수 없으므로 가계부 자료백업 작업을 할 수 없습니다."},
+      {65534, ""},
+      {65535, fieldRecord(9, 1, "65536")},
+      {70000, fieldRecord(9, 1, "70001")},
   };
   for (const Case& c : cases) {
-    if (c.records > kMaxBackupBookRecords) {
-      EXPECT_TRUE(addInstalmentRow(fx.book(), InstalmentRow{1, "2007-03-05", 1, 2, 3}));
-    }
-    ASSERT_EQ(backupRecordCount(fx.store()), c.records + 1);
-    fx.ui.messages.clear();
-    fx.ui.fileChoices.clear();
+    testing::growBook(fx.store(), c.records);
+    const uint32_t fileRecords = c.records + 1;
+    ASSERT_EQ(backupRecordCount(fx.store()), fileRecords);
+    const std::string before = backedUpTables(fx.store());
     const fs::path target = dir / (std::to_string(c.records) + ".cnb");
     fx.ui.chosenFile = target;
-    EXPECT_EQ(backupBook(fx.book(), fx.ui), c.outcome) << c.records;
-    EXPECT_EQ(messageTexts(fx.ui), std::vector<std::string>{c.message}) << c.records;
-    EXPECT_EQ(fs::exists(target), c.outcome == TransferOutcome::Done) << c.records;
-    EXPECT_EQ(fx.ui.fileChoices.size(), c.outcome == TransferOutcome::Done ? 1u : 0u) << c.records;
+    fx.ui.messages.clear();
+    fx.ui.progressDialogs.clear();
+    EXPECT_EQ(backupBook(fx.book(), fx.ui), TransferOutcome::Done) << c.records;
+    EXPECT_EQ(messageTexts(fx.ui), std::vector<std::string>{kBackupDone}) << c.records;
+    ASSERT_EQ(fx.ui.progressDialogs.size(), 1u);
+    EXPECT_EQ(fx.ui.progressDialogs[0].maximum, 2 * static_cast<int>(fileRecords)) << c.records;
+    EXPECT_EQ(fx.ui.progressDialogs[0].positions.back(), 2 * static_cast<int>(fileRecords)) << c.records;
+    const std::string bytes = readBytes(target);
+    EXPECT_EQ(bytes.substr(0, 25), std::string("Brivanta_Coinest_Backup\xFF\xFF", 25)) << c.records;
+    EXPECT_EQ(bytes.substr(25, c.afterHeader.size()), c.afterHeader) << c.records;
+    EXPECT_EQ(bytes.substr(25 + c.afterHeader.size(), 3), std::string("\x01\x00\x01", 3)) << c.records;
+    // A reader of the device's form skips the count-record and holds the records it completes
+    // against the header's 0xFFFF: only the first file passes its check.
+    OpenFile asTheDeviceReads = openBackupFile(target);
+    ASSERT_EQ(std::fseek(asTheDeviceReads.get(), 25, SEEK_SET), 0);
+    const BackupStreamRead deviceRead = decodeBackupStream(asTheDeviceReads.get(), nullptr);
+    EXPECT_FALSE(deviceRead.damaged) << c.records;
+    EXPECT_EQ(deviceRead.completed, fileRecords) << c.records;
+    EXPECT_EQ(parseBackupHeader(bytes) == deviceRead.completed, c.records == 65534) << c.records;
+
+    BookFixture other;
+    other.ui.chosenFile = target;
+    EXPECT_EQ(restoreBook(other.book(), other.ui, other.root()).outcome, TransferOutcome::Done) << c.records;
+    EXPECT_EQ(messageTexts(other.ui), std::vector<std::string>{kRestoreDone}) << c.records;
+    ASSERT_EQ(other.ui.progressDialogs.size(), 1u);
+    EXPECT_EQ(other.ui.progressDialogs[0].maximum, 2 * static_cast<int>(fileRecords) + 8) << c.records;
+    EXPECT_EQ(other.ui.progressDialogs[0].positions.back(), 2 * static_cast<int>(fileRecords) + 8) << c.records;
+    EXPECT_EQ(backupRecordCount(other.store()), fileRecords) << c.records;
+    // Compared whole, not printed: the snapshot of a large book runs to megabytes.
+    EXPECT_TRUE(backedUpTables(other.store()) == before) << c.records << ": the restored book differs";
   }
 }
 
@@ -465,6 +492,7 @@ TEST_F(ExchangeRestoreTest, ABookHeldByAnotherProgramIsLeftAsItWas) {
   sqlite3_close(other);
   EXPECT_EQ(run.outcome, TransferOutcome::Failed);
   EXPECT_EQ(messageTexts(ui()), std::vector<std::string>{kRestoreFailed});
+  EXPECT_NE(failureReason(ui()).find("locked"), std::string::npos) << failureReason(ui());
   EXPECT_EQ(bookSnapshot(store()), before);
   EXPECT_EQ(namesIn(folder_), names);
 }
@@ -511,7 +539,9 @@ TEST_F(ExchangeRestoreTest, AnInsertPassThatFallsShortRollsTheWholeRestoreBack) 
   FileCuttingUi cutting(file("book.cnb"), static_cast<int>(records) + 3, size / 2);
   const RestoreRun run = restoreBook(book(), cutting, fx_.root());
   EXPECT_EQ(run.outcome, TransferOutcome::Failed);
-  EXPECT_EQ(cutting.messages, std::vector<std::string>{kRestoreFailed});
+  ASSERT_EQ(cutting.messages.size(), 1u);
+  EXPECT_EQ(cutting.messages[0].rfind(std::string(kRestoreFailed) + "\nthe file changed while it was read", 0), 0u)
+      << cutting.messages[0];
   EXPECT_EQ(bookSnapshot(store()), before);
   EXPECT_EQ(namesIn(folder_), names);
 }

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -234,6 +235,7 @@ TEST(BackupStream, WhatTheReaderCompletesCountsAndWhatDamagesTheStream) {
   const Case cases[] = {
       {"nothing", "", 0, false},
       {"counters and an entry", countersStream("4294967295") + entry, 2, false},
+      {"a count-record is no record of the book", fieldRecord(9, 1, "70001") + entry, 1, false},
       {"unknown tags and field numbers are skipped",
        fieldRecord(9, 1, "x") + fieldRecord(0, 1, "y") + fieldRecord(2, 16, "z") + fieldRecord(2, 0xFFFF, "") + entry,
        1, false},
@@ -300,6 +302,57 @@ TEST(BackupStream, HeaderNeedsTheExactMagic) {
   for (const std::string& bad : {lower, last, good.substr(0, 24), std::string()}) {
     EXPECT_FALSE(parseBackupHeader(bad)) << bad;
   }
+}
+
+// The marker's header: what a file of more records than 16 bits hold begins with.
+const std::string kMarkerHeader("Brivanta_Coinest_Backup\xFF\xFF", 25);
+
+TEST(BackupStream, ABookThatFitsTheHeaderIsOpenedByItAloneALargerOneByTheMarkerAndItsCount) {
+  struct Case {
+    uint32_t records;
+    std::string opening;
+  };
+  const Case cases[] = {
+      {0, std::string("Brivanta_Coinest_Backup\x00\x00", 25)},
+      {1, std::string("Brivanta_Coinest_Backup\x00\x01", 25)},
+      {0xFFFE, std::string("Brivanta_Coinest_Backup\xFF\xFE", 25)},
+      {0xFFFF, std::string("Brivanta_Coinest_Backup\xFF\xFF", 25)},  // the device's form still
+      {0x10000, kMarkerHeader + std::string("\x09\x00\x01\x00\x05", 5) + "65536"},
+      {70001, kMarkerHeader + fieldRecord(9, 1, "70001")},
+      {kMaxBackupFileRecords, kMarkerHeader + fieldRecord(9, 1, "1000000000")},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(backupOpening(c.records), c.opening) << c.records;
+    EXPECT_EQ(parseBackupOpening(c.opening + countersStream("10000")), c.records) << c.records;
+  }
+}
+
+TEST(BackupStream, TheCountIsTheHeadersUnlessTheMarkerIsFollowedByACountRecord) {
+  const std::string countRecord = fieldRecord(9, 1, "70001");
+  std::string lower = kMarkerHeader;
+  lower[0] = 'b';
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::optional<uint32_t> count;
+  };
+  const Case cases[] = {
+      {"a count-record after another count", backupHeader(0x1234) + countRecord, 0x1234},
+      {"the marker and the count-record", kMarkerHeader + countRecord + countersStream("10000"), 70001},
+      {"a count with leading zeros", kMarkerHeader + fieldRecord(9, 1, "00070001"), 70001},
+      {"the marker alone", kMarkerHeader, 0xFFFF},
+      {"the marker and the counters record", kMarkerHeader + countersStream("10000"), 0xFFFF},
+      {"the marker and another field of the count's tag", kMarkerHeader + fieldRecord(9, 2, "70001"), 0xFFFF},
+      {"a count-record cut in its head", kMarkerHeader + countRecord.substr(0, 4), 0xFFFF},
+      {"a count-record cut in its value", kMarkerHeader + countRecord.substr(0, 8), 0xFFFF},
+      {"an empty count", kMarkerHeader + fieldRecord(9, 1, ""), std::nullopt},
+      {"a count that is no number", kMarkerHeader + fieldRecord(9, 1, "7OOO1"), std::nullopt},
+      {"a count beyond the largest file", kMarkerHeader + fieldRecord(9, 1, "1000000001"), std::nullopt},
+      {"a count above 32 bits", kMarkerHeader + fieldRecord(9, 1, "4294967296"), std::nullopt},
+      {"a count longer than any number", kMarkerHeader + fieldRecord(9, 1, std::string(101, '0')), std::nullopt},
+      {"the wrong magic", lower + countRecord, std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(parseBackupOpening(c.bytes), c.count) << c.name;
 }
 
 }  // namespace

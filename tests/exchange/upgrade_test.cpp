@@ -14,6 +14,7 @@
 #include "store/reservation_tables.h"
 #include "store/table_catalogue.h"
 #include "support/book_fixture.h"
+#include "support/large_book.h"
 
 namespace coinest {
 namespace {
@@ -126,15 +127,29 @@ TEST_F(UpgradeTest, OldTablesAndRecordsAreMadeCurrent) {
   EXPECT_EQ(read[2].intValue, 0);
 }
 
-TEST_F(UpgradeTest, AFailedExportLeavesNoFileAndImportsNothing) {
+TEST_F(UpgradeTest, AFailedExportSaysWhyLeavesNoFileAndImportsNothing) {
   Reservation noStart;  // never completed when read back: the check falls one short
   noStart.reserveId = 10099;
   EXPECT_TRUE(addReservation(book(), noStart));
+  const std::string records = std::to_string(backupRecordCount(store()));
   const std::string before = bookSnapshot(store());
   EXPECT_EQ(check(), UpgradeCheck::ExportFailed);
-  EXPECT_EQ(messages(), (std::vector<std::string>{kStart, kFailed}));
+  EXPECT_EQ(messages(), (std::vector<std::string>{
+                            kStart, std::string(kFailed) + "\nthe file read back holds " +
+                                        std::to_string(backupRecordCount(store()) - 1) + " records, not the book's " +
+                                        records}));
   EXPECT_EQ(bookSnapshot(store()), before);
   EXPECT_TRUE(namesIn(windows()).empty());
+
+  // A file where the transfer file's folder should be: the reason names it.
+  ASSERT_TRUE(deleteReservation(book(), 10099));
+  fs::remove(windows());
+  writeBytes(windows(), "");
+  fx_.ui.messages.clear();
+  EXPECT_EQ(check(), UpgradeCheck::ExportFailed);
+  ASSERT_EQ(messages().size(), 2u);
+  EXPECT_TRUE(messages()[1].starts_with(std::string(kFailed) + "\ncannot create " + windows().string()))
+      << messages()[1];
 }
 
 TEST_F(UpgradeTest, ABadTransferFileChangesNothingAndTheUpgradeRunsAgain) {
@@ -142,19 +157,31 @@ TEST_F(UpgradeTest, ABadTransferFileChangesNothingAndTheUpgradeRunsAgain) {
   const fs::path transfer = windows() / "CoinestUp._cnb_";
   ASSERT_TRUE(upgradeExport(book(), fx_.ui, fx_.root()));
   const std::string good = readBytes(transfer);
+  const uint32_t records = backupRecordCount(store());
   std::string high = good;
   high[24] = static_cast<char>(high[24] + 1);
+  // The count-record of a larger book, one too high, or no count at all.
+  const std::string marker = backupHeader(kCountMarker);
+  const std::string countHigh = marker + testing::fieldRecord(9, 1, std::to_string(records + 1)) + good.substr(25);
+  const std::string noCount = marker + testing::fieldRecord(9, 1, "many") + good.substr(25);
+  const std::string oneTooHigh =
+      std::string(kFailed) + "\nthe file holds " + std::to_string(records) + " records, not the " +
+      std::to_string(records + 1) + " it counts";
   struct Case {
     const char* name;
     const char* bytes;  // null: no transfer file
     std::string content;
-    const char* message;
+    std::string message;
   };
   const Case cases[] = {
       {"missing", nullptr, "", kInvalid},
       {"short", "", good.substr(0, 24), kInvalid},
       {"wrong magic", "", "Brivanta_Coinest_backup" + good.substr(23), kInvalid},
-      {"a header one too high", "", high, kFailed},
+      {"a count-record that is no count", "", noCount, kInvalid},
+      {"a header one too high", "", high, oneTooHigh},
+      {"a count-record one too high", "", countHigh, oneTooHigh},
+      {"the marker without its count-record", "", marker + good.substr(25),
+       std::string(kFailed) + "\nthe file holds " + std::to_string(records) + " records, not the 65535 it counts"},
   };
   const std::string before = bookSnapshot(store());
   for (const Case& c : cases) {
@@ -166,6 +193,17 @@ TEST_F(UpgradeTest, ABadTransferFileChangesNothingAndTheUpgradeRunsAgain) {
     EXPECT_EQ(bookSnapshot(store()), before) << c.name;
     EXPECT_FALSE(fs::exists(windows() / "CoinestUp._ini_")) << c.name;
   }
+}
+
+// Eighteen years of a household's entries: more records than the device's header counts.
+TEST_F(UpgradeTest, ABookBeyondTheDevicesCountIsUpgradedWhole) {
+  testing::growBook(store(), 70000);
+  const std::string before = bookSnapshot(store());
+  EXPECT_EQ(check(), UpgradeCheck::Done);
+  EXPECT_EQ(messages(), (std::vector<std::string>{kStart, kDone}));
+  EXPECT_EQ(backupRecordCount(store()), 70001u);
+  EXPECT_TRUE(bookSnapshot(store()) == before) << "the upgraded book differs";  // megabytes: not printed
+  EXPECT_EQ(namesIn(windows()), (std::set<std::string>{"CoinestUp._ini_", "CoinestUp2._ini_"}));
 }
 
 TEST_F(UpgradeTest, WithExchangeOnTheRecordsGoToTheDesktopButNoOldFileIsTouched) {
