@@ -36,7 +36,10 @@ std::filesystem::path devicePath(const std::filesystem::path& root, std::string_
 }
 
 // A FIFO or device planted as a marker must not hang the start: only a regular file counts.
-bool markerThere(const std::filesystem::path& file) { return openRegularFile(file).status == FileStatus::Ok; }
+// A marker seen through a link planted on the way (at Windows) is another folder's, not ours.
+bool markerThere(const std::filesystem::path& root, const std::filesystem::path& file) {
+  return checkNoLinkBelowRoot(root, file) && openRegularFile(file).status == FileStatus::Ok;
+}
 
 // The failure message, with its reason on a second line.
 void showFailure(UiPort& ui, const Status& failure) {
@@ -96,7 +99,7 @@ bool upgradeImport(Book& book, UiPort& ui, const std::filesystem::path& root) {
 }
 
 UpgradeCheck checkUpgradeAtStart(Book& book, UiPort& ui, const std::filesystem::path& root) {
-  if (markerThere(devicePath(root, kUpgradeMarkerFile)) && markerThere(devicePath(root, kUpgradeMarkerFile2))) {
+  if (markerThere(root, devicePath(root, kUpgradeMarkerFile)) && markerThere(root, devicePath(root, kUpgradeMarkerFile2))) {
     return UpgradeCheck::NotNeeded;
   }
   ui.showMessage(kUpgradeStart, MessageCaption::Notice);

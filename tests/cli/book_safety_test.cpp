@@ -172,9 +172,12 @@ TEST_F(BookSafetyTest, LinksPlantedInTheRootAreRefusedNotFollowed) {
   fs::create_symlink(outside, root() / "Windows");
   const std::string before = dump(root());
   cli(root(), {"import"});
+  std::ofstream(outside / "CoinestUp._ini_") << "markers of another folder";
+  std::ofstream(outside / "CoinestUp2._ini_") << "markers of another folder";
   const CliRun upgrade = cli(root(), {"upgrade"});
   EXPECT_EQ(upgrade.status, 1);
-  EXPECT_EQ(testing::namesIn(outside), std::set<std::string>{"Activesync"});
+  EXPECT_NE(upgrade.out.find((root() / "Windows").string() + ": is a symbolic link"), std::string::npos) << upgrade.out;
+  EXPECT_EQ(testing::namesIn(outside), (std::set<std::string>{"Activesync", "CoinestUp._ini_", "CoinestUp2._ini_"}));
   EXPECT_EQ(testing::namesIn(outside / "Activesync"), (std::set<std::string>{"ACTIVESYNC._as_", "A10099999._pc_"}));
   EXPECT_EQ(dump(root()), before);
 }
