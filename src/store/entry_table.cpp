@@ -43,7 +43,12 @@ std::vector<R> recordsInRange(Book& book, std::string_view tableName, std::strin
   return out;
 }
 
-// Deletes every instalment row whose integer property `keyOrder` holds `id`.
+// Cuts a text read from a record to its field, as readRecord does. A character takes at least a
+// byte, so a text no longer than the field in bytes stays whole (the usual case, and the cheap one).
+void cutToField(std::string& text, std::size_t maxChars) {
+  if (text.size() > maxChars) text.resize(utf8Prefix(text, maxChars).size());
+}
+
 
 }  // namespace
 
@@ -71,16 +76,22 @@ void walkEntryAmountsFrom(Book& book, std::string_view first, const std::functio
     if (f.intMember == &LedgerEntry::amount) fields[3] = &f;
   }
   PropValue props[4];
+  for (int i = 0; i < 4; ++i) props[i].id = fields[i]->id;
   EntryAmount light;
   for (RecordId r = table.seek(SeekMode::SeekAtLeast, std::string(first)); r != 0;
        r = table.seek(SeekMode::SeekFromCurrent, 1)) {
-    for (int i = 0; i < 4; ++i) props[i] = PropValue{fields[i]->id, 0, fields[i]->preset, false};
+    props[0].text.assign(fields[0]->preset);
+    props[1].text.assign(fields[1]->preset);
+    props[2].intValue = 0;
+    props[3].intValue = 0;
     table.readProps(props);
     // Records without a date sort last and belong to no period.
     if (!props[0].found) continue;
-    light.entryDate = utf8Prefix(props[0].text, fields[0]->maxChars);
-    if (light.entryDate < first) continue;
-    light.cardFlag = utf8Prefix(props[1].text, fields[1]->maxChars);
+    cutToField(props[0].text, fields[0]->maxChars);
+    if (props[0].text < first) continue;
+    cutToField(props[1].text, fields[1]->maxChars);
+    light.entryDate.swap(props[0].text);
+    light.cardFlag.swap(props[1].text);
     light.assetId = props[2].intValue;
     light.amount = props[3].intValue;
     if (!wantsWhole(light)) continue;
