@@ -27,6 +27,25 @@ const BilledCard* findCard(const std::vector<BilledCard>& cards, int32_t cardId)
   return nullptr;
 }
 
+// The cards' periods as disjoint ranges in date order, overlapping ones joined; a period that
+// ends before it starts holds no day and is left out.
+std::vector<DateRange> mergedPeriods(const std::vector<BilledCard>& cards) {
+  std::vector<DateRange> periods;
+  for (const BilledCard& card : cards) {
+    if (card.range.start <= card.range.end) periods.push_back(card.range);
+  }
+  std::sort(periods.begin(), periods.end(), [](const DateRange& a, const DateRange& b) { return a.start < b.start; });
+  std::vector<DateRange> merged;
+  for (DateRange& period : periods) {
+    if (!merged.empty() && period.start <= merged.back().end) {
+      merged.back().end = std::max(merged.back().end, period.end);
+    } else {
+      merged.push_back(std::move(period));
+    }
+  }
+  return merged;
+}
+
 std::string instalmentContent(int32_t k, int32_t n, const std::string& content) {
   if (n <= 1) return content;
   return "[" + std::to_string(k) + "/" + std::to_string(n) + "]" + content;
@@ -99,38 +118,39 @@ CardStatement buildCardStatement(Book& book, int year, int month, int32_t cardId
   }
   if (cards.empty()) return statement;
   std::string first = cards.front().range.start;
-  std::string last = cards.front().range.end;
-  for (const BilledCard& card : cards) {
-    first = std::min(first, card.range.start);
-    last = std::max(last, card.range.end);
-  }
+  for (const BilledCard& card : cards) first = std::min(first, card.range.start);
 
-  // One walk serves every card: each takes the card expenses from its own start onwards. Past the
-  // latest period end only the amounts still to come matter, so that long tail is read lightly.
-  for (const LedgerEntry& entry : entriesInRange(book, first, last)) {
-    if (!isYes(entry.cardFlag)) continue;
-    const BilledCard* card = findCard(cards, entry.assetId);
-    if (card == nullptr || entry.entryDate < card->range.start) continue;
-    if (entry.entryDate > card->range.end) {
-      statement.toCome += entry.amount;
-      continue;
+  // Everything a card's statement needs is dated on or after its start: the purchases it bills,
+  // and those after its period, whose whole amount is still to come. One walk serves every card;
+  // it reads only the amount fields of each entry and reads whole only the purchases billed here,
+  // so the long tail of later entries costs little.
+  walkEntryAmountsFrom(
+      book, first,
+      [&](const EntryAmount& entry) {
+        if (!isYes(entry.cardFlag)) return false;
+        const BilledCard* card = findCard(cards, entry.assetId);
+        if (card == nullptr || entry.entryDate < card->range.start) return false;
+        if (entry.entryDate <= card->range.end) return true;
+        statement.toCome += entry.amount;
+        return false;
+      },
+      [&](LedgerEntry&& entry) {
+        statement.lines.push_back(lineOf(entry, 1));
+        statement.toCome += afterInstalment(entry, 1);
+      });
+
+  // The instalment rows are read only inside the periods: periods that overlap are read once.
+  for (const DateRange& range : mergedPeriods(cards)) {
+    for (const InstalmentRow& row : instalmentsInRange(book, range.start, range.end)) {
+      const BilledCard* card = findCard(cards, row.cardId);
+      if (card == nullptr || row.instDate < card->range.start || row.instDate > card->range.end) continue;
+      const std::optional<LedgerEntry> entry = findEntry(book, row.entryId);
+      // A row whose number the entry no longer has bills nothing (the entry's rows are rebuilt on
+      // every change, so only foreign data can hold one).
+      if (!entry || row.instNo < 2 || row.instNo > billedInstalments(entry->instalments)) continue;
+      statement.lines.push_back(lineOf(*entry, row.instNo));
+      statement.toCome += afterInstalment(*entry, row.instNo);
     }
-    statement.lines.push_back(lineOf(entry, 1));
-    statement.toCome += afterInstalment(entry, 1);
-  }
-  for (const EntryAmount& later : entryAmountsAfter(book, last)) {
-    if (isYes(later.cardFlag) && findCard(cards, later.assetId) != nullptr) statement.toCome += later.amount;
-  }
-
-  for (const InstalmentRow& row : instalmentsInRange(book, first, last)) {
-    const BilledCard* card = findCard(cards, row.cardId);
-    if (card == nullptr || row.instDate < card->range.start || row.instDate > card->range.end) continue;
-    const std::optional<LedgerEntry> entry = findEntry(book, row.entryId);
-    // A row whose number the entry no longer has bills nothing (the entry's rows are rebuilt on
-    // every change, so only foreign data can hold one).
-    if (!entry || row.instNo < 2 || row.instNo > billedInstalments(entry->instalments)) continue;
-    statement.lines.push_back(lineOf(*entry, row.instNo));
-    statement.toCome += afterInstalment(*entry, row.instNo);
   }
 
   std::sort(statement.lines.begin(), statement.lines.end(), [](const StatementLine& a, const StatementLine& b) {

@@ -67,6 +67,8 @@ struct CardStatement {
 // not complete. A card expense inside the period bills its first instalment (or its whole amount)
 // and leaves the rest to come; one dated after the period leaves its whole amount to come; an
 // instalment row inside the period bills instalment k and leaves the instalments after k to come.
+// Purchases are taken from the period's start on, so a period that ends before it starts bills
+// nothing and leaves what is dated from its start on to come.
 // An id that names no credit card gives an empty statement; so do tables that cannot be opened.
 CardStatement buildCardStatement(Book& book, int year, int month, int32_t cardId, const DateRange& fallback);
 

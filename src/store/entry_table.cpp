@@ -5,6 +5,7 @@
 #include <tuple>
 #include <utility>
 
+#include "platform/utf8_text.h"
 #include "store/id_counters.h"
 #include "store/record_layout.h"
 #include "store/journaled_writes.h"
@@ -42,7 +43,12 @@ std::vector<R> recordsInRange(Book& book, std::string_view tableName, std::strin
   return out;
 }
 
-// Deletes every instalment row whose integer property `keyOrder` holds `id`.
+// Cuts a text read from a record to its field, as readRecord does. A character takes at least a
+// byte, so a text no longer than the field in bytes stays whole (the usual case, and the cheap one).
+void cutToField(std::string& text, std::size_t maxChars) {
+  if (text.size() > maxChars) text.resize(utf8Prefix(text, maxChars).size());
+}
+
 
 }  // namespace
 
@@ -56,25 +62,43 @@ std::vector<LedgerEntry> entriesInRange(Book& book, std::string_view first, std:
   return recordsInRange(book, kBooksTable, &LedgerEntry::entryDate, first, last);
 }
 
-std::vector<EntryAmount> entryAmountsAfter(Book& book, std::string_view after) {
-  std::vector<EntryAmount> out;
+void walkEntryAmountsFrom(Book& book, std::string_view first, const std::function<bool(const EntryAmount&)>& wantsWhole,
+                          const std::function<void(LedgerEntry&&)>& takeWhole) {
   TableHandle table = book.store.openTable(kBooksTable, kDateOrder);
-  if (!table) return out;
-  PropValue props[] = {PropValue::ofText(kDateOrder, ""), PropValue::ofText(makePropId(8, PropType::Text), ""),
-                       PropValue::ofInt(makePropId(11, PropType::Int32), 0),
-                       PropValue::ofInt(makePropId(7, PropType::Int32), 0)};
-  for (RecordId r = table.seek(SeekMode::SeekAtLeast, std::string(after)); r != 0;
+  if (!table) return;
+  // The four fields as readRecord reads them (presets, texts cut to their field), so that the
+  // light read decides exactly as a whole read would.
+  const Field<LedgerEntry>* fields[4] = {};
+  for (const Field<LedgerEntry>& f : fieldsOf<LedgerEntry>()) {
+    if (f.textMember == &LedgerEntry::entryDate) fields[0] = &f;
+    if (f.textMember == &LedgerEntry::cardFlag) fields[1] = &f;
+    if (f.intMember == &LedgerEntry::assetId) fields[2] = &f;
+    if (f.intMember == &LedgerEntry::amount) fields[3] = &f;
+  }
+  PropValue props[4];
+  for (int i = 0; i < 4; ++i) props[i].id = fields[i]->id;
+  EntryAmount light;
+  for (RecordId r = table.seek(SeekMode::SeekAtLeast, std::string(first)); r != 0;
        r = table.seek(SeekMode::SeekFromCurrent, 1)) {
-    for (PropValue& p : props) {
-      p.text.clear();
-      p.intValue = 0;
-    }
+    props[0].text.assign(fields[0]->preset);
+    props[1].text.assign(fields[1]->preset);
+    props[2].intValue = 0;
+    props[3].intValue = 0;
     table.readProps(props);
     // Records without a date sort last and belong to no period.
-    if (!props[0].found || std::string_view(props[0].text) <= after) continue;
-    out.push_back(EntryAmount{props[0].text, props[1].text, props[2].intValue, props[3].intValue});
+    if (!props[0].found) continue;
+    cutToField(props[0].text, fields[0]->maxChars);
+    if (props[0].text < first) continue;
+    cutToField(props[1].text, fields[1]->maxChars);
+    light.entryDate.swap(props[0].text);
+    light.cardFlag.swap(props[1].text);
+    light.assetId = props[2].intValue;
+    light.amount = props[3].intValue;
+    if (!wantsWhole(light)) continue;
+    LedgerEntry entry;
+    readRecord(table, entry);
+    takeWhole(std::move(entry));
   }
-  return out;
 }
 
 std::vector<ContentAmount> previousContents(Book& book, std::string_view entryKind, std::string_view majorItem,

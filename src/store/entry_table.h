@@ -5,6 +5,7 @@
 // the record steps it is made of. None of them writes a change file.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,9 +49,12 @@ struct EntryAmount {
   int32_t amount = 0;
 };
 
-// The entries dated after `after` to the end of the table, in date order, reading only what a
-// sum needs (much cheaper than whole entries on a long walk).
-std::vector<EntryAmount> entryAmountsAfter(Book& book, std::string_view after);
+// Walks the entries dated on or after `first` to the end of the table, in date order, reading of
+// each only what a sum needs (much cheaper than whole entries on a long walk). An entry for which
+// `wantsWhole` returns true is then read whole and handed to `takeWhole`. Records without a date
+// belong to no period and are passed over. Nothing is visited when the table cannot be opened.
+void walkEntryAmountsFrom(Book& book, std::string_view first, const std::function<bool(const EntryAmount&)>& wantsWhole,
+                          const std::function<void(LedgerEntry&&)>& takeWhole);
 
 bool entryIdFree(Book& book, int32_t entryId);
 

@@ -193,6 +193,78 @@ TEST_F(CardStatementTest, EveryCardOverItsOwnPeriodSortedTogether) {
   EXPECT_EQ(none.billed + none.toCome, 0);
 }
 
+// Periods far apart (a card without a period read over a range a year later): the statement reads
+// whole only what each card bills in its own period, yet every later purchase of a card, in the
+// gap or inside another card's period, still counts to come. Refunds (negative amounts) count as
+// they are.
+TEST_F(CardStatementTest, PeriodsFarApartBillOnlyTheirOwnDaysAndLeaveEveryLaterPurchaseToCome) {
+  const Asset a = addCard("A", 2, 1, 2, 32);  // March 2007 statement: 2007-02-01 .. 2007-02-32
+  const Asset c = addCard("C", 0, 0, 0, 0);   // over the fallback range
+  const DateRange fallback{"2008-03-01", "2008-03-31"};
+
+  const int32_t aStart = buy(a, "2007-02-01", 1000, 1, 0, "first day");
+  const int32_t aLast = buy(a, "2007-02-28", 6000, 3, 0, "last day");  // 2,000 now, 4,000 to come
+  const int32_t aRefund = buy(a, "2007-02-20", -500, 0, 0, "refund");
+  const int32_t aRows = buy(a, "2006-12-20", 3000, 3, 0, "rows");      // [3/3] on 2007-02-20
+  buy(a, "2007-01-31", 800, 1, 0, "before A");
+  buy(a, "2007-03-01", 100, 1, 0, "day after A");                     // to come
+  buy(a, "2007-12-10", 4000, 4, 0, "in the gap");                     // to come; its rows in C's range bill nothing
+  buy(a, "2008-03-05", 700, 0, 0, "in C's range");                    // to come
+  buy(a, "2008-05-01", -200, 0, 0, "late refund");                    // to come, negative
+  buy(c, "2007-02-15", 500, 1, 0, "in A's period, before C");         // nothing
+  const int32_t cRows = buy(c, "2008-01-05", 3000, 3, 0, "c rows");   // [3/3] on 2008-03-05
+  const int32_t cBuy = buy(c, "2008-03-31", 9000, 3, 0, "c buy");     // 3,000 now, 6,000 to come
+  buy(c, "2008-04-01", 300, 0, 0, "after C");                         // to come
+
+  const std::vector<Line> aLines{{"2006-12-20", "[3/3]rows", 1000, aRows},
+                                 {"2007-02-01", "first day", 1000, aStart},
+                                 {"2007-02-20", "refund", -500, aRefund},
+                                 {"2007-02-28", "[1/3]last day", 2000, aLast}};
+  const std::vector<Line> cLines{{"2008-01-05", "[3/3]c rows", 1000, cRows},
+                                 {"2008-03-31", "[1/3]c buy", 3000, cBuy}};
+  const TotalAmount aToCome = 4000 + 100 + 4000 + 700 - 200;
+  const TotalAmount cToCome = 6000 + 300;
+
+  const CardStatement onlyA = buildCardStatement(book(), 2007, 3, a.assetId, fallback);
+  EXPECT_EQ(linesOf(onlyA), aLines);
+  EXPECT_EQ(onlyA.billed, 3500);
+  EXPECT_EQ(onlyA.toCome, aToCome);
+
+  const CardStatement onlyC = buildCardStatement(book(), 2007, 3, c.assetId, fallback);
+  EXPECT_EQ(linesOf(onlyC), cLines);
+  EXPECT_EQ(onlyC.billed, 4000);
+  EXPECT_EQ(onlyC.toCome, cToCome);
+
+  // Every card: the two statements together, nothing read twice or left out.
+  std::vector<Line> both = aLines;
+  both.insert(both.end(), cLines.begin(), cLines.end());
+  const CardStatement all = buildCardStatement(book(), 2007, 3, 0, fallback);
+  EXPECT_EQ(linesOf(all), both);
+  EXPECT_EQ(all.billed, 7500);
+  EXPECT_EQ(all.toCome, aToCome + cToCome);
+}
+
+// A period that ends before it starts (당월 15일 ~ 전월 10일) holds no day: nothing is billed, and
+// what is to come is what the walk from its start finds, the days between its end and its start
+// left out, for the card alone and beside another card alike.
+TEST_F(CardStatementTest, APeriodEndingBeforeItStartsBillsNothing) {
+  const Asset inverted = addCard("inverted", 3, 15, 2, 10);  // May 2007: 2007-05-15 .. 2007-04-10
+  const Asset other = addCard("other", 2, 1, 2, 32);         // 2007-04-01 .. 2007-04-32
+  buy(inverted, "2007-04-05", 1000, 1);   // before the end
+  buy(inverted, "2007-04-20", 2000, 1);   // between the end and the start, inside the other's period
+  buy(inverted, "2007-05-10", 4000, 1);   // between the end and the start, after the other's period
+  buy(inverted, "2007-05-15", 8000, 1);   // on the start: to come
+  buy(inverted, "2007-06-10", 16000, 3);  // to come
+  const int32_t billed = buy(other, "2007-04-20", 400, 1);
+
+  const CardStatement alone = buildCardStatement(book(), 2007, 5, inverted.assetId, noFallback);
+  EXPECT_TRUE(alone.lines.empty());
+  EXPECT_EQ(alone.toCome, 24000);
+  const CardStatement all = buildCardStatement(book(), 2007, 5, 0, noFallback);
+  EXPECT_EQ(linesOf(all), (std::vector<Line>{{"2007-04-20", "buy", 400, billed}}));
+  EXPECT_EQ(all.toCome, 24000);
+}
+
 // A count the program never writes (an older book, a foreign file) bills as the 24 instalments
 // the rules write rows for: a twenty-fourth each month, none past the last.
 TEST_F(CardStatementTest, ACountAboveTheBoundBillsAsTwentyFourInstalments) {

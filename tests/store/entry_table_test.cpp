@@ -284,6 +284,40 @@ TEST(EntryTable, DateRangesIncludeBothEndsAndNothingBeyond) {
   }
 }
 
+// The light walk decides on the fields as a whole read gives them (an over-long text cut to its
+// field, as an older program or the desktop may have stored it), from `first` on, and reads whole
+// exactly the entries it is asked for.
+TEST(EntryTable, ALightWalkReadsTheFieldsAsAWholeReadDoes) {
+  BookFixture f;
+  Book& book = f.book();
+  auto entry = [](int32_t id, const char* date, const char* cardFlag, int32_t amount) {
+    LedgerEntry e = makeEntry({.id = id, .date = date, .amount = amount});
+    e.cardFlag = cardFlag;
+    e.assetId = id - 10000;
+    return e;
+  };
+  for (const LedgerEntry& e : {entry(10004, "2007-04-30 late", "N", 400), entry(10001, "2007-03-31", "Y", 100),
+                               entry(10002, "2007-04-01", "Y", 200), entry(10003, "2007-04-15", "Yes", 300)}) {
+    ASSERT_TRUE(writeEntryRecord(book, e));
+  }
+  writeRaw(book, kBooksTable, {PropValue::ofInt(kIdKey, 10009), PropValue::ofText(makePropId(8, PropType::Text), "Y")});
+
+  std::vector<std::string> light;
+  std::vector<int32_t> whole;
+  walkEntryAmountsFrom(
+      book, "2007-04-01",
+      [&](const EntryAmount& e) {
+        light.push_back(e.entryDate + " " + e.cardFlag + " " + std::to_string(e.assetId) + " " + std::to_string(e.amount));
+        return e.cardFlag == "Y";
+      },
+      [&](LedgerEntry&& e) {
+        whole.push_back(e.entryId);
+        EXPECT_EQ(e.cardFlag, "Y");
+      });
+  EXPECT_EQ(light, (std::vector<std::string>{"2007-04-01 Y 2 200", "2007-04-15 Y 3 300", "2007-04-30 N 4 400"}));
+  EXPECT_EQ(whole, (std::vector<int32_t>{10002, 10003}));
+}
+
 TEST(EntryTable, InstalmentRowsAreDeletedByTheirEntryOrTheirCardOnly) {
   struct Row {
     int32_t instId, entryId, cardId;
