@@ -42,7 +42,7 @@ bool isOneOf(std::span<const std::string_view> names, const fs::path& name) {
   return std::find(names.begin(), names.end(), name.string()) != names.end();
 }
 
-// Whether a file named `name` in the existing folder `folder` is one the program keeps under the
+// Whether a file named `name` in the folder `folder` (made or not) is one the program keeps under the
 // root: one of its names in the root itself, or anything in one of its folders there. The real
 // folder (every link followed) and its parents are compared with the root by identity, so no
 // spelling of the path (a link, "..", a bind mount) hides the root.
