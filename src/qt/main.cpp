@@ -2,20 +2,23 @@
 //
 //   coinest [--root DIR] [--today YYYY-MM-DD] [--scale N] [--page N] [--command N]...
 //           [--statistics month|year] [--screenshot FILE.png]
+//   coinest --help | --version
 //
 // Exit status: 0 done (also when another copy already runs on the root: it is brought to the
-// front), 1 the start failed or, with --screenshot, the password would have been asked for,
-// 2 wrong usage.
+// front), 1 the start failed (also when another copy runs but could not be asked to come to the
+// front) or, with --screenshot, the password would have been asked for, 2 wrong usage.
 
 #include <QApplication>
-#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QTimer>
 
 #include <iostream>
+#include <vector>
 
 #include "platform/start_environment.h"
 #include "qt/single_instance.h"
+#include "qt/window_arguments.h"
 #include "qt/window_session.h"
 
 namespace {
@@ -24,77 +27,76 @@ constexpr int kExitDone = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
-std::optional<std::string> optionText(const QCommandLineParser& parser, const QString& name) {
-  if (!parser.isSet(name)) return std::nullopt;
-  return parser.value(name).toStdString();
+void nameTheProgram() {
+  QCoreApplication::setApplicationName(QStringLiteral("coinest"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(COINEST_VERSION));
 }
 
-// A whole number of at least `least`, or nothing.
-std::optional<int> wholeNumber(const QString& text, int least) {
-  bool ok = false;
-  const int value = text.toInt(&ok);
-  if (!ok || value < least) return std::nullopt;
-  return value;
+// True when Qt could not open any window system: no display in the environment, no platform
+// named there or on the line. Qt would then abort in the QApplication.
+bool noWindowSystem(const QStringList& arguments) {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "QT_QPA_PLATFORM"}) {
+    if (!qEnvironmentVariableIsEmpty(name)) return false;
+  }
+  for (QString argument : arguments.mid(1)) {
+    if (!argument.startsWith(u'-')) continue;
+    while (argument.startsWith(u'-')) argument.remove(0, 1);
+    const QString name = argument.section(u'=', 0, 0);
+    if (name == u"platform" || name == u"display") return false;
+  }
+  return true;
 }
 
-int usage(const std::string& message) {
-  std::cerr << "coinest: " << message << '\n';
+// What the command line asks for, read before Qt looks for a screen, so that --help, --version and
+// wrong usage answer without a display. A line the parser refuses may hold options of Qt's own
+// (-platform, -style): unless no window could open anyway, it is left for the QApplication to
+// take those before the line is read again.
+std::optional<coinest::qt::ParsedArguments> readWithoutScreen(int argc, char** argv) {
+  int count = argc;
+  std::vector<char*> copy(argv, argv + argc + 1);
+  QCoreApplication core(count, copy.data());
+  nameTheProgram();
+  coinest::qt::ParsedArguments parsed = coinest::qt::parseWindowArguments(QCoreApplication::arguments());
+  if (parsed.outcome == coinest::qt::ArgumentsOutcome::Unparsed && !noWindowSystem(QCoreApplication::arguments())) {
+    return std::nullopt;
+  }
+  return parsed;
+}
+
+// The exit status of a line that asks for no window, or nothing when the window is to start.
+std::optional<int> answer(const coinest::qt::ParsedArguments& parsed) {
+  switch (parsed.outcome) {
+    case coinest::qt::ArgumentsOutcome::Run:
+      return std::nullopt;
+    case coinest::qt::ArgumentsOutcome::Help:
+    case coinest::qt::ArgumentsOutcome::Version:
+      std::cout << parsed.text << std::flush;
+      return kExitDone;
+    case coinest::qt::ArgumentsOutcome::Usage:
+    case coinest::qt::ArgumentsOutcome::Unparsed:
+      break;
+  }
+  std::cerr << "coinest: " << parsed.text << '\n';
   return kExitUsage;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (const std::optional<coinest::qt::ParsedArguments> early = readWithoutScreen(argc, argv)) {
+    if (const std::optional<int> status = answer(*early)) return *status;
+  }
+
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("coinest"));
-
-  QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Coinest, the household account book"));
-  parser.addHelpOption();
-  parser.addOptions({
-      {QStringLiteral("root"), QStringLiteral("The device root: the folder that holds the book."), QStringLiteral("DIR")},
-      {QStringLiteral("today"), QStringLiteral("Fixes today's date."), QStringLiteral("YYYY-MM-DD")},
-      {QStringLiteral("scale"), QStringLiteral("Draws the 240 by 320 window N times as large."), QStringLiteral("N")},
-      {QStringLiteral("page"), QStringLiteral("The first page (0, 1, 4, 5, 6 or 7)."), QStringLiteral("N")},
-      {QStringLiteral("command"),
-       QStringLiteral("A command number run after start-up, as a menu or a button would (repeatable)."),
-       QStringLiteral("N")},
-      {QStringLiteral("statistics"),
-       QStringLiteral("Opens the statistics window on the month's spending (month) or the year's trend (year)."),
-       QStringLiteral("month|year")},
-      {QStringLiteral("screenshot"), QStringLiteral("Starts, writes the window's picture and ends."),
-       QStringLiteral("FILE.png")},
-  });
-  if (!parser.parse(QApplication::arguments())) return usage(parser.errorText().toStdString());
-  if (parser.isSet(QStringLiteral("help"))) parser.showHelp(kExitDone);
-  if (!parser.positionalArguments().isEmpty()) return usage("unexpected argument");
-
-  std::optional<int> scale;
-  if (parser.isSet(QStringLiteral("scale"))) {
-    scale = wholeNumber(parser.value(QStringLiteral("scale")), 1);
-    if (!scale) return usage("--scale: a whole number of at least 1");
-  }
-  std::optional<int> page;
-  if (parser.isSet(QStringLiteral("page"))) {
-    page = wholeNumber(parser.value(QStringLiteral("page")), 0);
-    if (!page) return usage("--page: a page number");
-  }
-  std::vector<int> commands;
-  for (const QString& text : parser.values(QStringLiteral("command"))) {
-    const std::optional<int> command = wholeNumber(text, 1);
-    if (!command) return usage("--command: a command number");
-    commands.push_back(*command);
-  }
-  std::optional<coinest::qt::StatisticsTab> statistics;
-  if (const std::optional<std::string> chart = optionText(parser, QStringLiteral("statistics"))) {
-    if (*chart == "month") statistics = coinest::qt::StatisticsTab::MonthSpending;
-    else if (*chart == "year") statistics = coinest::qt::StatisticsTab::YearTrend;
-    else return usage("--statistics: month or year");
-  }
-  const std::optional<std::string> screenshot = optionText(parser, QStringLiteral("screenshot"));
+  nameTheProgram();
+  const coinest::qt::ParsedArguments parsed = coinest::qt::parseWindowArguments(QApplication::arguments());
+  if (const std::optional<int> status = answer(parsed)) return *status;
+  const coinest::qt::WindowArguments& arguments = parsed.arguments;
+  const std::optional<std::string>& screenshot = arguments.screenshot;
+  const std::optional<coinest::qt::StatisticsTab>& statistics = arguments.statistics;
 
   coinest::StartEnvironmentResult prepared =
-      coinest::prepareStartEnvironment(optionText(parser, QStringLiteral("root")), optionText(parser, QStringLiteral("today")));
+      coinest::prepareStartEnvironment(arguments.root, arguments.today);
   if (!prepared.environment) {
     std::cerr << "coinest: " << prepared.message << '\n';
     return prepared.error == coinest::StartEnvironmentError::Usage ? kExitUsage : kExitFailed;
@@ -104,14 +106,24 @@ int main(int argc, char** argv) {
   std::unique_ptr<coinest::qt::SingleInstance> instance;
   if (!screenshot) {
     instance = std::make_unique<coinest::qt::SingleInstance>(environment.root);
-    if (!instance->claim()) return kExitDone;
+    const coinest::qt::ClaimResult claimed = instance->claim();
+    if (!claimed.message.empty()) std::cerr << "coinest: " << claimed.message << '\n';
+    switch (claimed.outcome) {
+      case coinest::qt::ClaimOutcome::First:
+        break;
+      case coinest::qt::ClaimOutcome::Asked:
+        return kExitDone;
+      case coinest::qt::ClaimOutcome::NotAsked:
+      case coinest::qt::ClaimOutcome::Refused:
+        return kExitFailed;
+    }
   }
 
   coinest::qt::WindowOptions options;
   options.root = environment.root;
   options.clock = environment.clock.get();
-  options.scale = scale.value_or(coinest::qt::defaultScale());
-  options.firstPage = page;
+  options.scale = arguments.scale.value_or(coinest::qt::defaultScale());
+  options.firstPage = arguments.page;
   options.screenshotMode = screenshot.has_value();
   coinest::qt::WindowSession session(options,
                                      std::make_unique<coinest::qt::QtShellUi>(options.scale, options.screenshotMode));
@@ -128,7 +140,7 @@ int main(int argc, char** argv) {
   }
 
   coinest::qt::MainWindow& window = *session.window();
-  for (int command : commands) window.callShell([command](coinest::Shell& shell) { shell.command(command); });
+  for (int command : arguments.commands) window.callShell([command](coinest::Shell& shell) { shell.command(command); });
   if (screenshot) {
     const QImage picture = statistics ? session.statisticsPicture(*statistics) : session.picture();
     const bool saved = picture.save(QString::fromStdString(*screenshot), "PNG");

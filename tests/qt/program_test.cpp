@@ -1,5 +1,5 @@
 // The built program `coinest` run as a user runs it: the picture of --screenshot, the password
-// that stops it, and the one running copy per root.
+// that stops it, the one running copy per root, and the answers it gives without a display.
 
 #include <QImage>
 #include <QProcess>
@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "support/cli_runner.h"
+#include "support/file_checks.h"
 #include "support/temp_dir.h"
 
 namespace coinest::qt {
@@ -17,23 +18,33 @@ namespace {
 constexpr int kWaitMilliseconds = 30000;
 
 struct WindowRun {
-  int status = -1;
+  int status = -1;  // -1 when it crashed or did not end
+  QString out;
   QString err;
 };
 
 QString program() { return qEnvironmentVariable("COINEST_WINDOW"); }
 
-QProcessEnvironment offscreen() {
+// No display at all, and no word to Qt that it should draw off screen.
+QProcessEnvironment headless() {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-  environment.remove(QStringLiteral("COINEST_ROOT"));
-  environment.remove(QStringLiteral("COINEST_TODAY"));
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "COINEST_ROOT", "COINEST_TODAY"}) {
+    environment.remove(QString::fromLatin1(name));
+  }
+  // The single-copy socket then lives in the root.
+  environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
   return environment;
 }
 
-WindowRun runWindow(const QStringList& arguments) {
+QProcessEnvironment offscreen() {
+  QProcessEnvironment environment = headless();
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  return environment;
+}
+
+WindowRun runWindow(const QStringList& arguments, const QProcessEnvironment& environment = offscreen()) {
   QProcess process;
-  process.setProcessEnvironment(offscreen());
+  process.setProcessEnvironment(environment);
   process.start(program(), arguments);
   WindowRun run;
   if (!process.waitForFinished(kWaitMilliseconds)) {
@@ -42,6 +53,7 @@ WindowRun runWindow(const QStringList& arguments) {
     return run;
   }
   run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  run.out = QString::fromUtf8(process.readAllStandardOutput());
   run.err = QString::fromUtf8(process.readAllStandardError());
   return run;
 }
@@ -94,10 +106,11 @@ TEST_F(Program, ASecondCopyOnTheSameRootLeavesTheFirstRunning) {
   first.setProcessEnvironment(offscreen());
   first.start(program(), rootAndToday(root_) << QStringLiteral("--scale") << QStringLiteral("1"));
   ASSERT_TRUE(first.waitForStarted(kWaitMilliseconds));
-  // The first copy holds the lock once its window may be asked for.
-  const std::filesystem::path lock = root_ / "coinest.lock";
-  for (int i = 0; i < 300 && !std::filesystem::exists(lock); ++i) first.waitForFinished(100);
-  ASSERT_TRUE(std::filesystem::exists(lock));
+  // The first copy listens once it holds the lock; without a runtime folder, in the root.
+  const auto listening = [this] { return !testing::namesIn(root_ / "run").empty(); };
+  for (int i = 0; i < 300 && !listening(); ++i) first.waitForFinished(100);
+  ASSERT_TRUE(listening());
+  EXPECT_TRUE(std::filesystem::exists(root_ / "coinest.lock"));
 
   const WindowRun second = runWindow(rootAndToday(root_) << QStringLiteral("--scale") << QStringLiteral("1"));
   EXPECT_EQ(second.status, 0) << second.err.toStdString();
@@ -106,6 +119,53 @@ TEST_F(Program, ASecondCopyOnTheSameRootLeavesTheFirstRunning) {
   first.terminate();
   if (!first.waitForFinished(kWaitMilliseconds)) first.kill();
   first.waitForFinished();
+}
+
+struct Answer {
+  QStringList arguments;
+  int status;
+  const char* shown;  // on stdout when the status is 0, else on stderr
+};
+
+TEST_F(Program, HelpVersionAndWrongUsageAnswerWithoutADisplay) {
+  const Answer answers[] = {
+      {{QStringLiteral("--help")}, 0, "--screenshot <FILE.png>"},
+      {{QStringLiteral("-h")}, 0, "--root <DIR>"},
+      {{QStringLiteral("--version")}, 0, "coinest 0."},
+      {{QStringLiteral("--scale"), QStringLiteral("0")}, 2, "--scale"},
+      {{QStringLiteral("--statistics"), QStringLiteral("week")}, 2, "--statistics"},
+      {{QStringLiteral("book")}, 2, "unexpected argument"},
+      {{QStringLiteral("--frobnicate")}, 2, "frobnicate"},
+      {{QStringLiteral("--root")}, 2, "--root"},
+      // Qt's own options are taken before the line is read: they need its window system first.
+      {{QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--help")}, 0, "--root <DIR>"},
+  };
+  for (const Answer& answer : answers) {
+    SCOPED_TRACE(answer.arguments.join(u' ').toStdString());
+    const WindowRun run = runWindow(answer.arguments, headless());
+    EXPECT_EQ(run.status, answer.status) << run.err.toStdString();
+    const QString& shown = answer.status == 0 ? run.out : run.err;
+    EXPECT_TRUE(shown.contains(QString::fromUtf8(answer.shown))) << shown.toStdString();
+  }
+}
+
+TEST_F(Program, WrongUsageWithADisplayExitsTwo) {
+  for (const QStringList& arguments : {QStringList{QStringLiteral("--frobnicate")}, QStringList{QStringLiteral("--root")},
+                                       QStringList{QStringLiteral("--page"), QStringLiteral("x")}}) {
+    SCOPED_TRACE(arguments.join(u' ').toStdString());
+    const WindowRun run = runWindow(arguments);
+    EXPECT_EQ(run.status, 2) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("coinest: "))) << run.err.toStdString();
+  }
+}
+
+TEST_F(Program, APlantedLinkAtTheLockFileStopsTheStartAndNamesIt) {
+  const std::filesystem::path lock = root_ / "coinest.lock";
+  std::filesystem::create_symlink(scratch_ / "planted", lock);
+  const WindowRun run = runWindow(rootAndToday(root_) << QStringLiteral("--scale") << QStringLiteral("1"));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.contains(QString::fromStdString(lock.string()))) << run.err.toStdString();
+  EXPECT_FALSE(std::filesystem::exists(scratch_ / "planted")) << "nothing was made outside the root";
 }
 
 }  // namespace
