@@ -145,19 +145,25 @@ BackupBenchBook& largeBenchBook() {
   return book;
 }
 
-void BM_Backup65kRecords(benchmark::State& state) {
-  BackupBenchBook& b = benchBook();
-  if (backupRecordCount(b.book().store) != kBookRecords + 1) state.SkipWithError("the book is not 65,000 records");
+// The book of `records` records: the 65,000 of the device's format, or the larger one that
+// needs the count record.
+BackupBenchBook& bookOf(int64_t records) { return records == kLargeBookRecords ? largeBenchBook() : benchBook(); }
+
+void BM_Backup(benchmark::State& state) {
+  const int64_t records = state.range(0);
+  BackupBenchBook& b = bookOf(records);
+  if (backupRecordCount(b.book().store) != records + 1) state.SkipWithError("the book has not the records it should");
   AnsweringUi ui(b.backupFile());
   for (auto _ : state) {
     if (backupBook(b.book(), ui) != TransferOutcome::Done) state.SkipWithError(ui.lastMessage.c_str());
   }
-  state.SetItemsProcessed(state.iterations() * kBookRecords);
+  state.SetItemsProcessed(state.iterations() * records);
 }
-BENCHMARK(BM_Backup65kRecords)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Backup)->Arg(kBookRecords)->Arg(kLargeBookRecords)->Unit(benchmark::kMillisecond);
 
-void BM_Restore65kRecords(benchmark::State& state) {
-  BackupBenchBook& b = benchBook();
+void BM_Restore(benchmark::State& state) {
+  const int64_t records = state.range(0);
+  BackupBenchBook& b = bookOf(records);
   AnsweringUi ui(b.backupFile());
   if (backupBook(b.book(), ui) != TransferOutcome::Done) state.SkipWithError("no backup to restore");
   for (auto _ : state) {
@@ -165,59 +171,22 @@ void BM_Restore65kRecords(benchmark::State& state) {
       state.SkipWithError(ui.lastMessage.c_str());
     }
   }
-  state.SetItemsProcessed(state.iterations() * kBookRecords);
+  state.SetItemsProcessed(state.iterations() * records);
 }
-BENCHMARK(BM_Restore65kRecords)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Restore)->Arg(kBookRecords)->Arg(kLargeBookRecords)->Unit(benchmark::kMillisecond);
 
-void BM_UpgradeExportAndImport65kRecords(benchmark::State& state) {
-  BackupBenchBook& b = benchBook();
+void BM_UpgradeExportAndImport(benchmark::State& state) {
+  const int64_t records = state.range(0);
+  BackupBenchBook& b = bookOf(records);
   AnsweringUi ui(b.backupFile());
   for (auto _ : state) {
     if (!upgradeExport(b.book(), ui, b.root()) || !upgradeImport(b.book(), ui, b.root())) {
       state.SkipWithError(ui.lastMessage.c_str());
     }
   }
-  state.SetItemsProcessed(state.iterations() * kBookRecords);
+  state.SetItemsProcessed(state.iterations() * records);
 }
-BENCHMARK(BM_UpgradeExportAndImport65kRecords)->Unit(benchmark::kMillisecond);
-
-void BM_Backup200kRecords(benchmark::State& state) {
-  BackupBenchBook& b = largeBenchBook();
-  if (backupRecordCount(b.book().store) != kLargeBookRecords + 1) {
-    state.SkipWithError("the book is not 200,000 records");
-  }
-  AnsweringUi ui(b.backupFile());
-  for (auto _ : state) {
-    if (backupBook(b.book(), ui) != TransferOutcome::Done) state.SkipWithError(ui.lastMessage.c_str());
-  }
-  state.SetItemsProcessed(state.iterations() * kLargeBookRecords);
-}
-BENCHMARK(BM_Backup200kRecords)->Unit(benchmark::kMillisecond);
-
-void BM_Restore200kRecords(benchmark::State& state) {
-  BackupBenchBook& b = largeBenchBook();
-  AnsweringUi ui(b.backupFile());
-  if (backupBook(b.book(), ui) != TransferOutcome::Done) state.SkipWithError("no backup to restore");
-  for (auto _ : state) {
-    if (restoreBook(b.book(), ui, b.root()).outcome != TransferOutcome::Done) {
-      state.SkipWithError(ui.lastMessage.c_str());
-    }
-  }
-  state.SetItemsProcessed(state.iterations() * kLargeBookRecords);
-}
-BENCHMARK(BM_Restore200kRecords)->Unit(benchmark::kMillisecond);
-
-void BM_UpgradeExportAndImport200kRecords(benchmark::State& state) {
-  BackupBenchBook& b = largeBenchBook();
-  AnsweringUi ui(b.backupFile());
-  for (auto _ : state) {
-    if (!upgradeExport(b.book(), ui, b.root()) || !upgradeImport(b.book(), ui, b.root())) {
-      state.SkipWithError(ui.lastMessage.c_str());
-    }
-  }
-  state.SetItemsProcessed(state.iterations() * kLargeBookRecords);
-}
-BENCHMARK(BM_UpgradeExportAndImport200kRecords)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UpgradeExportAndImport)->Arg(kBookRecords)->Arg(kLargeBookRecords)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace coinest
