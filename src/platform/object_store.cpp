@@ -303,7 +303,9 @@ StoreOpenResult ObjectStore::openForReading(const std::filesystem::path& path) {
   if (!db) return {nullptr, failure, false};
   std::unique_ptr<ObjectStore> store(new ObjectStore(db, path));
   // Exclusive locking before the first read keeps the write-ahead log's index in memory instead
-  // of the -shm file, whose making takes space; query_only makes every write fail.
+  // of the -shm file, whose making takes space; query_only makes every write fail, and no
+  // checkpoint at the close copies the log into the book either.
+  sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
   if (!store->exec("PRAGMA locking_mode=EXCLUSIVE; PRAGMA query_only=1;")) return store->openFailure("cannot be opened");
   return finishOpening(std::move(store));
 }
