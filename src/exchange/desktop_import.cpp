@@ -270,7 +270,7 @@ ImportRun importChangeFiles(Book& book, const std::filesystem::path& folder) {
   ModeScope busy(book.modes.importBusy);
   run.ran = true;
   // Files are read and deleted there: through a planted link they would be another folder's.
-  if (FileResult reached = checkNoLinkBelowRoot(deviceRootOfExchangeFolder(folder), folder / "."); !reached) {
+  if (FileResult reached = checkFolderReachedWithoutLink(deviceRootOfExchangeFolder(folder), folder); !reached) {
     run.status = Status::failure("the desktop's changes are not taken: " + reached.reason);
     return run;
   }

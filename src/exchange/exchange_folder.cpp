@@ -20,7 +20,7 @@ std::filesystem::path deviceRootOfExchangeFolder(const std::filesystem::path& fo
 
 bool checkExchangeFolder(Book& book, const std::filesystem::path& folder) {
   // A flag seen through a planted link is another folder's.
-  if (!book.modes.exchangeEnabled && checkNoLinkBelowRoot(deviceRootOfExchangeFolder(folder), folder / ".")) {
+  if (!book.modes.exchangeEnabled && checkFolderReachedWithoutLink(deviceRootOfExchangeFolder(folder), folder)) {
     std::error_code ec;
     if (std::filesystem::exists(folder / std::string(kExchangeFlagFileName), ec)) book.modes.exchangeEnabled = true;
   }

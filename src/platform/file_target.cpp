@@ -117,6 +117,11 @@ FileResult checkNoLinkBelowRoot(const fs::path& root, const fs::path& path) {
   return {};
 }
 
+FileResult checkFolderReachedWithoutLink(const fs::path& root, const fs::path& folder) {
+  // "folder/." makes the folder itself one of the folders on the way.
+  return checkNoLinkBelowRoot(root, folder / ".");
+}
+
 FileResult createPrivateFoldersInRoot(const fs::path& root, const fs::path& folder) {
   const std::optional<fs::path> relative = belowRoot(root, folder);
   if (!relative) return refused(folder.string() + ": lies outside the device root " + root.string());

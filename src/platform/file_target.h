@@ -50,6 +50,9 @@ class FileTarget {
 // itself is not looked at.
 FileResult checkNoLinkBelowRoot(const std::filesystem::path& root, const std::filesystem::path& path);
 
+// Ok when the folder `folder` itself and every folder between it and `root` are real folders.
+FileResult checkFolderReachedWithoutLink(const std::filesystem::path& root, const std::filesystem::path& folder);
+
 // Creates `folder` (inside `root`) and its missing parents below the root with mode 0700 whatever
 // the umask, refusing a link or a file on the way. The root itself must exist.
 FileResult createPrivateFoldersInRoot(const std::filesystem::path& root, const std::filesystem::path& folder);

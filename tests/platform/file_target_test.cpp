@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "platform/durable_file.h"
+#include "support/cli_runner.h"
 #include "support/file_checks.h"
 #include "support/temp_dir.h"
 
@@ -15,12 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void writeFile(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+using testing::readFileBytes;
 
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+void writeFile(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 // A device root holding a book's files, and a folder of the user's beside it.
 class FileTargetTest : public ::testing::Test {
@@ -62,9 +59,9 @@ TEST_F(FileTargetTest, AUserNamedFileResolvingIntoTheRootIsRefusedAndNothingIsWr
     EXPECT_FALSE(written) << file;
     EXPECT_NE(written.reason.find(file.string()), std::string::npos) << written.reason;
   }
-  EXPECT_EQ(readFile(root() / "objectstore.sqlite3"), "BOOK objectstore.sqlite3");
-  EXPECT_EQ(readFile(root() / "objectstore.sqlite3-wal"), "BOOK objectstore.sqlite3-wal");
-  EXPECT_EQ(readFile(root() / "Windows" / "Coinest.ini"), "INI");
+  EXPECT_EQ(readFileBytes(root() / "objectstore.sqlite3"), "BOOK objectstore.sqlite3");
+  EXPECT_EQ(readFileBytes(root() / "objectstore.sqlite3-wal"), "BOOK objectstore.sqlite3-wal");
+  EXPECT_EQ(readFileBytes(root() / "Windows" / "Coinest.ini"), "INI");
   EXPECT_FALSE(fs::exists(root() / "objectstore.sqlite3-journal"));
   EXPECT_EQ(testing::namesIn(root() / "Windows" / "Activesync"), std::set<std::string>{});
 }
@@ -77,7 +74,7 @@ TEST_F(FileTargetTest, AUserNamedFileThatIsNoneOfTheBooksIsWritten) {
                                root() / "My Documents" / "Coinest261211.cnb", root() / "Coinest261211.cnb"}) {
     const FileResult written = replaceFileDurably(FileTarget::userNamed(root(), file), "CSV");
     ASSERT_TRUE(written) << written.reason;
-    EXPECT_EQ(readFile(file), "CSV");
+    EXPECT_EQ(readFileBytes(file), "CSV");
   }
 }
 
