@@ -30,6 +30,7 @@
 #include "exchange/backup_stream.h"
 #include "exchange/desktop_import.h"
 #include "exchange/outbox.h"
+#include "store/card_month_sums.h"
 #include "store/id_counters.h"
 #include "store/table_catalogue.h"
 
@@ -80,6 +81,7 @@ Status reloadBook(Book& book, std::FILE* file, uint32_t recordCount, const std::
     return tx.finish();
   }
   if (!raiseCountersToIdsInUse(book.store)) tx.abandon();
+  if (!rebuildCardMonthSums(book.store)) tx.abandon();
   if (toDesktop && !queueExchangeWrite(book.store, kBookReplacedFileName, std::string_view("\x01", 1))) tx.abandon();
   // The commit is the one moment the book changes: a crash before it leaves the old book.
   return tx.finish();

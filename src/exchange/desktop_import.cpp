@@ -18,6 +18,7 @@
 #include "platform/durable_file.h"
 #include "platform/utf8_text.h"
 #include "store/asset_table.h"
+#include "store/card_month_sums.h"
 #include "store/category_tables.h"
 #include "store/entry_table.h"
 #include "store/posting_date.h"
@@ -85,6 +86,8 @@ void wipeRecordTables(Book& book) {
     book.store.dropTable(table);
     if (!createBookTable(book.store, table)) tx.abandon();
   }
+  // The entries applied next keep the card month sums of the empty table current.
+  if (!rebuildCardMonthSums(book.store)) tx.abandon();
   // A failure has failed the run's transaction, which reports it.
   static_cast<void>(tx.commit());
 }

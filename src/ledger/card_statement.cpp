@@ -8,6 +8,7 @@
 #include "ledger/instalments.h"
 #include "store/asset_kind.h"
 #include "store/asset_table.h"
+#include "store/card_month_sums.h"
 #include "store/entry_table.h"
 #include "store/yes_no_flag.h"
 
@@ -18,7 +19,34 @@ namespace {
 struct BilledCard {
   int32_t cardId = 0;
   DateRange range;
+  // The month of the later of the period's two days: the card's purchases in the months after it
+  // are still to come whole, and the book's card sums hold them.
+  std::string lastMonth;
 };
+
+// A stretch of the entry table to walk: from a date to the last entry of a month.
+struct WalkSpan {
+  std::string first;
+  std::string lastMonth;
+};
+
+// What the cards' statements read of the entry table when the later months come from the sums:
+// each card's stretch from its period's start to the end of its last month, joined where they
+// meet, in date order.
+std::vector<WalkSpan> walkSpans(const std::vector<BilledCard>& cards) {
+  std::vector<WalkSpan> spans;
+  for (const BilledCard& card : cards) spans.push_back({card.range.start, card.lastMonth});
+  std::sort(spans.begin(), spans.end(), [](const WalkSpan& a, const WalkSpan& b) { return a.first < b.first; });
+  std::vector<WalkSpan> joined;
+  for (WalkSpan& span : spans) {
+    if (!joined.empty() && monthKeyOfDate(span.first) <= joined.back().lastMonth) {
+      joined.back().lastMonth = std::max(joined.back().lastMonth, span.lastMonth);
+    } else {
+      joined.push_back(std::move(span));
+    }
+  }
+  return joined;
+}
 
 const BilledCard* findCard(const std::vector<BilledCard>& cards, int32_t cardId) {
   for (const BilledCard& card : cards) {
@@ -111,33 +139,62 @@ CardStatement buildCardStatement(Book& book, int year, int month, int32_t cardId
   statement.year = year;
   statement.month = month;
 
+  // One snapshot: the cards, the sums and the walks see the same book.
+  TransactionGuard snapshot(book.store, TransactionKind::Read);
   std::vector<BilledCard> cards;
   for (const Asset& card : loadAssetsOfKind(book, kCreditCardKind)) {
     if (cardId != 0 && card.assetId != cardId) continue;
-    cards.push_back({card.assetId, billingPeriod(card, year, month).value_or(fallback)});
+    const DateRange range = billingPeriod(card, year, month).value_or(fallback);
+    cards.push_back({card.assetId, range, std::string(monthKeyOfDate(std::max(range.start, range.end)))});
   }
   if (cards.empty()) return statement;
-  std::string first = cards.front().range.start;
-  for (const BilledCard& card : cards) first = std::min(first, card.range.start);
 
-  // Everything a card's statement needs is dated on or after its start: the purchases it bills,
-  // and those after its period, whose whole amount is still to come. One walk serves every card;
-  // it reads only the amount fields of each entry and reads whole only the purchases billed here,
-  // so the long tail of later entries costs little.
-  walkEntryAmountsFrom(
-      book, first,
-      [&](const EntryAmount& entry) {
-        if (!isYes(entry.cardFlag)) return false;
-        const BilledCard* card = findCard(cards, entry.assetId);
-        if (card == nullptr || entry.entryDate < card->range.start) return false;
-        if (entry.entryDate <= card->range.end) return true;
-        statement.toCome += entry.amount;
-        return false;
-      },
-      [&](LedgerEntry&& entry) {
-        statement.lines.push_back(lineOf(entry, 1));
-        statement.toCome += afterInstalment(entry, 1);
-      });
+  // A card's purchases after its period are still to come whole. Those in the months after its
+  // last month come from the book's card sums, so only the stretch up to there is walked; when the
+  // sums are stale the walk goes on to the end of the table.
+  bool summed = true;
+  TotalAmount laterMonths = 0;
+  for (const BilledCard& card : cards) {
+    const std::optional<std::vector<TallyTotal>> later =
+        card.lastMonth.empty() ? std::nullopt : cardSumsAfterMonth(book.store, card.lastMonth);
+    if (!later) {
+      summed = false;
+      break;
+    }
+    for (const TallyTotal& sum : *later) {
+      if (sum.group == card.cardId) laterMonths += sum.total;
+    }
+  }
+  std::vector<WalkSpan> spans;
+  if (summed) {
+    statement.toCome += laterMonths;
+    spans = walkSpans(cards);
+  } else {
+    std::string first = cards.front().range.start;
+    for (const BilledCard& card : cards) first = std::min(first, card.range.start);
+    spans.push_back({first, ""});
+  }
+
+  // Everything else a card's statement needs is dated on or after its start: the purchases it
+  // bills, and those after its period. The walks read only the amount fields of each entry and
+  // read whole only the purchases billed here.
+  for (const WalkSpan& span : spans) {
+    walkEntryAmounts(
+        book.store, span.first, span.lastMonth,
+        [&](const EntryAmount& entry) {
+          if (!isYes(entry.cardFlag)) return false;
+          const BilledCard* card = findCard(cards, entry.assetId);
+          if (card == nullptr || entry.entryDate < card->range.start) return false;
+          if (summed && monthKeyOfDate(entry.entryDate) > card->lastMonth) return false;  // in the sums
+          if (entry.entryDate <= card->range.end) return true;
+          statement.toCome += entry.amount;
+          return false;
+        },
+        [&](LedgerEntry&& entry) {
+          statement.lines.push_back(lineOf(entry, 1));
+          statement.toCome += afterInstalment(entry, 1);
+        });
+  }
 
   // The instalment rows are read only inside the periods: periods that overlap are read once.
   for (const DateRange& range : mergedPeriods(cards)) {

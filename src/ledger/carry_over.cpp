@@ -4,6 +4,7 @@
 
 #include "calendar/date_text.h"
 #include "ledger/entry_rules.h"
+#include "store/card_month_sums.h"
 #include "store/entry_kind.h"
 #include "store/entry_table.h"
 #include "store/reserved_names.h"
@@ -72,6 +73,7 @@ ResetResult resetBook(Book& book, UiPort& ui) {
   if (!createBookTable(book.store, kBooksTable) || !createBookTable(book.store, kInstalmentsTable)) {
     book.store.fail("the emptied tables cannot be made again (" + book.store.lastError() + ")");
   }
+  if (!rebuildCardMonthSums(book.store)) tx.abandon();
   return ResetResult{true, tx.finish()};
 }
 

@@ -9,6 +9,11 @@
 //            SQLite orders after every integer and text, so such records come last
 //     props  every property of the record, encoded by encodeProps below
 //   one index (k<i>, rid) per sort order; ties keep the order of writing since rid only grows.
+//   store_outbox(seq, kind, name, bytes)      files the book owes the world outside
+//   store_tallies(name, table_id, seq, deletes)  each tally's stamp: the table it sums, as it was
+//   store_tally_sums(name, key, grp, total)   the sums of the tallies
+//   store_deletes(table_id, count)            records deleted from a tallied table, counted by
+//                                             a trigger on it
 //
 // Invariants:
 //   1. store_tables and the rec_ tables change only together, inside one SQLite transaction.
@@ -25,6 +30,9 @@
 //      it: its commit rolls back and reports false. Nothing fails quietly into "no record".
 //   7. store_outbox rows are written only inside write transactions, so a queued file exists
 //      exactly when the change that owes it was committed.
+//   8. Records are never rewritten in place, so a table's stamp (its id, its AUTOINCREMENT
+//      sequence, its count of deletes) moves with every record written or deleted, whoever
+//      writes: a tally is current exactly when its table has not changed since it was stamped.
 //
 // Crash safety comes from SQLite: journal_mode WAL with synchronous FULL, so a commit is on disk
 // when it returns and a crash leaves the last committed state.
@@ -55,7 +63,16 @@ constexpr char kOutboxTable[] =
     "CREATE TABLE IF NOT EXISTS store_outbox("
     " seq INTEGER PRIMARY KEY AUTOINCREMENT, kind INTEGER NOT NULL, name TEXT NOT NULL, bytes BLOB NOT NULL);";
 
+constexpr char kTallyTables[] =
+    "CREATE TABLE IF NOT EXISTS store_tallies("
+    " name TEXT PRIMARY KEY, table_id INTEGER NOT NULL, seq INTEGER NOT NULL, deletes INTEGER NOT NULL);"
+    "CREATE TABLE IF NOT EXISTS store_tally_sums("
+    " name TEXT NOT NULL, key BLOB NOT NULL, grp INTEGER NOT NULL, total INTEGER NOT NULL,"
+    " PRIMARY KEY(name, key, grp)) WITHOUT ROWID;"
+    "CREATE TABLE IF NOT EXISTS store_deletes(table_id INTEGER PRIMARY KEY, count INTEGER NOT NULL);";
+
 std::string recTable(int64_t id) { return "rec_" + std::to_string(id); }
+std::string deletesTrigger(int64_t id) { return recTable(id) + "_deletes"; }
 std::string keyColumn(int slot) { return "k" + std::to_string(slot); }
 
 uint32_t readBigEndian32(const unsigned char* p) {
@@ -242,7 +259,7 @@ sqlite3* openConnection(const std::filesystem::path& path, int extraFlags, std::
     sqlite3_close_v2(db);
     return nullptr;
   }
-  sqlite3_busy_timeout(db, 5000);
+  sqlite3_busy_timeout(db, kStoreBusyTimeoutMs);
   sqlite3_extended_result_codes(db, 1);
   return db;
 }
@@ -275,7 +292,7 @@ StoreOpenResult ObjectStore::open(const std::filesystem::path& path, StoreAccess
         "CREATE TABLE IF NOT EXISTS store_tables("
         " id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT NOT NULL UNIQUE,"
         " s1 INTEGER, f1 INTEGER, s2 INTEGER, f2 INTEGER, s3 INTEGER, f3 INTEGER, s4 INTEGER, f4 INTEGER);" +
-        std::string(kOutboxTable) +
+        std::string(kOutboxTable) + kTallyTables +
         "COMMIT;"
         "PRAGMA journal_mode=WAL;";
     if (!store->exec(setup.c_str())) return store->openFailure("cannot be created");
@@ -289,6 +306,9 @@ StoreOpenResult ObjectStore::open(const std::filesystem::path& path, StoreAccess
   const bool hasOutbox = sqlite3_prepare_v2(db, "SELECT seq FROM store_outbox LIMIT 0", -1, &probe, nullptr) == SQLITE_OK;
   sqlite3_finalize(probe);
   if (!hasOutbox) opened.store->exec(kOutboxTable);
+  // Likewise the tallies; without them (a read-only file) every tally reads as stale.
+  if (!opened.store->probeTallies()) opened.store->exec(kTallyTables);
+  opened.store->talliesAvailable_ = opened.store->probeTallies();
   return opened;
 }
 
@@ -307,7 +327,9 @@ StoreOpenResult ObjectStore::openForReading(const std::filesystem::path& path) {
   // checkpoint at the close copies the log into the book either.
   sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
   if (!store->exec("PRAGMA locking_mode=EXCLUSIVE; PRAGMA query_only=1;")) return store->openFailure("cannot be opened");
-  return finishOpening(std::move(store));
+  StoreOpenResult opened = finishOpening(std::move(store));
+  if (opened.store) opened.store->talliesAvailable_ = opened.store->probeTallies();
+  return opened;
 }
 
 StoreOpenResult ObjectStore::finishOpening(std::unique_ptr<ObjectStore> store) {
@@ -480,6 +502,132 @@ bool ObjectStore::unqueueFile(int64_t seq) {
   return true;
 }
 
+bool ObjectStore::probeTallies() {
+  sqlite3_stmt* probe = nullptr;
+  const bool there = sqlite3_prepare_v2(db_, "SELECT 1 FROM store_tallies, store_tally_sums, store_deletes LIMIT 0", -1,
+                                        &probe, nullptr) == SQLITE_OK;
+  sqlite3_finalize(probe);
+  return there;
+}
+
+std::optional<ObjectStore::TableStamp> ObjectStore::stampOf(std::string_view table) {
+  const TableInfo* info = findTable(table);
+  if (info == nullptr || !talliesAvailable_) return std::nullopt;
+  TableStamp stamp;
+  stamp.tableId = info->id;
+  StatementLease seq(*this, "SELECT seq FROM sqlite_sequence WHERE name = ?");
+  if (!seq) return std::nullopt;
+  const std::string name = recTable(info->id);
+  sqlite3_bind_text(seq.get(), 1, name.data(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
+  if (stepRow(seq.get(), "read a table's stamp")) stamp.seq = sqlite3_column_int64(seq.get(), 0);
+  StatementLease deletes(*this, "SELECT count FROM store_deletes WHERE table_id = ?");
+  if (!deletes) return std::nullopt;
+  sqlite3_bind_int64(deletes.get(), 1, info->id);
+  if (stepRow(deletes.get(), "read a table's stamp")) stamp.deletes = sqlite3_column_int64(deletes.get(), 0);
+  return stamp;
+}
+
+bool ObjectStore::tallyIsCurrent(std::string_view tally, std::string_view table) {
+  const std::optional<TableStamp> now = stampOf(table);
+  if (!now) return false;
+  StatementLease stamped(*this, "SELECT table_id, seq, deletes FROM store_tallies WHERE name = ?");
+  if (!stamped) return false;
+  sqlite3_bind_text(stamped.get(), 1, tally.data(), static_cast<int>(tally.size()), SQLITE_TRANSIENT);
+  if (!stepRow(stamped.get(), "read a tally's stamp")) return false;
+  return sqlite3_column_int64(stamped.get(), 0) == now->tableId && sqlite3_column_int64(stamped.get(), 1) == now->seq &&
+         sqlite3_column_int64(stamped.get(), 2) == now->deletes;
+}
+
+bool ObjectStore::tallyWritable(const char* what) {
+  if (depth_ == 0) {
+    fail(std::string(what) + ": outside a transaction");
+    return false;
+  }
+  if (!talliesAvailable_) {
+    fail(std::string(what) + ": the book has no tallies");
+    return false;
+  }
+  return writable(what);
+}
+
+bool ObjectStore::stepDone(StatementLease& statement, const char* what) {
+  if (!statement) return false;
+  if (sqlite3_step(statement.get()) == SQLITE_DONE) return true;
+  noteError(what);
+  return false;
+}
+
+bool ObjectStore::clearTally(std::string_view tally) {
+  if (!tallyWritable("clear a tally")) return false;
+  for (const char* sql : {"DELETE FROM store_tally_sums WHERE name = ?", "DELETE FROM store_tallies WHERE name = ?"}) {
+    StatementLease clear(*this, sql);
+    if (!clear) return false;
+    sqlite3_bind_text(clear.get(), 1, tally.data(), static_cast<int>(tally.size()), SQLITE_TRANSIENT);
+    if (!stepDone(clear, "clear a tally")) return false;
+  }
+  return true;
+}
+
+bool ObjectStore::addToTally(std::string_view tally, std::string_view key, int64_t group, int64_t amount) {
+  if (!tallyWritable("add to a tally")) return false;
+  StatementLease add(*this,
+                     "INSERT INTO store_tally_sums(name, key, grp, total) VALUES(?,?,?,?)"
+                     " ON CONFLICT(name, key, grp) DO UPDATE SET total = total + excluded.total");
+  if (!add) return false;
+  sqlite3_bind_text(add.get(), 1, tally.data(), static_cast<int>(tally.size()), SQLITE_TRANSIENT);
+  sqlite3_bind_blob(add.get(), 2, key.data(), static_cast<int>(key.size()), SQLITE_TRANSIENT);
+  sqlite3_bind_int64(add.get(), 3, group);
+  sqlite3_bind_int64(add.get(), 4, amount);
+  return stepDone(add, "add to a tally");
+}
+
+bool ObjectStore::stampTally(std::string_view tally, std::string_view table) {
+  if (!tallyWritable("stamp a tally")) return false;
+  const TableInfo* info = findTable(table);
+  if (info == nullptr) {
+    fail("stamp a tally: the table " + std::string(table) + " is missing from the book");
+    return false;
+  }
+  // The trigger counts the deletes from the first stamp on; a table dropped takes it along.
+  StatementLease trigger(*this, "SELECT 1 FROM sqlite_master WHERE type = 'trigger' AND name = ?");
+  if (!trigger) return false;
+  const std::string triggerName = deletesTrigger(info->id);
+  sqlite3_bind_text(trigger.get(), 1, triggerName.data(), static_cast<int>(triggerName.size()), SQLITE_TRANSIENT);
+  if (!stepRow(trigger.get(), "look for a tally's trigger")) {
+    const std::string id = std::to_string(info->id);
+    const std::string ddl = "CREATE TRIGGER " + triggerName + " AFTER DELETE ON " + recTable(info->id) +
+                            " BEGIN INSERT INTO store_deletes(table_id, count) VALUES(" + id +
+                            ", 1) ON CONFLICT(table_id) DO UPDATE SET count = count + 1; END;";
+    if (!exec(ddl.c_str())) return false;
+  }
+  const std::optional<TableStamp> now = stampOf(table);
+  if (!now) {
+    fail("stamp a tally: " + lastError_);
+    return false;
+  }
+  StatementLease stamp(*this, "INSERT OR REPLACE INTO store_tallies(name, table_id, seq, deletes) VALUES(?,?,?,?)");
+  if (!stamp) return false;
+  sqlite3_bind_text(stamp.get(), 1, tally.data(), static_cast<int>(tally.size()), SQLITE_TRANSIENT);
+  sqlite3_bind_int64(stamp.get(), 2, now->tableId);
+  sqlite3_bind_int64(stamp.get(), 3, now->seq);
+  sqlite3_bind_int64(stamp.get(), 4, now->deletes);
+  return stepDone(stamp, "stamp a tally");
+}
+
+std::vector<TallyTotal> ObjectStore::tallyAfter(std::string_view tally, std::string_view key) {
+  std::vector<TallyTotal> totals;
+  if (!talliesAvailable_) return totals;
+  StatementLease sums(*this,
+                      "SELECT grp, SUM(total) FROM store_tally_sums WHERE name = ? AND key > ? GROUP BY grp ORDER BY grp");
+  if (!sums) return totals;
+  sqlite3_bind_text(sums.get(), 1, tally.data(), static_cast<int>(tally.size()), SQLITE_TRANSIENT);
+  sqlite3_bind_blob(sums.get(), 2, key.data(), static_cast<int>(key.size()), SQLITE_TRANSIENT);
+  while (stepRow(sums.get(), "read a tally")) {
+    totals.push_back({sqlite3_column_int64(sums.get(), 0), sqlite3_column_int64(sums.get(), 1)});
+  }
+  return totals;
+}
+
 sqlite3_stmt* ObjectStore::borrow(const std::string& sql) {
   auto& idle = idleStatements_[sql];
   if (!idle.empty()) {
@@ -578,7 +726,8 @@ void ObjectStore::dropTable(std::string_view name) {
     for (sqlite3_stmt* s : stmts) sqlite3_finalize(s);
   }
   idleStatements_.clear();
-  const std::string sql = "DROP TABLE IF EXISTS " + table + "; DELETE FROM store_tables WHERE id = " + std::to_string(id) + ";";
+  std::string sql = "DROP TABLE IF EXISTS " + table + "; DELETE FROM store_tables WHERE id = " + std::to_string(id) + ";";
+  if (talliesAvailable_) sql += "DELETE FROM store_deletes WHERE table_id = " + std::to_string(id) + ";";
   if (!exec(sql.c_str())) return;
   if (tx.commit()) {
     if (auto it = tables_.find(name); it != tables_.end()) tables_.erase(it);

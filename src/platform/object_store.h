@@ -132,6 +132,15 @@ struct QueuedFile {
   std::string bytes;
 };
 
+inline constexpr int kStoreBusyTimeoutMs = 5000;
+
+// One group's sum in a tally (see the tallies in ObjectStore).
+struct TallyTotal {
+  int64_t group = 0;
+  int64_t total = 0;
+  bool operator==(const TallyTotal&) const = default;
+};
+
 enum class TransactionKind {
   Write,  // takes the book's write lock at once
   Read,   // a consistent snapshot of the book for reading; writes under it are refused
@@ -205,7 +214,21 @@ class ObjectStore {
   // for this commit is not added again.
   void afterCommit(std::function<void()> action, const void* once = nullptr);
 
-  // How long a write waits for another process that holds the file (5 s by default).
+  // Tallies: sums kept beside one table under (key, group), so that a total over most of a long
+  // table needs no walk over it. What is summed is the caller's; the store keeps the sums and
+  // knows whether they still belong to the table's records: a record written to or deleted from
+  // the table since the tally was last stamped, by any writer, leaves it stale until it is built
+  // and stamped again, and a table dropped and made again never matches an old stamp.
+  bool tallyIsCurrent(std::string_view tally, std::string_view table);
+  // These three write inside a write transaction; outside one, or on a failure, they fail it.
+  bool clearTally(std::string_view tally);
+  bool addToTally(std::string_view tally, std::string_view key, int64_t group, int64_t amount);
+  // Records that the tally now sums the table's present records.
+  bool stampTally(std::string_view tally, std::string_view table);
+  // Per group, in group order, the sum of the amounts under keys after `key` (in byte order).
+  std::vector<TallyTotal> tallyAfter(std::string_view tally, std::string_view key);
+
+  // How long a write waits for another process that holds the file (kStoreBusyTimeoutMs unless set).
   void setBusyTimeout(int milliseconds);
 
   // The last SQLite error met, for diagnostics.
@@ -222,7 +245,19 @@ class ObjectStore {
     std::vector<SortOrder> sorts;
   };
 
+  // What moves whenever a record is written to or deleted from a table.
+  struct TableStamp {
+    int64_t tableId = 0;
+    int64_t seq = 0;
+    int64_t deletes = 0;
+  };
+
   explicit ObjectStore(sqlite3* db, std::filesystem::path path);
+  bool probeTallies();
+  std::optional<TableStamp> stampOf(std::string_view table);
+  bool tallyWritable(const char* what);
+  // Steps a statement that returns no row: false (and noted) on an error.
+  bool stepDone(StatementLease& statement, const char* what);
   static StoreOpenResult openForReading(const std::filesystem::path& path);
   // Reads the table list of a store just opened: the store itself, or why it cannot be used.
   static StoreOpenResult finishOpening(std::unique_ptr<ObjectStore> store);
@@ -265,6 +300,7 @@ class ObjectStore {
   std::vector<std::pair<const void*, std::function<void()>>> pendingActions_;
   std::string lastError_;
   bool lastErrorDiskFull_ = false;  // lastError_ was the disk's want of space
+  bool talliesAvailable_ = false;   // the book has the tally tables (a read-only old book may not)
 };
 
 // Makes one multi-step change of the book atomic. The first guard on a store begins a

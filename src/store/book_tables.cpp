@@ -2,6 +2,7 @@
 
 #include "calendar/date_text.h"
 #include "store/book_seeds.h"
+#include "store/card_month_sums.h"
 #include "store/id_counters.h"
 #include "store/posting_date.h"
 #include "store/settings_records.h"
@@ -56,6 +57,13 @@ BookOpenResult openBook(const std::filesystem::path& storeFile, const Clock& clo
   if (!created) {
     result.error = storeFile.string() + ": the book's tables cannot be created (" + opened.store->lastError() + ")";
     return result;
+  }
+  if (access == StoreAccess::Shared) {
+    // Sums made stale by another writer are built again here, where the book can be written; a
+    // book another process is writing is not waited for (the statements then walk instead).
+    opened.store->setBusyTimeout(0);
+    (void)rebuildCardMonthSums(*opened.store);
+    opened.store->setBusyTimeout(kStoreBusyTimeoutMs);
   }
   result.created = *created;
   result.store = std::move(opened.store);

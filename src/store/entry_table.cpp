@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/utf8_text.h"
+#include "store/card_month_sums.h"
 #include "store/id_counters.h"
 #include "store/record_layout.h"
 #include "store/journaled_writes.h"
@@ -62,38 +63,52 @@ std::vector<LedgerEntry> entriesInRange(Book& book, std::string_view first, std:
   return recordsInRange(book, kBooksTable, &LedgerEntry::entryDate, first, last);
 }
 
-void walkEntryAmountsFrom(Book& book, std::string_view first, const std::function<bool(const EntryAmount&)>& wantsWhole,
-                          const std::function<void(LedgerEntry&&)>& takeWhole) {
-  TableHandle table = book.store.openTable(kBooksTable, kDateOrder);
-  if (!table) return;
-  // The four fields as readRecord reads them (presets, texts cut to their field), so that the
-  // light read decides exactly as a whole read would.
-  const Field<LedgerEntry>* fields[4] = {};
+EntryAmountReader::EntryAmountReader() {
   for (const Field<LedgerEntry>& f : fieldsOf<LedgerEntry>()) {
-    if (f.textMember == &LedgerEntry::entryDate) fields[0] = &f;
-    if (f.textMember == &LedgerEntry::cardFlag) fields[1] = &f;
-    if (f.intMember == &LedgerEntry::assetId) fields[2] = &f;
-    if (f.intMember == &LedgerEntry::amount) fields[3] = &f;
+    if (f.textMember == &LedgerEntry::entryDate) fields_[0] = &f;
+    if (f.textMember == &LedgerEntry::cardFlag) fields_[1] = &f;
+    if (f.intMember == &LedgerEntry::assetId) fields_[2] = &f;
+    if (f.intMember == &LedgerEntry::amount) fields_[3] = &f;
   }
-  PropValue props[4];
-  for (int i = 0; i < 4; ++i) props[i].id = fields[i]->id;
+  for (int i = 0; i < 4; ++i) props_[i].id = fields_[i]->id;
+}
+
+bool EntryAmountReader::read(const TableHandle& table, EntryAmount& out) {
+  props_[0].text.assign(fields_[0]->preset);
+  props_[1].text.assign(fields_[1]->preset);
+  props_[2].intValue = 0;
+  props_[3].intValue = 0;
+  table.readProps(props_);
+  if (!props_[0].found) return false;
+  cutToField(props_[0].text, fields_[0]->maxChars);
+  cutToField(props_[1].text, fields_[1]->maxChars);
+  out.entryDate.swap(props_[0].text);
+  out.cardFlag.swap(props_[1].text);
+  out.assetId = props_[2].intValue;
+  out.amount = props_[3].intValue;
+  return true;
+}
+
+EntryAmount EntryAmountReader::of(const LedgerEntry& entry) const {
+  EntryAmount out{entry.entryDate, entry.cardFlag, entry.assetId, entry.amount};
+  cutToField(out.entryDate, fields_[0]->maxChars);
+  cutToField(out.cardFlag, fields_[1]->maxChars);
+  return out;
+}
+
+void walkEntryAmounts(ObjectStore& store, std::string_view first, std::string_view lastMonth,
+                      const std::function<bool(const EntryAmount&)>& wantsWhole,
+                      const std::function<void(LedgerEntry&&)>& takeWhole) {
+  TableHandle table = store.openTable(kBooksTable, kDateOrder);
+  if (!table) return;
+  EntryAmountReader reader;
   EntryAmount light;
   for (RecordId r = table.seek(SeekMode::SeekAtLeast, std::string(first)); r != 0;
        r = table.seek(SeekMode::SeekFromCurrent, 1)) {
-    props[0].text.assign(fields[0]->preset);
-    props[1].text.assign(fields[1]->preset);
-    props[2].intValue = 0;
-    props[3].intValue = 0;
-    table.readProps(props);
     // Records without a date sort last and belong to no period.
-    if (!props[0].found) continue;
-    cutToField(props[0].text, fields[0]->maxChars);
-    if (props[0].text < first) continue;
-    cutToField(props[1].text, fields[1]->maxChars);
-    light.entryDate.swap(props[0].text);
-    light.cardFlag.swap(props[1].text);
-    light.assetId = props[2].intValue;
-    light.amount = props[3].intValue;
+    if (!reader.read(table, light)) continue;
+    if (light.entryDate < first) continue;
+    if (!lastMonth.empty() && monthKeyOfDate(light.entryDate) > lastMonth) break;
     if (!wantsWhole(light)) continue;
     LedgerEntry entry;
     readRecord(table, entry);
@@ -127,16 +142,25 @@ std::vector<ContentAmount> previousContents(Book& book, std::string_view entryKi
 
 bool entryIdFree(Book& book, int32_t entryId) { return idFree(book.store, kBooksTable, entryId); }
 
-bool writeEntryRecord(Book& book, const LedgerEntry& entry) { return writeNew(book.store, kBooksTable, entry); }
+bool writeEntryRecord(Book& book, const LedgerEntry& entry) {
+  const bool sumsCurrent = cardMonthSumsCurrent(book.store);
+  if (!writeNew(book.store, kBooksTable, entry)) return false;
+  return keepCardMonthSums(book.store, sumsCurrent, EntryAmountReader().of(entry), +1);
+}
 
 std::optional<LedgerEntry> deleteEntryRecord(Book& book, int32_t entryId) {
+  const bool sumsCurrent = cardMonthSumsCurrent(book.store);
   TableHandle table = book.store.openTable(kBooksTable, kIdKey);
   if (!table) return std::nullopt;
   const RecordId record = seekById(table, entryId);
   if (record == 0) return std::nullopt;
   LedgerEntry entry;
   readRecord(table, entry);
+  EntryAmount light;
+  const bool dated = EntryAmountReader().read(table, light);
   if (!table.deleteRecord(record)) return std::nullopt;
+  // A record without a date was never summed. A failure to keep the sums fails the transaction.
+  keepCardMonthSums(book.store, sumsCurrent && dated, light, -1);
   return entry;
 }
 

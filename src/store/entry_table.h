@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "store/book.h"
+#include "store/record_layout.h"
 #include "store/records.h"
 
 namespace coinest {
@@ -49,16 +50,36 @@ struct EntryAmount {
   int32_t amount = 0;
 };
 
-// Walks the entries dated on or after `first` to the end of the table, in date order, reading of
-// each only what a sum needs (much cheaper than whole entries on a long walk). An entry for which
-// `wantsWhole` returns true is then read whole and handed to `takeWhole`. Records without a date
-// belong to no period and are passed over. Nothing is visited when the table cannot be opened.
-void walkEntryAmountsFrom(Book& book, std::string_view first, const std::function<bool(const EntryAmount&)>& wantsWhole,
-                          const std::function<void(LedgerEntry&&)>& takeWhole);
+// Reads of an entry record only the fields of an EntryAmount, as readRecord would give them
+// (presets for what is missing, texts cut to their field), so that a light read decides exactly
+// as a whole read would.
+class EntryAmountReader {
+ public:
+  EntryAmountReader();
+  // False, with `out` untouched, for a record without a date: it belongs to no period.
+  bool read(const TableHandle& table, EntryAmount& out);
+  // The fields of an entry as they read back once it is written.
+  EntryAmount of(const LedgerEntry& entry) const;
+
+ private:
+  const Field<LedgerEntry>* fields_[4] = {};
+  PropValue props_[4];
+};
+
+// Walks the entries dated on or after `first`, in date order, up to the last entry of the month
+// `lastMonth` (a month key, see card_month_sums.h), or to the end of the table when it is empty;
+// of each it reads only what a sum needs (much cheaper than whole entries on a long walk). An
+// entry for which `wantsWhole` returns true is then read whole and handed to `takeWhole`. Records
+// without a date belong to no period and are passed over. Nothing is visited when the table
+// cannot be opened.
+void walkEntryAmounts(ObjectStore& store, std::string_view first, std::string_view lastMonth,
+                      const std::function<bool(const EntryAmount&)>& wantsWhole,
+                      const std::function<void(LedgerEntry&&)>& takeWhole);
 
 bool entryIdFree(Book& book, int32_t entryId);
 
 // Writes the entry as a new record with all fifteen properties; false when it was not written.
+// This and the delete keep the card month sums (card_month_sums.h) current when they were.
 bool writeEntryRecord(Book& book, const LedgerEntry& entry);
 
 // Deletes the entry with this id; returns what it held (for reversing its effects), or nothing

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "store/card_month_sums.h"
 #include "exchange/backup_file.h"
 #include "exchange/backup_stream.h"
 #include "exchange/backup_test_book.h"
@@ -168,6 +169,7 @@ TEST_F(BackupRestoreTest, ARestoredBackupIsTheBookThatWasBackedUp) {
 
   // Balances and instalment rows are the file's, not made again by the restored entries.
   EXPECT_EQ(backedUpTables(store()), before);
+  EXPECT_TRUE(cardMonthSumsCurrent(store())) << "the card sums are built with the restored entries";
   EXPECT_EQ(testing::tableSnapshot(store(), kPostingDateTable), postingDate);
 
   // The restored book backs up to the same bytes.

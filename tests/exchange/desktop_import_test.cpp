@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "store/card_month_sums.h"
 #include "exchange/backup_restore.h"
 #include "exchange/backup_test_book.h"
 #include "exchange/change_file.h"
@@ -313,6 +314,7 @@ TEST_F(ImportTest, WipeComesBeforeTheAddsOfTheSameRun) {
   EXPECT_TRUE(result.wiped);
   EXPECT_EQ(result.applied, 1);
   EXPECT_EQ(entryIdsInWriteOrder(), std::vector<int32_t>{20002});
+  EXPECT_TRUE(cardMonthSumsCurrent(book().store)) << "the adds after the wipe keep the card sums";
   EXPECT_FALSE(findAsset(book(), 20400));
   EXPECT_EQ(book().store.recordCount(kMajorItemsTable), 0u);
   EXPECT_EQ(book().store.recordCount(kMinorItemsTable), 0u);

@@ -4,7 +4,11 @@
 
 #include "ledger/entry_rules.h"
 #include "ledger/ledger_test_support.h"
+#include "calendar/date_text.h"
+#include "store/card_month_sums.h"
 #include "store/entry_table.h"
+#include "store/record_layout.h"
+#include "store/table_catalogue.h"
 #include "store/id_counters.h"
 #include "support/book_fixture.h"
 
@@ -288,6 +292,92 @@ TEST_F(CardStatementTest, ACountAboveTheBoundBillsAsTwentyFourInstalments) {
   EXPECT_EQ(linesOf(last), (std::vector<Line>{{"2007-01-10", "[24/24]test", 1000, e.entryId}}));
   EXPECT_EQ(last.toCome, 0);
   EXPECT_TRUE(buildCardStatement(book(), 2009, 1, 0, noFallback).lines.empty());
+}
+
+// The book keeps the card purchases' sums by card and month, so that an early month's statement
+// need not walk every later entry. Kept through every add, change and delete, and built again
+// where another writer left them stale, they must give every statement exactly what the walk over
+// the whole table gives: odd dates, a record without a date, refunds, instalments and periods
+// that end before they start included.
+TEST_F(CardStatementTest, TheKeptSumsGiveEveryStatementWhatTheWholeWalkGives) {
+  const Asset a = addCard("A", 2, 1, 2, 32);
+  const Asset b = addCard("B", 1, 26, 2, 25);
+  const Asset inverted = addCard("inverted", 3, 15, 2, 10);
+  const Asset c = addCard("C", 0, 0, 0, 0);  // over the fallback range
+  const DateRange fallback{"2007-06-01", "2007-06-30"};
+
+  // Foreign records, written past the rules: a card purchase without a date, odd date texts.
+  {
+    LedgerEntry undated = testing::makeEntry("2007-02-10", "2", 999);
+    undated.entryId = 990001;
+    undated.cardFlag = "Y";
+    undated.assetId = a.assetId;
+    std::vector<PropValue> props = propsOf(undated);
+    std::erase_if(props, [](const PropValue& p) { return p.id == makePropId(2, PropType::Text); });
+    ASSERT_EQ(props.size(), fieldsOf<LedgerEntry>().size() - 1);
+    ASSERT_NE(book().store.openTable(kBooksTable, 0).writeRecord(props), 0);
+  }
+  buy(a, "2007-02-32", 320, 1);
+  buy(b, "2007-1", 71, 1);
+  buy(b, "2008", 2008, 1);
+  EXPECT_FALSE(cardMonthSumsCurrent(book().store));
+  ASSERT_TRUE(rebuildCardMonthSums(book().store));
+  ASSERT_TRUE(cardMonthSumsCurrent(book().store));
+
+  const Asset* cards[] = {&a, &b, &inverted, &c};
+  std::vector<int32_t> ids;
+  for (int i = 0; i < 60; ++i) {
+    const Asset& card = *cards[i % 4];
+    const std::string date = formatDateText(2006 + i / 24, 1 + (i * 7) % 12, 1 + (i * 11) % 28);
+    ids.push_back(buy(card, date.c_str(), (i % 9 == 0 ? -1 : 1) * (1000 + 37 * i), i % 5 == 0 ? 3 : 1));
+  }
+  LedgerEntry cash = testing::makeEntry("2007-03-03", "2", 5000);
+  cash.entryId = *newEntryId(book());
+  cash.assetId = a.assetId;  // a card's id, but not a card purchase
+  ASSERT_TRUE(addEntry(book(), cash));
+  // Changes through the rules keep the sums current.
+  ASSERT_TRUE(deleteEntry(book(), ids[7]));
+  std::optional<LedgerEntry> moved = findEntry(book(), ids[12]);
+  ASSERT_TRUE(moved);
+  moved->entryDate = "2008-11-03";
+  moved->assetId = b.assetId;
+  moved->amount = 123456;
+  ASSERT_TRUE(updateEntry(book(), *moved));
+  ASSERT_TRUE(cardMonthSumsCurrent(book().store));
+
+  struct Seen {
+    std::vector<Line> lines;
+    TotalAmount billed;
+    TotalAmount toCome;
+    bool operator==(const Seen&) const = default;
+  };
+  auto everyStatement = [&] {
+    std::vector<Seen> seen;
+    for (int month = 0; month < 40; ++month) {
+      for (const int32_t cardId : {0, a.assetId, b.assetId, inverted.assetId, c.assetId}) {
+        const CardStatement s = buildCardStatement(book(), 2005 + month / 12, 1 + month % 12, cardId, fallback);
+        seen.push_back({linesOf(s), s.billed, s.toCome});
+      }
+    }
+    return seen;
+  };
+  const std::vector<Seen> fromSums = everyStatement();
+
+  // A write past the rules (outside any transaction) leaves the sums stale: the statements walk.
+  LedgerEntry other = cash;
+  other.entryId = *newEntryId(book());
+  ASSERT_TRUE(writeEntryRecord(book(), other));
+  ASSERT_FALSE(cardMonthSumsCurrent(book().store));
+  const std::vector<Seen> walked = everyStatement();
+  ASSERT_EQ(walked.size(), fromSums.size());
+  for (std::size_t i = 0; i < walked.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(fromSums[i], walked[i]);
+  }
+
+  ASSERT_TRUE(rebuildCardMonthSums(book().store));
+  ASSERT_TRUE(cardMonthSumsCurrent(book().store));
+  EXPECT_TRUE(everyStatement() == walked);
 }
 
 TEST_F(CardStatementTest, AnInstalmentWhoseEntryIsGoneOrShorterBillsNothing) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "store/card_month_sums.h"
 #include "ledger/entry_rules.h"
 #include "ledger/ledger_test_support.h"
 #include "store/entry_table.h"
@@ -152,6 +153,7 @@ TEST_F(CarryOverTest, ResetEmptiesTheBookAndKeepsEverythingElse) {
   EXPECT_EQ(fx.store().recordCount(kBooksTable), 0u);
   EXPECT_EQ(fx.store().recordCount(kInstalmentsTable), 0u);
   EXPECT_EQ(fx.store().sortOrdersOf(kBooksTable).size(), 3u);
+  EXPECT_TRUE(cardMonthSumsCurrent(fx.store())) << "the emptied table's card sums are kept from the start";
   EXPECT_EQ(testing::balanceOf(fx.book(), account.assetId), 700) << "balances keep the removed entries' effects";
   EXPECT_TRUE(linkExists(fx.book(), 2, "200704"));
   EXPECT_EQ(fx.store().recordCount(kMajorItemsTable), majors);

@@ -431,6 +431,92 @@ TEST(ObjectStoreOpen, RefusesFilesThatAreNotABookAndLeavesThemAlone) {
   }
 }
 
+
+// A tally is current only while its table has not changed since the stamp: any record written
+// or deleted, by whatever writer and whichever handle, a table made again, or another process's
+// write makes it stale; a rolled-back stamp stamps nothing.
+TEST_F(ObjectStoreTest, ATallyIsCurrentOnlyWhileItsTableIsUnchanged) {
+  store->createTable("T", kIdAndName);
+  store->createTable("U", kIdAndName);
+  const RecordId first = put(1, "one");
+  EXPECT_FALSE(store->tallyIsCurrent("sums", "T"));  // never stamped
+
+  auto stamp = [&] {
+    TransactionGuard tx(*store);
+    EXPECT_TRUE(store->clearTally("sums"));
+    EXPECT_TRUE(store->addToTally("sums", "2007-01", 5, 100));
+    EXPECT_TRUE(store->addToTally("sums", "2007-02", 5, 20));
+    EXPECT_TRUE(store->addToTally("sums", "2007-02", 5, 3));
+    EXPECT_TRUE(store->addToTally("sums", "2007-03", 7, -4));
+    EXPECT_TRUE(store->stampTally("sums", "T"));
+    EXPECT_TRUE(tx.commit());
+    EXPECT_TRUE(store->tallyIsCurrent("sums", "T"));
+  };
+  stamp();
+  EXPECT_EQ(store->tallyAfter("sums", ""), (std::vector<TallyTotal>{{5, 123}, {7, -4}}));
+  EXPECT_EQ(store->tallyAfter("sums", "2007-01"), (std::vector<TallyTotal>{{5, 23}, {7, -4}}));
+  EXPECT_EQ(store->tallyAfter("sums", "2007-02"), (std::vector<TallyTotal>{{7, -4}}));
+  EXPECT_TRUE(store->tallyAfter("sums", "2007-03").empty());
+  EXPECT_FALSE(store->tallyIsCurrent("sums", "U"));  // stamped for T only
+
+  put(2, "two");
+  EXPECT_FALSE(store->tallyIsCurrent("sums", "T"));
+  stamp();
+  put(1, "other table", "U");
+  EXPECT_TRUE(store->tallyIsCurrent("sums", "T"));
+  EXPECT_TRUE(store->openTable("T", 0).deleteRecord(first));
+  EXPECT_FALSE(store->tallyIsCurrent("sums", "T"));
+  stamp();
+  // A delete and a write that leave as many records as before still move the stamp.
+  {
+    TableHandle t = store->openTable("T", kId);
+    const RecordId r = t.seek(SeekMode::SeekFirstEqual, 2);
+    std::vector<PropValue> props = t.readAllProps();
+    ASSERT_TRUE(t.deleteRecord(r));
+    ASSERT_NE(t.writeRecord(props), 0);
+  }
+  EXPECT_FALSE(store->tallyIsCurrent("sums", "T"));
+  stamp();
+
+  // Another process's write, seen from this one.
+  {
+    auto other = ObjectStore::open(dir / "store.sqlite3");
+    ASSERT_TRUE(other.store) << other.error;
+    TableHandle t = other.store->openTable("T", 0);
+    ASSERT_NE(t.writeRecord(std::vector<PropValue>{PropValue::ofInt(kId, 9)}), 0);
+  }
+  EXPECT_FALSE(store->tallyIsCurrent("sums", "T"));
+  stamp();
+  reopen();
+  EXPECT_TRUE(store->tallyIsCurrent("sums", "T"));
+
+  // A stamp that rolls back leaves the tally stale.
+  put(3, "three");
+  {
+    TransactionGuard tx(*store);
+    EXPECT_TRUE(store->stampTally("sums", "T"));
+    tx.abandon();
+  }
+  EXPECT_FALSE(store->tallyIsCurrent("sums", "T"));
+
+  // A table dropped and made again never matches the old stamp, even when empty both times.
+  store->dropTable("U");
+  store->createTable("U", kIdAndName);
+  {
+    TransactionGuard tx(*store);
+    EXPECT_TRUE(store->stampTally("sums", "U"));
+    EXPECT_TRUE(tx.commit());
+  }
+  EXPECT_TRUE(store->tallyIsCurrent("sums", "U"));
+  store->dropTable("U");
+  store->createTable("U", kIdAndName);
+  EXPECT_FALSE(store->tallyIsCurrent("sums", "U"));
+
+  // Tallies are written only inside a write transaction.
+  EXPECT_FALSE(store->addToTally("sums", "2008-01", 5, 1));
+  EXPECT_FALSE(store->stampTally("sums", "T"));
+  EXPECT_EQ(store->tallyAfter("sums", "2007-12"), std::vector<TallyTotal>{});
+}
 }  // namespace
 }  // namespace coinest
 

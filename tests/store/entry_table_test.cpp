@@ -304,8 +304,8 @@ TEST(EntryTable, ALightWalkReadsTheFieldsAsAWholeReadDoes) {
 
   std::vector<std::string> light;
   std::vector<int32_t> whole;
-  walkEntryAmountsFrom(
-      book, "2007-04-01",
+  walkEntryAmounts(
+      book.store, "2007-04-01", "",
       [&](const EntryAmount& e) {
         light.push_back(e.entryDate + " " + e.cardFlag + " " + std::to_string(e.assetId) + " " + std::to_string(e.amount));
         return e.cardFlag == "Y";
@@ -316,6 +316,17 @@ TEST(EntryTable, ALightWalkReadsTheFieldsAsAWholeReadDoes) {
       });
   EXPECT_EQ(light, (std::vector<std::string>{"2007-04-01 Y 2 200", "2007-04-15 Y 3 300", "2007-04-30 N 4 400"}));
   EXPECT_EQ(whole, (std::vector<int32_t>{10002, 10003}));
+
+  // A walk up to a month stops after that month's last entry.
+  light.clear();
+  walkEntryAmounts(
+      book.store, "", "2007-03",
+      [&](const EntryAmount& e) {
+        light.push_back(e.entryDate);
+        return false;
+      },
+      nullptr);
+  EXPECT_EQ(light, (std::vector<std::string>{"2007-03-31"}));
 }
 
 TEST(EntryTable, InstalmentRowsAreDeletedByTheirEntryOrTheirCardOnly) {
