@@ -2,30 +2,16 @@
 
 #include <QPainter>
 
-#include <array>
-#include <utility>
-
 #include "qt/qt_style.h"
+#include "shell/tab_row.h"
 
 namespace coinest::qt {
 namespace {
-
-constexpr std::array<std::pair<int, int>, 6> kTabPages = {{
-    {20015, PageBooks}, {20011, PageQuery}, {20017, PageSettlement},
-    {20016, PageReservations}, {20018, PageCategories}, {20012, PageAssets},
-}};
 
 // A header strip: the buttons of a page's row at y 17 drawn as the list's column heads.
 bool isHeader(const ControlSpec& control) { return control.page >= 0 && control.rect.y == 17 && control.rect.height == 16; }
 
 }  // namespace
-
-std::optional<int> pageOfTab(int controlId) {
-  for (const auto& [id, page] : kTabPages) {
-    if (id == controlId) return page;
-  }
-  return std::nullopt;
-}
 
 ButtonWidget::ButtonWidget(const ControlSpec& control, int scale, QWidget* parent)
     : QAbstractButton(parent), control_(control), scale_(scale) {

@@ -10,9 +10,6 @@
 
 namespace coinest::qt {
 
-// The page a tab button shows; nothing for any other control.
-std::optional<int> pageOfTab(int controlId);
-
 class ButtonWidget : public QAbstractButton {
   Q_OBJECT
  public:

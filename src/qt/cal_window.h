@@ -1,8 +1,8 @@
 #pragma once
 
-// The books page's month calendar (control 20132): six rows of seven days, Sunday first. Days
-// with entries are bold, the current day underlined, the list's range on light blue, Sundays
-// and holidays red. A click tells the shell the day and row of the cell.
+// The books page's month calendar (control kMonthCalendar): six rows of seven days, Sunday
+// first. Days with entries are bold, the current day underlined, the list's range on light blue,
+// Sundays and holidays red. A click tells the shell the day and row of the cell.
 
 #include <QWidget>
 

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "qt/qt_style.h"
+#include "shell/command_ids.h"
 
 namespace coinest::qt {
 namespace {
@@ -17,7 +18,7 @@ Qt::Alignment qtAlignment(Alignment alignment) {
 }
 
 // The year and month fields and the settlement month are the page's headings.
-bool emphasised(int id) { return id == 20100 || id == 20101 || id == 21066; }
+bool emphasised(int id) { return id == kBooksYearField || id == kBooksMonthField || id == kSettlementMonthField; }
 
 constexpr int kSmallestFontPixels = 9;
 

@@ -140,7 +140,7 @@ int main(int argc, char** argv) {
   }
 
   coinest::qt::MainWindow& window = *session.window();
-  for (int command : arguments.commands) window.callShell([command](coinest::Shell& shell) { shell.command(command); });
+  for (int command : arguments.commands) window.sendCommand(command);
   if (screenshot) {
     const QImage picture = statistics ? session.statisticsPicture(*statistics) : session.picture();
     const bool saved = picture.save(QString::fromStdString(*screenshot), "PNG");

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <iostream>
 
 #include "qt/button_widget.h"
 #include "qt/cal_window.h"
@@ -18,26 +19,21 @@
 #include "qt/page_list.h"
 #include "qt/qt_shell_ui.h"
 #include "qt/qt_style.h"
-#include "shell/shell_context.h"
 #include "qt/statistics_window.h"
+#include "shell/menu_bar.h"
+#include "shell/shell_context.h"
+#include "shell/tab_row.h"
 
 namespace coinest::qt {
 namespace {
 
-constexpr int kCloseCommand = 1;
-constexpr int kAboutCommand = 40003;
 constexpr int kTickMilliseconds = 1000;
 
-struct MenuItem {
-  int command;  // 0: a separator
-  const char* text;
-};
-
-constexpr MenuItem kFileMenu[] = {
-    {40028, "가계부 자료백업"}, {40029, "가계부 자료복원"}, {0, nullptr}, {40203, "가계부 장부 초기화"},
-    {0, nullptr},             {40032, "환경설정"},        {0, nullptr}, {40012, "종료"},
-};
-constexpr MenuItem kHelpMenu[] = {{kAboutCommand, "Brivanta 가계부 정보"}};
+// The numbers the window sends come from the shell's tables, so one the shell does not know is a
+// table's fault: it is told on the error stream and the window carries on.
+void reportUnknown(CommandOutcome outcome, int number) {
+  if (outcome == CommandOutcome::Unknown) std::cerr << "coinest: no command " << number << '\n';
+}
 
 // The window's icon where the desktop's theme has none: the book's first letter on its blue.
 QIcon drawnWindowIcon() {
@@ -89,7 +85,7 @@ MainWindow::MainWindow(Shell& shell, QtShellUi& ui, int scale) : shell_(shell), 
   buildMenus();
   buildControls();
   commandBar_ = new CommandBar(scale, area_);
-  commandBar_->onCommand = [this](int command) { callShell([command](Shell& s) { s.command(command); }); };
+  commandBar_->onCommand = [this](int command) { sendCommand(command); };
   ui_.attach(area_, [this] { return keyMenuPoint(); });
 
   ticker_ = new QTimer(this);
@@ -104,34 +100,30 @@ MainWindow::~MainWindow() { ui_.attach(nullptr, {}); }
 
 void MainWindow::startTimer() { ticker_->start(); }
 
+void MainWindow::sendCommand(int command) {
+  callShell([command](Shell& s) { reportUnknown(s.command(command), command); });
+}
+
 void MainWindow::buildMenus() {
-  const auto addMenu = [this](const QString& title, std::span<const MenuItem> items) {
-    QMenu* menu = menuBar()->addMenu(title);
-    for (const MenuItem& item : items) {
-      if (item.command == 0) {
+  menuBar()->setFont(viewFont(kViewFontPixels, false, scale_));
+  for (const MenuBarMenu& shape : coinest::menuBar()) {
+    QMenu* menu = menuBar()->addMenu(qtText(shape.title));
+    for (const MenuBarItem& item : shape.items) {
+      if (item.separator()) {
         menu->addSeparator();
         continue;
       }
-      QAction* action = menu->addAction(QString::fromUtf8(item.text));
       const int command = item.command;
-      connect(action, &QAction::triggered, this, [this, command] {
-        callShell([command](Shell& s) { s.command(command); });
-      });
+      connect(menu->addAction(qtText(item.text)), &QAction::triggered, this, [this, command] { sendCommand(command); });
     }
-  };
-  menuBar()->setFont(viewFont(kViewFontPixels, false, scale_));
-  addMenu(QStringLiteral("파일"), kFileMenu);
-  addMenu(QStringLiteral("도움말"), kHelpMenu);
+  }
   buildStatisticsMenu();
-  const auto accelerator = [this](const char* keys, int command) {
-    auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(keys)), this);
+  for (const Accelerator& accelerator : accelerators()) {
+    auto* shortcut = new QShortcut(QKeySequence(qtText(accelerator.keys)), this);
     shortcut->setContext(Qt::WindowShortcut);
-    connect(shortcut, &QShortcut::activated, this, [this, command] {
-      callShell([command](Shell& s) { s.command(command); });
-    });
-  };
-  accelerator("Ctrl+A", kAboutCommand);
-  accelerator("Ctrl+Q", kCloseCommand);
+    const int command = accelerator.command;
+    connect(shortcut, &QShortcut::activated, this, [this, command] { sendCommand(command); });
+  }
 }
 
 // Added beside the book's own menus: the charts and the export, which the window layer opens
@@ -212,7 +204,7 @@ void MainWindow::wireControl(const ControlSpec& control, QWidget* widget) {
     };
   } else if (auto* button = qobject_cast<ButtonWidget*>(widget)) {
     if (id != kFillerButton) {
-      connect(button, &QAbstractButton::clicked, this, [this, id] { callShell([id](Shell& s) { s.command(id); }); });
+      connect(button, &QAbstractButton::clicked, this, [this, id] { sendCommand(id); });
     }
   } else if (auto* field = qobject_cast<FieldWidget*>(widget)) {
     field->onFocused = fieldFocusHandler(id);
@@ -226,7 +218,7 @@ void MainWindow::wireControl(const ControlSpec& control, QWidget* widget) {
 std::function<void()> MainWindow::fieldFocusHandler(int id) {
   // The focus this window moves itself is no user's tap.
   return [this, id] {
-    if (!applyingFocus_) callShell([id](Shell& s) { s.fieldFocused(id); });
+    if (!applyingFocus_) callShell([id](Shell& s) { reportUnknown(s.fieldFocused(id), id); });
   };
 }
 

@@ -72,6 +72,10 @@ class MainWindow : public QMainWindow {
   // The export's choices, then its file chooser; returns when the dialog is closed.
   void openExport();
 
+  // Sends a command number to the shell through callShell; a number the shell does not know is
+  // reported on the error stream and changes nothing.
+  void sendCommand(int command);
+
   // Runs `call` on the shell, then sync(). Calls from inside another (a dialog's own event
   // loop) are made too; the timer's tick is not.
   template <typename Call>

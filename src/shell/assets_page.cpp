@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ledger/asset_view.h"
+#include "shell/command_ids.h"
 #include "shell/detail_panel.h"
 #include "shell/list_rows.h"
 #include "shell/shell_context.h"
@@ -14,8 +15,6 @@ namespace coinest {
 
 namespace {
 
-constexpr int kCompanyCaption = 20025;
-constexpr int kNameCaption = 20026;
 int& rememberedRow(ShellContext& context) { return context.state.selectedRow[static_cast<int>(ListPage::Assets)]; }
 
 int kindCount() { return static_cast<int>(assetKinds().size()); }
@@ -48,8 +47,8 @@ void selectRememberedAsset(ShellContext& context) {
 // name and holder on the right.
 void showKindCaptions(ShellContext& context) {
   const AssetKindInfo& kind = selectedKind(context);
-  context.screen.setText(kCompanyCaption, kind.companyLabel);
-  context.screen.setText(kNameCaption, std::string(kind.nameLabel) + " / " + std::string(kind.holderLabel));
+  context.screen.setText(kAssetCompanyHeader, kind.companyLabel);
+  context.screen.setText(kAssetNameHeader, std::string(kind.nameLabel) + " / " + std::string(kind.holderLabel));
 }
 
 // The captions and the assets of the selected kind in table order, the remembered row selected.

@@ -16,7 +16,7 @@ struct AssetsPageState {
   int32_t selectedAssetId = 0;
 };
 
-// The question 10403 asks before it deletes.
+// The question kDeleteAsset asks before it deletes.
 inline constexpr char kDeleteAssetQuestion[] = "자산 자료를 삭제 하시겠습니까?";
 
 // Fills the asset-kind list and the asset list of the selected kind.
@@ -28,10 +28,10 @@ void assetKindSelectionChanged(ShellContext& context, int row);
 void assetKindTapped(ShellContext& context, int row);
 // The previous (-1) or next (+1) asset kind, wrapping at the ends, with its assets.
 void stepAssetKind(ShellContext& context, int step);
-// 10406 and 10407.
+// kShowAssetDetail and kHideAssetDetail.
 void showAssetDetail(ShellContext& context);
 void hideAssetDetail(ShellContext& context);
-// 10403: asks first; a delete the book refuses is reported with the caption "오류".
+// kDeleteAsset: asks first; a delete the book refuses is reported with the caption "오류".
 void deleteSelectedAsset(ShellContext& context);
 
 }  // namespace coinest

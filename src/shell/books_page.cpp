@@ -6,6 +6,7 @@
 #include "calendar/date_text.h"
 #include "calendar/lunar_calendar.h"
 #include "ledger/entry_rules.h"
+#include "shell/command_ids.h"
 #include "shell/detail_panel.h"
 #include "shell/list_rows.h"
 #include "shell/shell_context.h"
@@ -15,23 +16,8 @@ namespace coinest {
 
 namespace {
 
-constexpr int kRangeStartField = 20047;
-constexpr int kRangeEndField = 20048;
-constexpr int kIncomeTotal = 21047;
-constexpr int kExpenseTotal = 21048;
-constexpr int kCashTotal = 21049;
-constexpr int kYearField = 20100;
-constexpr int kMonthField = 20101;
-constexpr int kLunarField = 20110;
-constexpr int kHolidayField = 21114;
-constexpr std::array<int, 3> kModeButtons{21032, 21033, 21034};  // day, week, month
+constexpr std::array<int, 3> kModeButtons{kDayViewButton, kWeekViewButton, kMonthViewButton};
 constexpr std::array<std::string_view, 3> kModeTitles{"일별 장부", "주별 장부", "월별 장부"};
-constexpr int kTitleHeader = 20043;
-constexpr int kRangeHeader = 20044;
-
-// The seven date captions differ only in colour: Sunday or holiday, Monday to Friday, Saturday.
-constexpr int kSundayCaption = 20124;
-constexpr int kSaturdayCaption = 20130;
 
 constexpr std::array<std::string_view, 7> kWeekdayNames{"일", "월", "화", "수", "목", "금", "토"};
 constexpr std::string_view kDeleteQuestion = "장부 자료를 삭제 하시겠습니까?";
@@ -92,20 +78,20 @@ void redrawBooksPage(ShellContext& context) {
                                         [&book](std::string_view date) { return holidayNameOf(book, date).has_value(); });
     screen.setRows(kBooksList, entryListCells(view.rows));
     screen.selectRow(kBooksList, view.selectedRow ? static_cast<int>(*view.selectedRow) : -1);
-    screen.setText(kIncomeTotal, view.income);
-    screen.setText(kExpenseTotal, view.expense);
-    screen.setText(kCashTotal, view.cash);
+    screen.setText(kBooksIncomeTotal, view.income);
+    screen.setText(kBooksExpenseTotal, view.expense);
+    screen.setText(kBooksCashTotal, view.cash);
     screen.calendar = view.calendar;
-    screen.setText(kYearField, std::to_string(view.calendar.year) + "년");
-    screen.setText(kMonthField, std::to_string(view.calendar.month) + "월");
+    screen.setText(kBooksYearField, std::to_string(view.calendar.year) + "년");
+    screen.setText(kBooksMonthField, std::to_string(view.calendar.month) + "월");
     showDateCaptions(context);
     (void)snapshot.finish();
   }
   screen.setText(kRangeStartField, page.period.start);
   screen.setText(kRangeEndField, page.period.end);
   for (int i = 0; i < static_cast<int>(kModeButtons.size()); ++i) screen.setPressed(kModeButtons[i], i == modeIndex(mode));
-  screen.setText(kTitleHeader, kModeTitles[static_cast<std::size_t>(modeIndex(mode))]);
-  screen.setText(kRangeHeader, page.period.start == page.period.end
+  screen.setText(kBooksTitleHeader, kModeTitles[static_cast<std::size_t>(modeIndex(mode))]);
+  screen.setText(kBooksRangeHeader, page.period.start == page.period.end
                                    ? page.period.start
                                    : page.period.start + " ~ " + page.period.end.substr(5));
   rememberSelection(context);

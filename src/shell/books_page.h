@@ -8,6 +8,7 @@
 
 #include "ledger/book_period.h"
 #include "ledger/book_view.h"
+#include "shell/command_ids.h"
 
 namespace coinest {
 
@@ -17,29 +18,29 @@ struct BooksPageState {
   BookPeriod period;  // `bookDate` of the shell state and the list's range
   int32_t selectedEntryId = 0;
   BookReadCache readCache;
-  int dateCaption = 20125;  // the one of the seven date captions that shows (Sunday first)
+  int dateCaption = kMondayCaption;  // the one of the seven date captions that shows (Sunday first)
 };
 
 // Rebuilds the list for the range, writes the range into the hidden date fields, draws the
 // calendar and the date captions of the range start's month, and focuses the list.
 void redrawBooksPage(ShellContext& context);
-// 10112, 10113, 10114: the mode's range around `bookDate`, then the page drawn again.
+// kDayView, kWeekView, kMonthView: the mode's range around `bookDate`, then the page drawn again.
 void setBookViewMode(ShellContext& context, char mode);
-// 10110 and 10111 (step -1 and +1).
+// kPreviousBookPeriod and kNextBookPeriod (step -1 and +1).
 void moveBookPeriod(ShellContext& context, int step);
-// 10115.
+// kBookToday.
 void showBookToday(ShellContext& context);
-// 21112 and 21113 (step -1 and +1): the 7th of the month before or after.
+// kPreviousMonthButton and kNextMonthButton (step -1 and +1): the 7th of the month before or after.
 void moveBookMonth(ShellContext& context, int step);
 // A tap on the calendar's cell of `day` in `row`.
 void pickCalendarDay(ShellContext& context, int day, int row);
 // The list as it was, its remembered row selected and the remembered date caption shown.
 void restoreBooksList(ShellContext& context);
 void booksSelectionChanged(ShellContext& context, int row);
-// 10118 and 10119.
+// kShowEntryDetail and kHideEntryDetail.
 void showEntryDetail(ShellContext& context);
 void hideEntryDetail(ShellContext& context);
-// 10103: asks first.
+// kDeleteEntry: asks first.
 void deleteSelectedEntry(ShellContext& context);
 // The next rebuild reads the entries again.
 void forgetBookRead(ShellContext& context);

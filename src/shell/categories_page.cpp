@@ -15,10 +15,6 @@ namespace coinest {
 
 namespace {
 
-constexpr int kIncomeButton = 21041;
-constexpr int kExpenseButton = 21042;
-constexpr int kNameHeader = 20142;
-constexpr int kInUseHeader = 20143;
 
 // A remembered row inside a list of `count` rows: -1 stays none, a row past the end (the list
 // shrank) becomes the last row, an empty list has none.
@@ -54,10 +50,10 @@ void showLists(ShellContext& context) {
   screen.selectRow(kMajorCategoryList, page.majorRow);
   screen.setRows(kMinorCategoryList, std::move(minorRows));
   screen.selectRow(kMinorCategoryList, page.minorRow);
-  screen.setPressed(kIncomeButton, page.income);
-  screen.setPressed(kExpenseButton, !page.income);
-  screen.setText(kNameHeader, kMinorNameHeading);
-  screen.setText(kInUseHeader, kMinorInUseHeading);
+  screen.setPressed(kIncomeKindButton, page.income);
+  screen.setPressed(kExpenseKindButton, !page.income);
+  screen.setText(kMinorNameHeader, kMinorNameHeading);
+  screen.setText(kMinorInUseHeader, kMinorInUseHeading);
 }
 
 // Loads both lists; `majorId`, when given, is the major to select (one just moved).

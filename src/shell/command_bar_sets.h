@@ -7,11 +7,11 @@
 #include <span>
 #include <string_view>
 
+#include "shell/command_ids.h"
+
 namespace coinest {
 
 inline constexpr int kCommandBarSetCount = 10;
-// The settlement set's check button: the minor-rows switch.
-inline constexpr int kMinorRowsButton = 10311;
 
 // What a button's image shows; the numbers are the image indexes of the bar's image list.
 enum class CommandGlyph {

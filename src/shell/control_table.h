@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/command_ids.h"
 #include "shell/shell_state.h"
 
 namespace coinest {
@@ -22,19 +23,7 @@ inline constexpr int kScreenHeight = 320;
 inline constexpr int kEveryPage = -2;         // the tab row and its filler
 inline constexpr int kDetailPanelPages = -3;  // the panel the books, assets and query pages share
 
-// Lists answer through notifications, not command numbers, so they carry ids of our own, above
-// every command number of the window: 30000 + page for the page lists, 30100 + page for the rest.
-inline constexpr int kQueryList = 30000;
-inline constexpr int kAssetList = 30001;
-inline constexpr int kBooksList = 30004;
-inline constexpr int kReservationList = 30005;
-inline constexpr int kSettlementList = 30006;
-inline constexpr int kMinorCategoryList = 30007;
-inline constexpr int kAssetKindList = 30101;
-inline constexpr int kSettlementDetailList = 30106;
-inline constexpr int kMajorCategoryList = 30107;
-
-inline constexpr int kFillerButton = 20019;
+// The ids of the controls, the page lists' among them, are in command_ids.h.
 
 struct ControlRect {
   int x, y, width, height;

@@ -1,12 +1,13 @@
 #include "shell/detail_panel.h"
 
 #include "ledger/book_view.h"
+#include "shell/command_ids.h"
 
 namespace coinest {
 
 namespace {
 
-constexpr std::array<int, 5> kDetailControls{21079, 21080, 21081, 21111, 21082};
+constexpr std::array<int, 5> kDetailControls{kDetailLine1, kDetailLine2, kDetailLine3, kDetailLine4, kDetailNote};
 
 }  // namespace
 

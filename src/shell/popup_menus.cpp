@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "shell/command_ids.h"
 #include "shell/control_table.h"
 
 namespace coinest {
@@ -17,37 +18,74 @@ struct PopupEntry {
 constexpr PopupEntry kSeparator{0, 0, {}};
 
 constexpr PopupEntry kMenuBooksList[] = {
-    {40128, 10118, "자세히 보기"}, kSeparator,
-    {40133, 10101, "장부 등록하기"}, {40134, 10102, "장부 수정하기"}, {40135, 10103, "장부 삭제하기"}, kSeparator,
-    {40129, 10112, "일별 보기"}, {40130, 10113, "주별보기"}, {40131, 10114, "월별 보기"}, kSeparator,
-    {40132, 0, "취소하기"}};
+    {popup::BooksListDetail, kShowEntryDetail, "자세히 보기"},
+    kSeparator,
+    {popup::BooksListAdd, kAddEntry, "장부 등록하기"},
+    {popup::BooksListEdit, kEditEntry, "장부 수정하기"},
+    {popup::BooksListDelete, kDeleteEntry, "장부 삭제하기"},
+    kSeparator,
+    {popup::BooksListDayView, kDayView, "일별 보기"},
+    {popup::BooksListWeekView, kWeekView, "주별보기"},
+    {popup::BooksListMonthView, kMonthView, "월별 보기"},
+    kSeparator,
+    {popup::BooksListCancel, 0, "취소하기"}};
 constexpr PopupEntry kMenuBooksDetail[] = {
-    {40140, 10119, "돌아가기"}, {40141, 10102, "장부 수정하기"}, {40142, 10103, "장부 삭제하기"}, kSeparator,
-    {40143, 0, "취소하기"}};
+    {popup::BooksDetailBack, kHideEntryDetail, "돌아가기"},
+    {popup::BooksDetailEdit, kEditEntry, "장부 수정하기"},
+    {popup::BooksDetailDelete, kDeleteEntry, "장부 삭제하기"},
+    kSeparator,
+    {popup::BooksDetailCancel, 0, "취소하기"}};
 constexpr PopupEntry kMenuSettlementList[] = {
-    {40147, 10307, "자세히 보기"}, kSeparator,
-    {40148, 10301, "이전 결산 년월로"}, {40149, 10303, "현재 결산 년월로"}, {40150, 10302, "다음 결산 년월로"},
-    {40151, 10304, "결산 년월 변경하기"}, kSeparator,
-    {40152, 0, "취소하기"}};
-constexpr PopupEntry kMenuSettlementDetail[] = {{40156, 10308, "돌아가기"}, kSeparator, {40157, 0, "취소하기"}};
+    {popup::SettlementListDetail, kShowSettlementDetail, "자세히 보기"},
+    kSeparator,
+    {popup::SettlementListPrevious, kPreviousSettlementMonth, "이전 결산 년월로"},
+    {popup::SettlementListCurrent, kCurrentSettlementMonth, "현재 결산 년월로"},
+    {popup::SettlementListNext, kNextSettlementMonth, "다음 결산 년월로"},
+    {popup::SettlementListChooseMonth, kChooseSettlementMonth, "결산 년월 변경하기"},
+    kSeparator,
+    {popup::SettlementListCancel, 0, "취소하기"}};
+constexpr PopupEntry kMenuSettlementDetail[] = {
+    {popup::SettlementDetailBack, kHideSettlementDetail, "돌아가기"},
+    kSeparator,
+    {popup::SettlementDetailCancel, 0, "취소하기"}};
 constexpr PopupEntry kMenuAssetList[] = {
-    {40161, 10406, "자세히 보기"}, kSeparator,
-    {40162, 10401, "자산 등록하기"}, {40163, 10402, "자산 수정하기"}, {40164, 10403, "자산 삭제하기"}, kSeparator,
-    {40165, 0, "취소하기"}};
+    {popup::AssetListDetail, kShowAssetDetail, "자세히 보기"},
+    kSeparator,
+    {popup::AssetListAdd, kAddAsset, "자산 등록하기"},
+    {popup::AssetListEdit, kEditAsset, "자산 수정하기"},
+    {popup::AssetListDelete, kDeleteAsset, "자산 삭제하기"},
+    kSeparator,
+    {popup::AssetListCancel, 0, "취소하기"}};
 constexpr PopupEntry kMenuAssetDetail[] = {
-    {40169, 10407, "돌아가기"}, {40170, 10402, "자산 수정하기"}, {40171, 10403, "자산 삭제하기"}, kSeparator,
-    {40172, 0, "취소하기"}};
+    {popup::AssetDetailBack, kHideAssetDetail, "돌아가기"},
+    {popup::AssetDetailEdit, kEditAsset, "자산 수정하기"},
+    {popup::AssetDetailDelete, kDeleteAsset, "자산 삭제하기"},
+    kSeparator,
+    {popup::AssetDetailCancel, 0, "취소하기"}};
 constexpr PopupEntry kMenuReservationList[] = {
-    {40176, 10201, "예약 등록하기"}, {40177, 10202, "예약 수정하기"}, {40178, 10203, "예약 삭제하기"}, kSeparator,
-    {40179, 0, "취소하기"}};
+    {popup::ReservationListAdd, kAddReservation, "예약 등록하기"},
+    {popup::ReservationListEdit, kEditReservation, "예약 수정하기"},
+    {popup::ReservationListDelete, kDeleteReservation, "예약 삭제하기"},
+    kSeparator,
+    {popup::ReservationListCancel, 0, "취소하기"}};
 constexpr PopupEntry kMenuMinorCategoryList[] = {
-    {40183, 10509, "소항목 등록하기"}, {40184, 10510, "소항목 수정하기"}, {40185, 10511, "소항목 삭제하기"},
-    {40187, 10505, "항목순서 위로 이동하기"}, {40188, 10506, "항목순서 아래로 이동하기"}, kSeparator,
-    {40186, 0, "취소하기"}};
+    {popup::MinorCategoryAdd, kAddMinorCategory, "소항목 등록하기"},
+    {popup::MinorCategoryEdit, kEditMinorCategory, "소항목 수정하기"},
+    {popup::MinorCategoryDelete, kDeleteMinorCategory, "소항목 삭제하기"},
+    {popup::MinorCategoryUp, kMoveMinorCategoryUp, "항목순서 위로 이동하기"},
+    {popup::MinorCategoryDown, kMoveMinorCategoryDown, "항목순서 아래로 이동하기"},
+    kSeparator,
+    {popup::MinorCategoryCancel, 0, "취소하기"}};
 constexpr PopupEntry kMenuQueryList[] = {
-    {40192, 10605, "자세히 보기"}, kSeparator, {40193, 10601, "조회 조건 변경하기"}, kSeparator,
-    {40194, 0, "취소하기"}};
-constexpr PopupEntry kMenuQueryDetail[] = {{40198, 10606, "돌아가기"}, kSeparator, {40199, 0, "취소하기"}};
+    {popup::QueryListDetail, kShowQueryDetail, "자세히 보기"},
+    kSeparator,
+    {popup::QueryListCondition, kChangeQueryCondition, "조회 조건 변경하기"},
+    kSeparator,
+    {popup::QueryListCancel, 0, "취소하기"}};
+constexpr PopupEntry kMenuQueryDetail[] = {
+    {popup::QueryDetailBack, kHideQueryDetail, "돌아가기"},
+    kSeparator,
+    {popup::QueryDetailCancel, 0, "취소하기"}};
 
 struct MenuOfList {
   int menu;
@@ -55,9 +93,11 @@ struct MenuOfList {
 };
 
 constexpr MenuOfList kAllMenus[] = {
-    {423, kMenuBooksList}, {424, kMenuBooksDetail}, {425, kMenuSettlementList}, {426, kMenuSettlementDetail},
-    {427, kMenuAssetList}, {428, kMenuAssetDetail}, {429, kMenuReservationList}, {430, kMenuMinorCategoryList},
-    {431, kMenuQueryList}, {432, kMenuQueryDetail}};
+    {popup::BooksListMenu, kMenuBooksList},           {popup::BooksDetailMenu, kMenuBooksDetail},
+    {popup::SettlementListMenu, kMenuSettlementList}, {popup::SettlementDetailMenu, kMenuSettlementDetail},
+    {popup::AssetListMenu, kMenuAssetList},           {popup::AssetDetailMenu, kMenuAssetDetail},
+    {popup::ReservationListMenu, kMenuReservationList}, {popup::MinorCategoryMenu, kMenuMinorCategoryList},
+    {popup::QueryListMenu, kMenuQueryList},           {popup::QueryDetailMenu, kMenuQueryDetail}};
 
 MenuOfList menuOfList(int listId, const ShellState& state) {
   auto byPanel = [](PanelMode panel, MenuOfList list, MenuOfList detail) {
@@ -76,9 +116,9 @@ MenuOfList menuOfList(int listId, const ShellState& state) {
 
 int checkedViewItem(char bookViewMode) {
   switch (bookViewMode) {
-    case 'W': return 40130;
-    case 'M': return 40131;
-    default: return 40129;
+    case 'W': return popup::BooksListWeekView;
+    case 'M': return popup::BooksListMonthView;
+    default: return popup::BooksListDayView;
   }
 }
 
@@ -87,20 +127,29 @@ int checkedViewItem(char bookViewMode) {
 PopupMenu popupMenuOf(int listId, const ShellState& state) {
   const MenuOfList found = menuOfList(listId, state);
   PopupMenu menu{found.menu, {}};
-  const int checked = found.menu == 423 ? checkedViewItem(state.bookViewMode) : 0;
+  const int checked = found.menu == popup::BooksListMenu ? checkedViewItem(state.bookViewMode) : 0;
   for (const PopupEntry& entry : found.entries) {
     menu.items.push_back({entry.item, entry.text, entry.item != 0 && entry.item == checked});
   }
   return menu;
 }
 
-int commandOfPopupItem(int item) {
+std::optional<int> commandOfPopupItem(int item) {
   for (const MenuOfList& menu : kAllMenus) {
     for (const PopupEntry& entry : menu.entries) {
       if (entry.item != 0 && entry.item == item) return entry.command;
     }
   }
-  return 0;
+  return std::nullopt;
+}
+
+std::vector<PopupMenu> allPopupMenus() {
+  std::vector<PopupMenu> menus;
+  for (const MenuOfList& found : kAllMenus) {
+    PopupMenu& menu = menus.emplace_back(PopupMenu{found.menu, {}});
+    for (const PopupEntry& entry : found.entries) menu.items.push_back({entry.item, entry.text, false});
+  }
+  return menus;
 }
 
 }  // namespace coinest

@@ -3,6 +3,9 @@
 // The popup menus of the page lists (tap-and-hold, a right click or Enter) and the command-bar
 // command each item stands for.
 
+#include <optional>
+#include <vector>
+
 #include "shell/shell_state.h"
 #include "shell/shell_ui.h"
 
@@ -12,8 +15,11 @@ namespace coinest {
 // list's view item of `bookViewMode`; a menu without items for a list that has none.
 PopupMenu popupMenuOf(int listId, const ShellState& state);
 
-// The command-bar command a popup item forwards to; 0 for the "취소하기" items and any number
-// that is no popup item.
-int commandOfPopupItem(int item);
+// The command-bar command a popup item forwards to: 0 for the "취소하기" items, nothing for a
+// number that is no popup item.
+std::optional<int> commandOfPopupItem(int item);
+
+// Every popup menu of the window, in resource order, without check marks.
+std::vector<PopupMenu> allPopupMenus();
 
 }  // namespace coinest

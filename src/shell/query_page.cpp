@@ -10,6 +10,7 @@
 #include "dialogs/query_books.h"
 #include "dialogs/query_card.h"
 #include "ledger/card_statement.h"
+#include "shell/command_ids.h"
 #include "shell/detail_panel.h"
 #include "shell/list_rows.h"
 #include "shell/shell_context.h"
@@ -18,32 +19,7 @@ namespace coinest {
 
 namespace {
 
-constexpr int kKindButtons[] = {21097, 21098, 21115};  // books, card, account
-
-// The books query's field group.
-constexpr int kBooksFrom = 21068;
-constexpr int kBooksTo = 21069;
-constexpr int kBooksCode = 21071;
-constexpr int kBooksAsset = 21088;
-constexpr int kBooksMajor = 21073;
-constexpr int kBooksMinor = 21116;
-constexpr int kBooksIncome = 21076;
-constexpr int kBooksExpense = 21077;
-// The card query's.
-constexpr int kCardMonth = 21100;
-constexpr int kCardName = 21102;
-constexpr int kCardPayDay = 21104;
-constexpr int kCardPeriod = 21106;
-constexpr int kCardBilled = 21108;
-constexpr int kCardToCome = 21110;
-// The account query's.
-constexpr int kAccountFrom = 21118;
-constexpr int kAccountTo = 21119;
-constexpr int kAccountCompany = 21121;
-constexpr int kAccountName = 21123;
-constexpr int kAccountNumber = 21125;
-constexpr int kAccountHolder = 21127;
-constexpr int kAccountBalance = 21129;
+constexpr int kKindButtons[] = {kQueryBooksKindButton, kQueryCardKindButton, kQueryAccountKindButton};
 
 struct FieldText {
   int id;
@@ -59,26 +35,26 @@ int& rememberedRow(ShellContext& context) { return context.state.selectedRow[sta
 std::vector<EntryListRow> fillBooksQuery(ShellContext& context) {
   QueryPageState& model = context.query.model;
   BooksQueryView view = buildBooksQuery(context.book, model.criteria.books, model.booksRows);
-  setTexts(context.screen, {{kBooksFrom, view.fromText},
-                            {kBooksTo, view.toText},
-                            {kBooksCode, view.codeName},
-                            {kBooksAsset, view.assetText},
-                            {kBooksMajor, view.majorText},
-                            {kBooksMinor, view.minorText},
-                            {kBooksIncome, view.incomeText},
-                            {kBooksExpense, view.expenseText}});
+  setTexts(context.screen, {{kQueryBooksFrom, view.fromText},
+                            {kQueryBooksTo, view.toText},
+                            {kQueryBooksCode, view.codeName},
+                            {kQueryBooksAsset, view.assetText},
+                            {kQueryBooksMajor, view.majorText},
+                            {kQueryBooksMinor, view.minorText},
+                            {kQueryBooksIncome, view.incomeText},
+                            {kQueryBooksExpense, view.expenseText}});
   return std::move(view.rows);
 }
 
 std::vector<EntryListRow> fillCardQuery(ShellContext& context) {
   const CardCriteria& card = context.query.model.criteria.card;
   const CardStatement statement = buildCardQuery(context.book, context.query.model.criteria);
-  setTexts(context.screen, {{kCardMonth, statementMonthText(card.year, card.month)},
-                            {kCardName, card.cardText},
-                            {kCardPayDay, card.payDayText},
-                            {kCardPeriod, card.periodText},
-                            {kCardBilled, formatTotalAmount(statement.billed)},
-                            {kCardToCome, formatTotalAmount(statement.toCome)}});
+  setTexts(context.screen, {{kQueryCardMonth, statementMonthText(card.year, card.month)},
+                            {kQueryCardName, card.cardText},
+                            {kQueryCardPayDay, card.payDayText},
+                            {kQueryCardPeriod, card.periodText},
+                            {kQueryCardBilled, formatTotalAmount(statement.billed)},
+                            {kQueryCardToCome, formatTotalAmount(statement.toCome)}});
   std::vector<EntryListRow> rows;
   rows.reserve(statement.lines.size());
   for (const StatementLine& line : statement.lines) {
@@ -90,13 +66,13 @@ std::vector<EntryListRow> fillCardQuery(ShellContext& context) {
 std::vector<EntryListRow> fillAccountQuery(ShellContext& context) {
   QueryPageState& model = context.query.model;
   AccountQueryView view = buildAccountQuery(context.book, model.criteria.account, model.accountRows);
-  setTexts(context.screen, {{kAccountFrom, view.fromText},
-                            {kAccountTo, view.toText},
-                            {kAccountCompany, view.company},
-                            {kAccountName, view.assetName},
-                            {kAccountNumber, view.assetNumber},
-                            {kAccountHolder, view.holder},
-                            {kAccountBalance, view.balanceText}});
+  setTexts(context.screen, {{kQueryAccountFrom, view.fromText},
+                            {kQueryAccountTo, view.toText},
+                            {kQueryAccountCompany, view.company},
+                            {kQueryAccountName, view.assetName},
+                            {kQueryAccountNumber, view.assetNumber},
+                            {kQueryAccountHolder, view.holder},
+                            {kQueryAccountBalance, view.balanceText}});
   return std::move(view.rows);
 }
 

@@ -25,11 +25,11 @@ void rebuildQueryList(ShellContext& context);
 // entries than those read), the remembered entry selected, or else the remembered row (the last
 // row when the list got shorter).
 void restoreQueryList(ShellContext& context);
-// 21097, 21098, 21115: the field group and the list of the kind, its first row selected, the
-// focus on the list. Another number changes nothing.
+// kQueryBooksKindButton, kQueryCardKindButton, kQueryAccountKindButton: the field group and the
+// list of the kind, its first row selected, the focus on the list. Another number changes nothing.
 void setQueryKind(ShellContext& context, int kind);
 void querySelectionChanged(ShellContext& context, int row);
-// 10605 (needs a selected row) and 10606; the focus ends on the query list.
+// kShowQueryDetail (needs a selected row) and kHideQueryDetail; the focus ends on the query list.
 void showQueryDetail(ShellContext& context);
 void hideQueryDetail(ShellContext& context);
 

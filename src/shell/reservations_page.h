@@ -15,7 +15,7 @@ struct ReservationsPageState {
   int32_t idToSelect = 0;
 };
 
-// The question 10203 asks before it deletes.
+// The question kDeleteReservation asks before it deletes.
 inline constexpr char kDeleteReservationQuestion[] = "예약 자료를 삭제 하시겠습니까?";
 
 // Reads the reservations and fills the list; selects the row of `idToSelect`, else the
@@ -23,7 +23,7 @@ inline constexpr char kDeleteReservationQuestion[] = "예약 자료를 삭제 �
 void rebuildReservationList(ShellContext& context);
 void restoreReservationList(ShellContext& context);
 void reservationSelectionChanged(ShellContext& context, int row);
-// 10203: asks first; on Yes deletes the reservation and its links in one transaction (the
+// kDeleteReservation: asks first; on Yes deletes the reservation and its links in one transaction (the
 // entries it posted stay); a delete the book refuses is reported with the caption "오류".
 void deleteSelectedReservation(ShellContext& context);
 

@@ -31,7 +31,7 @@ struct ControlState {
 // The command bar's button sets, numbered 1 to 10 as they are made; 0 shows none.
 struct CommandBarState {
   int visibleSet = 0;
-  bool minorRowsPressed = false;  // the settlement set's check button 10311
+  bool minorRowsPressed = false;  // the settlement set's check button kMinorRowsButton
 };
 
 class Screen {

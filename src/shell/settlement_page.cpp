@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "ledger/settlement_month.h"
+#include "shell/command_ids.h"
 #include "shell/list_rows.h"
 #include "shell/shell_context.h"
 #include "store/yes_no_flag.h"
@@ -13,10 +14,11 @@ namespace coinest {
 
 namespace {
 
-constexpr int kMonthField = 21066;
 // The value fields of the ten totals, in the order settlementTotalTexts gives them: 전월이월,
 // 수입계, 지출계, 잔액, 현금수입, 계좌수입, 현금지출, 계좌지출, 카드지출, 기타지출.
-constexpr std::array<int, 10> kTotalFields = {21055, 21057, 21059, 21061, 21094, 21096, 21063, 21090, 21065, 21092};
+constexpr std::array<int, 10> kTotalFields = {
+    kCarriedOverTotal, kIncomeTotal,       kExpenseTotal,       kBalanceTotal,     kCashIncomeTotal,
+    kAccountIncomeTotal, kCashExpenseTotal, kAccountExpenseTotal, kCardExpenseTotal, kOtherExpenseTotal};
 
 }  // namespace
 
@@ -85,7 +87,7 @@ void fillList(ShellContext& context) {
   screen.setRows(kSettlementList, std::move(cells));
   context.settlement.rows = std::move(view.rows);
 
-  screen.setText(kMonthField, view.period.heading);
+  screen.setText(kSettlementMonthField, view.period.heading);
   const auto totals = settlementTotalTexts(view.totals);
   for (std::size_t i = 0; i < kTotalFields.size(); ++i) screen.setText(kTotalFields[i], totals[i].text);
 }

@@ -14,7 +14,7 @@ namespace coinest {
 struct ShellContext;
 
 struct SettlementPageState {
-  bool minorRows = false;   // the switch 10311
+  bool minorRows = false;   // the switch kMinorRowsButton
   SettlementCache cache;
   std::string periodKey;    // "%04d-%02d-01" of the month the list shows; empty: read again
   std::string selectedName; // column 1 of the selected row
@@ -32,14 +32,15 @@ void rebuildSettlementList(ShellContext& context);
 // The list as it was with its remembered row selected.
 void restoreSettlementList(ShellContext& context);
 void settlementSelectionChanged(ShellContext& context, int row);
-// 10301 (step -1), 10302 (step +1) and 10303 (step 0: the settlement month of today).
+// kPreviousSettlementMonth (step -1), kNextSettlementMonth (step +1) and kCurrentSettlementMonth
+// (step 0: the settlement month of today).
 void moveSettlementMonth(ShellContext& context, int step);
 // The year-month dialog chose a month.
 void showSettlementMonth(ShellContext& context, int year, int month);
-// 10307 and 10308.
+// kShowSettlementDetail and kHideSettlementDetail.
 void showSettlementDetail(ShellContext& context);
 void hideSettlementDetail(ShellContext& context);
-// 10311: the list keeps the selected row's category where it is still shown.
+// kMinorRowsButton: the list keeps the selected row's category where it is still shown.
 void toggleSettlementMinorRows(ShellContext& context);
 // The next rebuild reads the book again.
 void forgetSettlementRead(ShellContext& context);

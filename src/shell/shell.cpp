@@ -17,6 +17,7 @@
 #include "ledger/settlement_month.h"
 #include "platform/device_root.h"
 #include "platform/object_store.h"
+#include "shell/command_ids.h"
 #include "shell/holiday_refresh.h"
 #include "shell/ini_file.h"
 #include "shell/login_dialog.h"
@@ -24,6 +25,7 @@
 #include "shell/record_dialogs.h"
 #include "shell/settings_dialog.h"
 #include "shell/shell_context.h"
+#include "shell/tab_row.h"
 #include "shell/year_month_dialog.h"
 #include "store/book.h"
 #include "store/book_tables.h"
@@ -32,37 +34,6 @@
 namespace coinest {
 
 namespace {
-
-// The tab row, left to right: each tab's command and page.
-struct Tab {
-  int command;
-  int page;
-};
-constexpr std::array<Tab, 6> kTabs{{{20015, PageBooks},
-                                    {20011, PageQuery},
-                                    {20017, PageSettlement},
-                                    {20016, PageReservations},
-                                    {20018, PageCategories},
-                                    {20012, PageAssets}}};
-
-int tabIndexOfPage(int page) {
-  for (std::size_t i = 0; i < kTabs.size(); ++i) {
-    if (kTabs[i].page == page) return static_cast<int>(i);
-  }
-  return -1;
-}
-
-int pageOfTabCommand(int command) {
-  for (const Tab& tab : kTabs) {
-    if (tab.command == command) return tab.page;
-  }
-  return kNoPage;
-}
-
-int tabCommandOfPage(int page) {
-  const int index = tabIndexOfPage(page);
-  return index < 0 ? 0 : kTabs[static_cast<std::size_t>(index)].command;
-}
 
 DayNumber dayNumberOf(const LocalTime& t) {
   DateTime time;
@@ -76,18 +47,32 @@ DayNumber dayNumberOf(const LocalTime& t) {
   return toDayNumber(time);
 }
 
-bool inRange(int id, int first, int last) { return id >= first && id <= last; }
-
 // The query page's condition fields and buttons that open the condition dialog.
 bool opensQueryCondition(int id) {
-  static constexpr std::array kIds{21043, 21067, 21068, 21069, 21070, 21071, 21072, 21073, 21088, 21099, 21100,
-                                   21101, 21102, 21103, 21104, 21105, 21106, 21116, 21117, 21118, 21119, 21120,
-                                   21121, 21122, 21123, 21124, 21125, 21126, 21127};
+  static constexpr std::array kIds{
+      kQueryConditionPanel,
+      kQueryBooksDateCaption, kQueryBooksFrom, kQueryBooksTo, kQueryBooksCodeCaption, kQueryBooksCode,
+      kQueryBooksAsset, kQueryBooksCategoryCaption, kQueryBooksMajor, kQueryBooksMinor,
+      kQueryCardMonthCaption, kQueryCardMonth, kQueryCardNameCaption, kQueryCardName, kQueryCardPayDayCaption,
+      kQueryCardPayDay, kQueryCardPeriodCaption, kQueryCardPeriod,
+      kQueryAccountDateCaption, kQueryAccountFrom, kQueryAccountTo, kQueryAccountCompanyCaption,
+      kQueryAccountCompany, kQueryAccountNameCaption, kQueryAccountName, kQueryAccountNumberCaption,
+      kQueryAccountNumber, kQueryAccountHolderCaption, kQueryAccountHolder};
   for (int known : kIds) {
     if (known == id) return true;
   }
   return false;
 }
+
+bool inRange(int number, int first, int end) { return number >= first && number < end; }
+
+bool isMenuCommand(int command) {
+  return command == kCloseCommand || inRange(command, kMenuCommandsFirst, kMenuCommandsEnd) ||
+         command == kResetBookCommand;
+}
+bool isPopupItemNumber(int command) { return inRange(command, kPopupItemsFirst, kPopupItemsEnd); }
+bool isBarCommand(int command) { return inRange(command, kBarCommandsFirst, kBarCommandsEnd); }
+bool isControlId(int command) { return inRange(command, kControlIdsFirst, kControlIdsEnd); }
 
 void showFailure(ShellUi& ui, const Status& status) {
   if (!status) ui.showMessage(status.reason(), MessageCaption::Error);
@@ -101,9 +86,9 @@ class ShellDispatch {
   explicit ShellDispatch(Shell& shell) : shell_(shell), context_(*shell.context_) {}
 
   void pageCommand(int page);
-  void menuCommand(int command);
-  void barCommand(int command);
-  void fieldCommand(int id);
+  CommandOutcome menuCommand(int command);
+  CommandOutcome barCommand(int command);
+  CommandOutcome fieldCommand(int id);
   void yearMonthDialog();
   void bookReplaced();
   void step(int listId, int direction);
@@ -173,26 +158,26 @@ void ShellDispatch::bookReplaced() {
   pageCommand(PageBooks);
 }
 
-void ShellDispatch::menuCommand(int command) {
+CommandOutcome ShellDispatch::menuCommand(int command) {
   ShellState& state = context_.state;
   ShellUi& ui = context_.ui;
   Book& book = context_.book;
   switch (command) {
-    case 40028:
+    case kBackupCommand:
       (void)backupBook(book, ui);
       context_.focusPageList();
-      return;
-    case 40029:
+      return CommandOutcome::Handled;
+    case kRestoreCommand:
       if (restoreBook(book, ui, context_.root).reachedDialog) bookReplaced();
-      return;
-    case 40203: {
+      return CommandOutcome::Handled;
+    case kResetBookCommand: {
       const ResetResult reset = resetBook(book, ui);
       showFailure(ui, reset.status);
       if (reset.confirmed && reset.status) bookReplaced();
       context_.focusPageList();
-      return;
+      return CommandOutcome::Handled;
     }
-    case 40032: {
+    case kSettingsCommand: {
       SettingsDialog dialog(book.store, ui, openSettingsForm(state.settings, state.carryOver));
       ui.runSettingsDialog(dialog);
       if (const std::optional<SettingsSaveResult>& saved = dialog.saved()) {
@@ -205,15 +190,15 @@ void ShellDispatch::menuCommand(int command) {
       }
       ui.showSoftInputPanel(false);
       context_.focusPageList();
-      return;
+      return CommandOutcome::Handled;
     }
-    case 40003:
+    case kAboutCommand:
       ui.showAboutBox();
       context_.focusPageList();
-      return;
-    case 1:
-    case 40012: shell_.closeRequested_ = true; return;
-    default: return;
+      return CommandOutcome::Handled;
+    case kCloseCommand:
+    case kExitCommand: shell_.closeRequested_ = true; return CommandOutcome::Handled;
+    default: return CommandOutcome::Unknown;
   }
 }
 
@@ -240,7 +225,7 @@ void ShellDispatch::yearMonthDialog() {
   context_.focusPageList();
 }
 
-void ShellDispatch::barCommand(int command) {
+CommandOutcome ShellDispatch::barCommand(int command) {
   ShellContext& c = context_;
   auto moveAndNotify = [&](int listId, int direction) {
     const int row = c.moveSelection(listId, direction);
@@ -248,83 +233,90 @@ void ShellDispatch::barCommand(int command) {
     c.focus(listId);
   };
   switch (command) {
-    case 10103: deleteSelectedEntry(c); return;
-    case 10110: moveBookPeriod(c, -1); return;
-    case 10111: moveBookPeriod(c, +1); return;
-    case 10112: setBookViewMode(c, 'D'); return;
-    case 10113: setBookViewMode(c, 'W'); return;
-    case 10114: setBookViewMode(c, 'M'); return;
-    case 10115: showBookToday(c); return;
-    case 10118: showEntryDetail(c); return;
-    case 10119: hideEntryDetail(c); return;
-    case 10120: moveAndNotify(kBooksList, -1); return;
-    case 10121: moveAndNotify(kBooksList, +1); return;
-    case 10203: deleteSelectedReservation(c); return;
-    case 10301: moveSettlementMonth(c, -1); return;
-    case 10302: moveSettlementMonth(c, +1); return;
-    case 10303: moveSettlementMonth(c, 0); return;
-    case 10304: yearMonthDialog(); return;
-    case 10307: showSettlementDetail(c); return;
-    case 10308: hideSettlementDetail(c); return;
-    case 10309: moveAndNotify(kSettlementList, -1); return;
-    case 10310: moveAndNotify(kSettlementList, +1); return;
-    case 10311: toggleSettlementMinorRows(c); return;
-    case 10403: deleteSelectedAsset(c); return;
-    case 10406: showAssetDetail(c); return;
-    case 10407: hideAssetDetail(c); return;
-    case 10408: moveAndNotify(kAssetList, -1); return;
-    case 10409: moveAndNotify(kAssetList, +1); return;
-    case 10605: showQueryDetail(c); return;
-    case 10606: hideQueryDetail(c); return;
-    case 10607: moveAndNotify(kQueryList, -1); return;
-    case 10608: moveAndNotify(kQueryList, +1); return;
-    case 10701: c.ui.startCalculator(); return;
-    default: break;
+    case kDeleteEntry: deleteSelectedEntry(c); break;
+    case kPreviousBookPeriod: moveBookPeriod(c, -1); break;
+    case kNextBookPeriod: moveBookPeriod(c, +1); break;
+    case kDayView: setBookViewMode(c, 'D'); break;
+    case kWeekView: setBookViewMode(c, 'W'); break;
+    case kMonthView: setBookViewMode(c, 'M'); break;
+    case kBookToday: showBookToday(c); break;
+    case kShowEntryDetail: showEntryDetail(c); break;
+    case kHideEntryDetail: hideEntryDetail(c); break;
+    case kPreviousEntry: moveAndNotify(kBooksList, -1); break;
+    case kNextEntry: moveAndNotify(kBooksList, +1); break;
+    case kDeleteReservation: deleteSelectedReservation(c); break;
+    case kPreviousSettlementMonth: moveSettlementMonth(c, -1); break;
+    case kNextSettlementMonth: moveSettlementMonth(c, +1); break;
+    case kCurrentSettlementMonth: moveSettlementMonth(c, 0); break;
+    case kChooseSettlementMonth: yearMonthDialog(); break;
+    case kShowSettlementDetail: showSettlementDetail(c); break;
+    case kHideSettlementDetail: hideSettlementDetail(c); break;
+    case kPreviousSettlementRow: moveAndNotify(kSettlementList, -1); break;
+    case kNextSettlementRow: moveAndNotify(kSettlementList, +1); break;
+    case kMinorRowsButton: toggleSettlementMinorRows(c); break;
+    case kDeleteAsset: deleteSelectedAsset(c); break;
+    case kShowAssetDetail: showAssetDetail(c); break;
+    case kHideAssetDetail: hideAssetDetail(c); break;
+    case kPreviousAsset: moveAndNotify(kAssetList, -1); break;
+    case kNextAsset: moveAndNotify(kAssetList, +1); break;
+    case kShowQueryDetail: showQueryDetail(c); break;
+    case kHideQueryDetail: hideQueryDetail(c); break;
+    case kPreviousQueryRow: moveAndNotify(kQueryList, -1); break;
+    case kNextQueryRow: moveAndNotify(kQueryList, +1); break;
+    case kStartCalculator: c.ui.startCalculator(); break;
+    case kAddMajorCategory:
+    case kEditMajorCategory:
+    case kAddMinorCategory:
+    case kEditMinorCategory:
+      runCategoryDialogCommand(c, command == kAddMinorCategory || command == kEditMinorCategory,
+                               command == kEditMajorCategory || command == kEditMinorCategory);
+      break;
+    case kDeleteMajorCategory:
+    case kDeleteMinorCategory:
+    case kMoveMinorCategoryUp:
+    case kMoveMinorCategoryDown:
+    case kMoveMajorCategoryUp:
+    case kMoveMajorCategoryDown:
+      runCategoryCommand(c, command);
+      // The settlement lists the categories in their order and by their names.
+      forgetSettlementRead(c);
+      c.state.rebuild(ListPage::Settlement) = true;
+      break;
+    case kAddEntry: runEntryDialogCommand(c, false); break;
+    case kEditEntry: runEntryDialogCommand(c, true); break;
+    case kAddReservation: runReservationDialogCommand(c, false); break;
+    case kEditReservation: runReservationDialogCommand(c, true); break;
+    case kAddAsset: runAssetDialogCommand(c, false); break;
+    case kEditAsset: runAssetDialogCommand(c, true); break;
+    case kChangeQueryCondition: runQueryDialogCommand(c); break;
+    default: return CommandOutcome::Unknown;
   }
-  if (command == 10501 || command == 10502 || command == 10509 || command == 10510) {
-    runCategoryDialogCommand(c, command >= 10509, command == 10502 || command == 10510);
-    return;
-  }
-  if (inRange(command, 10501, 10511)) {
-    runCategoryCommand(c, command);
-    // The settlement lists the categories in their order and by their names.
-    forgetSettlementRead(c);
-    c.state.rebuild(ListPage::Settlement) = true;
-    return;
-  }
-  switch (command) {
-    case 10101: runEntryDialogCommand(c, false); return;
-    case 10102: runEntryDialogCommand(c, true); return;
-    case 10201: runReservationDialogCommand(c, false); return;
-    case 10202: runReservationDialogCommand(c, true); return;
-    case 10401: runAssetDialogCommand(c, false); return;
-    case 10402: runAssetDialogCommand(c, true); return;
-    case 10601: runQueryDialogCommand(c); return;
-    default: return;
-  }
+  return CommandOutcome::Handled;
 }
 
-void ShellDispatch::fieldCommand(int id) {
+CommandOutcome ShellDispatch::fieldCommand(int id) {
   ShellContext& c = context_;
   switch (id) {
-    case 21032: barCommand(10112); return;
-    case 21033: barCommand(10113); return;
-    case 21034: barCommand(10114); return;
-    case 21112: moveBookMonth(c, -1); return;
-    case 21113: moveBookMonth(c, +1); return;
-    case 21097: setQueryKind(c, 0); return;
-    case 21098: setQueryKind(c, 1); return;
-    case 21115: setQueryKind(c, 2); return;
-    case 21041: setCategoryKind(c, true); return;
-    case 21042: setCategoryKind(c, false); return;
+    case kDayViewButton: return barCommand(kDayView);
+    case kWeekViewButton: return barCommand(kWeekView);
+    case kMonthViewButton: return barCommand(kMonthView);
+    case kPreviousMonthButton: moveBookMonth(c, -1); return CommandOutcome::Handled;
+    case kNextMonthButton: moveBookMonth(c, +1); return CommandOutcome::Handled;
+    case kQueryBooksKindButton: setQueryKind(c, 0); return CommandOutcome::Handled;
+    case kQueryCardKindButton: setQueryKind(c, 1); return CommandOutcome::Handled;
+    case kQueryAccountKindButton: setQueryKind(c, 2); return CommandOutcome::Handled;
+    case kIncomeKindButton: setCategoryKind(c, true); return CommandOutcome::Handled;
+    case kExpenseKindButton: setCategoryKind(c, false); return CommandOutcome::Handled;
     default: break;
   }
+  if (findControl(id) == nullptr) return CommandOutcome::Unknown;
   if (c.state.currentPage == PageQuery && opensQueryCondition(id)) {
     c.focusPageList();
-    barCommand(10601);
-    return;
+    return barCommand(kChangeQueryCondition);
   }
+  // Every other control of the page only hands the focus back to the page's list.
   c.focusPageList();
+  return CommandOutcome::Handled;
 }
 
 void ShellDispatch::step(int listId, int direction) {
@@ -345,7 +337,9 @@ void ShellDispatch::openPopup(int listId, std::optional<ScreenPoint> at) {
   const PopupMenu menu = popupMenuOf(listId, context_.state);
   if (menu.items.empty()) return;
   const int chosen = context_.ui.trackPopupMenu(menu, at);
-  if (const int command = commandOfPopupItem(chosen); command != 0) barCommand(command);
+  if (const std::optional<int> command = commandOfPopupItem(chosen); command && *command != 0) {
+    (void)barCommand(*command);
+  }
 }
 
 void ShellDispatch::key(int listId, int keyCode) {
@@ -355,9 +349,9 @@ void ShellDispatch::key(int listId, int keyCode) {
   if (keyCode == keys::Left || keyCode == keys::Right) {
     const int index = tabIndexOfPage(context_.state.currentPage);
     if (index < 0) return;
-    const int count = static_cast<int>(kTabs.size());
+    const int count = static_cast<int>(kTabRow.size());
     const int next = (index + (keyCode == keys::Left ? count - 1 : 1)) % count;
-    pageCommand(kTabs[static_cast<std::size_t>(next)].page);
+    pageCommand(kTabRow[static_cast<std::size_t>(next)].page);
     return;
   }
   if (keyCode == keys::Enter) {
@@ -493,8 +487,8 @@ StartResult Shell::start() {
   const TodayDate now = today(clock);
   state.bookDate = now.text;
   c.books.period = BookPeriod{now.text, now.text, now.text};
-  c.screen.setText(20047, now.text);
-  c.screen.setText(20048, now.text);
+  c.screen.setText(kRangeStartField, now.text);
+  c.screen.setText(kRangeEndField, now.text);
   const YearMonth settlement =
       settlementMonthOf(now.year, now.month, now.day, settlementStartDayOf(state.settings.settlementStartDay));
   state.settlementYear = settlement.year;
@@ -511,35 +505,37 @@ StartResult Shell::start() {
   state.currentPage = kNoPage;
   const int firstPage = options_.firstPage.value_or(ini.currentPage);
   if (isPageNumber(firstPage)) {
-    command(tabCommandOfPage(firstPage));
+    (void)command(tabOfPage(firstPage));
   } else {
     c.showPageControls();
   }
   return {StartOutcome::Running, Status::ok()};
 }
 
-void Shell::command(int command) {
+CommandOutcome Shell::command(int command) {
   ShellDispatch dispatch(*this);
-  if (const int page = pageOfTabCommand(command); page != kNoPage) {
-    dispatch.pageCommand(page);
-  } else if (command == 1 || (command >= 40000 && command < 40100) || command == 40203) {
-    dispatch.menuCommand(command);
-  } else if (command >= 40100 && command < 40300) {
-    if (const int forwarded = commandOfPopupItem(command); forwarded != 0) dispatch.barCommand(forwarded);
-  } else if (command >= 10000 && command < 11000) {
-    dispatch.barCommand(command);
-  } else if (command >= 20000 && command < 23000) {
-    dispatch.fieldCommand(command);
+  if (const std::optional<int> page = pageOfTab(command)) {
+    dispatch.pageCommand(*page);
+    return CommandOutcome::Handled;
   }
+  if (isMenuCommand(command)) return dispatch.menuCommand(command);
+  if (isPopupItemNumber(command)) {
+    const std::optional<int> forwarded = commandOfPopupItem(command);
+    if (!forwarded) return CommandOutcome::Unknown;
+    return *forwarded == 0 ? CommandOutcome::Handled : dispatch.barCommand(*forwarded);
+  }
+  if (isBarCommand(command)) return dispatch.barCommand(command);
+  if (isControlId(command)) return dispatch.fieldCommand(command);
+  return CommandOutcome::Unknown;
 }
 
-void Shell::fieldFocused(int controlId) {
+CommandOutcome Shell::fieldFocused(int controlId) {
   ShellDispatch dispatch(*this);
-  if (controlId == 20100 || controlId == 20101 || controlId == 21066) {
+  if (controlId == kBooksYearField || controlId == kBooksMonthField || controlId == kSettlementMonthField) {
     dispatch.yearMonthDialog();
-    return;
+    return CommandOutcome::Handled;
   }
-  dispatch.fieldCommand(controlId);
+  return dispatch.fieldCommand(controlId);
 }
 
 void Shell::listSelectionChanged(int listId, int row) {

@@ -41,6 +41,11 @@ struct StartResult {
   Status status;
 };
 
+// Whether the shell has a handler for a number it was sent. A handled command may still find
+// nothing to do (a change without a selected row); a number the shell does not know changes
+// nothing, and the sender's table is at fault.
+enum class CommandOutcome { Handled, Unknown };
+
 // Virtual key codes of the keys the page lists react to.
 namespace keys {
 inline constexpr int Enter = 0x0D;
@@ -72,9 +77,9 @@ class Shell {
 
   // A command number: menu item, accelerator, tab button, display-field button, command-bar
   // button or popup-menu item.
-  void command(int command);
+  CommandOutcome command(int command);
   // An edit field of a page received the focus.
-  void fieldFocused(int controlId);
+  CommandOutcome fieldFocused(int controlId);
   void listSelectionChanged(int listId, int row);
   void listTapped(int listId, int row);
   // Tap-and-hold, or a right click, at `at`.
@@ -86,7 +91,7 @@ class Shell {
   // Timers 2 and 3; the window calls this once a second.
   void tick();
 
-  // The close command (1, 40012) ran: the window should close now and call exit().
+  // The close command (kCloseCommand, kExitCommand) ran: the window should close now and call exit().
   bool closeRequested() const { return closeRequested_; }
   // Writes the initialisation file with the state of this moment.
   Status exit();

@@ -36,7 +36,7 @@ struct PopupItem {
 };
 
 struct PopupMenu {
-  int id = 0;  // the menu's resource number (423 to 432)
+  int id = 0;  // the menu's resource number (popup::BooksListMenu to popup::QueryDetailMenu)
   std::vector<PopupItem> items;
 };
 

@@ -3,37 +3,58 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <string>
+
+#include "shell/popup_menus.h"
 
 namespace coinest {
 namespace {
 
-// A set written as the bar's table writes it: command/image, "|" for a separator.
-std::string describe(int set) {
-  std::string text;
-  for (const CommandBarButton& button : commandBarSet(set)) {
-    if (!text.empty()) text += ' ';
-    text += button.separator() ? "|" : std::to_string(button.command) + "/" +
-                                           std::to_string(static_cast<int>(button.glyph));
+TEST(CommandBarSets, EverySetIsGroupsOfButtonsBetweenSingleSeparators) {
+  for (int set = 1; set <= kCommandBarSetCount; ++set) {
+    const std::span<const CommandBarButton> buttons = commandBarSet(set);
+    ASSERT_GE(buttons.size(), 3u) << "set " << set;
+    EXPECT_FALSE(buttons.front().separator()) << "set " << set;
+    EXPECT_FALSE(buttons.back().separator()) << "set " << set;
+    std::set<int> commands;
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+      if (buttons[i].separator()) {
+        EXPECT_FALSE(buttons[i - 1].separator()) << "two separators in a row in set " << set;
+        continue;
+      }
+      EXPECT_TRUE(commands.insert(buttons[i].command).second) << buttons[i].command << " twice in set " << set;
+    }
   }
-  return text;
+  for (int outside : {0, -1, kCommandBarSetCount + 1}) EXPECT_TRUE(commandBarSet(outside).empty()) << outside;
 }
 
-TEST(CommandBarSets, EachSetHoldsItsButtonsInOrder) {
-  const std::map<int, std::string> expected = {
-      {1, "10605/7 | 10601/5 | 10701/11"},
-      {2, "10606/10 | 10607/8 10608/9 | 10701/11"},
-      {3, "10118/7 | 10101/17 10102/18 10103/19 | 10110/14 10115/16 10111/15 | 10701/11"},
-      {4, "10119/10 | 10102/18 10103/19 | 10120/8 10121/9 | 10701/11"},
-      {5, "10201/17 10202/18 10203/19 | 10701/11"},
-      {6, "10307/7 | 10301/14 10303/16 10302/15 | 10304/5 | 10311/4 | 10701/11"},
-      {7, "10308/10 | 10309/8 10310/9 | 10701/11"},
-      {8, "10509/17 10510/18 10511/19 10505/12 10506/13 | 10501/0 10502/1 10503/2 10507/27 10508/28"},
-      {9, "10406/7 | 10401/17 10402/18 10403/19 | 10701/11"},
-      {10, "10407/10 | 10402/18 10403/19 | 10408/8 10409/9 | 10701/11"},
-  };
-  for (const auto& [set, buttons] : expected) EXPECT_EQ(describe(set), buttons) << "set " << set;
-  for (int outside : {0, -1, 11}) EXPECT_TRUE(commandBarSet(outside).empty()) << outside;
+// Each page's commands are numbered in a hundred of their own; a set mixing two hundreds holds
+// a command of another page.
+TEST(CommandBarSets, ASetHoldsTheCommandsOfOnePageAndTheCalculator) {
+  std::set<int> pagesWithSets;
+  for (int set = 1; set <= kCommandBarSetCount; ++set) {
+    std::set<int> hundreds;
+    for (const CommandBarButton& button : commandBarSet(set)) {
+      if (!button.separator() && button.command != kStartCalculator) hundreds.insert(button.command / 100);
+    }
+    ASSERT_EQ(hundreds.size(), 1u) << "set " << set;
+    pagesWithSets.insert(*hundreds.begin());
+  }
+  EXPECT_EQ(pagesWithSets.size(), 6u) << "one or two sets for each of the six pages";
+}
+
+TEST(CommandBarSets, ACommandLooksAndReadsTheSameInEverySet) {
+  std::map<int, const CommandBarButton*> first;
+  for (int set = 1; set <= kCommandBarSetCount; ++set) {
+    for (const CommandBarButton& button : commandBarSet(set)) {
+      if (button.separator()) continue;
+      const auto [seen, inserted] = first.emplace(button.command, &button);
+      if (inserted) continue;
+      EXPECT_EQ(button.glyph, seen->second->glyph) << button.command << " in set " << set;
+      EXPECT_EQ(commandBarTip(button), commandBarTip(*seen->second)) << button.command << " in set " << set;
+    }
+  }
 }
 
 TEST(CommandBarSets, OnlyTheMinorRowsSwitchChecksAndEveryButtonHasATip) {
@@ -51,17 +72,37 @@ TEST(CommandBarSets, OnlyTheMinorRowsSwitchChecksAndEveryButtonHasATip) {
   EXPECT_EQ(checkable, 1);
 }
 
+// A button without a tip of its own is tipped with the text of the popup item that forwards to
+// its command; every item that forwards there reads the same, so the tip cannot depend on which
+// menu is found first.
 TEST(CommandBarSets, APopupMenusCommandIsTippedWithItsItemText) {
-  const std::map<int, std::string_view> expected = {
-      {10118, "자세히 보기"}, {10103, "장부 삭제하기"}, {10304, "결산 년월 변경하기"},
-      {10506, "항목순서 아래로 이동하기"}, {10407, "돌아가기"}, {10701, "계산기"}};
-  for (int set = 1; set <= kCommandBarSetCount; ++set) {
-    for (const CommandBarButton& button : commandBarSet(set)) {
-      if (const auto found = expected.find(button.command); found != expected.end()) {
-        EXPECT_EQ(commandBarTip(button), found->second) << button.command;
-      }
+  std::map<int, std::set<std::string_view>> itemTexts;
+  for (const PopupMenu& menu : allPopupMenus()) {
+    for (const PopupItem& item : menu.items) {
+      if (item.command == 0) continue;
+      const std::optional<int> command = commandOfPopupItem(item.command);
+      ASSERT_TRUE(command.has_value()) << item.command;
+      if (*command != 0) itemTexts[*command].insert(item.text);
     }
   }
+  int tippedByAnItem = 0;
+  for (int set = 1; set <= kCommandBarSetCount; ++set) {
+    for (const CommandBarButton& button : commandBarSet(set)) {
+      if (button.separator()) continue;
+      const auto texts = itemTexts.find(button.command);
+      if (!button.tip.empty()) {
+        EXPECT_EQ(commandBarTip(button), button.tip);
+        // A tip of its own beside an item's text would show the command under two names.
+        EXPECT_EQ(texts, itemTexts.end()) << button.command;
+        continue;
+      }
+      ASSERT_NE(texts, itemTexts.end()) << button.command << " has neither a tip nor a popup item";
+      ASSERT_EQ(texts->second.size(), 1u) << button.command;
+      EXPECT_EQ(commandBarTip(button), *texts->second.begin()) << button.command;
+      ++tippedByAnItem;
+    }
+  }
+  EXPECT_GT(tippedByAnItem, 20);
 }
 
 }  // namespace

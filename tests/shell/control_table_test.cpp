@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
+
+#include "shell/tab_row.h"
 
 namespace coinest {
 namespace {
@@ -72,65 +75,107 @@ TEST(ControlTable, EachPageHasItsOwnControlsTheTabRowAndOnlyItsOwnDetailPanel) {
   EXPECT_EQ(inGroup(ControlGroup::QueryAccount), 13);
 }
 
-TEST(ControlTable, TabsRunLeftToRightAcrossTheTopOfEveryPage) {
-  const int tabs[] = {20015, 20011, 20017, 20016, 20018, 20012};
-  const int xs[] = {1, 40, 79, 118, 157, 196};
-  for (int i = 0; i < 6; ++i) {
-    const ControlSpec* tab = findControl(tabs[i]);
-    ASSERT_NE(tab, nullptr) << tabs[i];
-    EXPECT_EQ(tab->kind, ControlKind::Button);
-    EXPECT_EQ(tab->page, kEveryPage);
-    EXPECT_EQ(tab->rect, (ControlRect{xs[i], 1, 40, 16})) << tabs[i];
+// The tabs sit side by side in the order the Left and Right keys walk them, each overlapping
+// its neighbour's border by a pixel, with the filler closing the row one pixel short of the
+// right edge as the first tab starts one pixel from the left.
+TEST(ControlTable, TheTabRowRunsLeftToRightAcrossTheTopOfEveryPage) {
+  const ControlSpec* previous = nullptr;
+  for (const Tab& tab : kTabRow) {
+    const ControlSpec* control = findControl(tab.command);
+    ASSERT_NE(control, nullptr) << tab.command;
+    EXPECT_EQ(control->kind, ControlKind::Button) << tab.command;
+    EXPECT_EQ(control->page, kEveryPage) << tab.command;
+    EXPECT_FALSE(control->text.empty()) << tab.command;
+    if (previous == nullptr) {
+      EXPECT_EQ(control->rect.x, 1);
+    } else {
+      EXPECT_EQ(control->rect.x, previous->rect.x + previous->rect.width - 1) << tab.command;
+      EXPECT_EQ(control->rect.y, previous->rect.y) << tab.command;
+      EXPECT_EQ(control->rect.height, previous->rect.height) << tab.command;
+      EXPECT_EQ(control->rect.width, previous->rect.width) << tab.command;
+    }
+    previous = control;
   }
   const ControlSpec* filler = findControl(kFillerButton);
   ASSERT_NE(filler, nullptr);
   EXPECT_EQ(filler->page, kEveryPage);
-  EXPECT_EQ(filler->rect, (ControlRect{235, 1, 4, 16}));
+  EXPECT_EQ(filler->rect.x, previous->rect.x + previous->rect.width - 1);
+  EXPECT_EQ(filler->rect.x + filler->rect.width, kScreenWidth - 1);
+  EXPECT_EQ(filler->rect.y, previous->rect.y);
+  EXPECT_EQ(filler->rect.height, previous->rect.height);
 }
 
-TEST(ControlTable, SpotChecksAcrossThePages) {
-  struct Case {
-    int id;
-    ControlKind kind;
-    int page;
-    ControlRect rect;
-    std::string_view text;
-    Alignment alignment;
-    ControlGroup group;
-  };
-  using enum ControlKind;
-  using enum Alignment;
-  using enum ControlGroup;
-  const Case cases[] = {
-      {21049, Field, PageBooks, {166, 124, 72, 15}, "+99,999,999", Right, Page},
-      {20109, Field, PageBooks, {215, 145, 20, 15}, " 토", Left, Page},
-      {21113, Button, PageBooks, {81, 177, 12, 12}, "▷", Left, Page},
-      {20127, Field, PageBooks, {20, 189, 87, 16}, "", Centre, DateCaption},
-      {21069, Field, PageQuery, {141, 149, 82, 15}, "~ 9999-99-99", Left, QueryBooks},
-      {21106, Field, PageQuery, {74, 210, 162, 15}, "9999-99-99 ~ 9999-99-99", Left, QueryCard},
-      {21126, Button, PageQuery, {23, 220, 47, 14}, "예금주", Left, QueryAccount},
-      {21066, Field, PageSettlement, {2, 141, 236, 16}, "2006년 5월", Centre, Page},
-      {21091, Button, PageSettlement, {117, 224, 47, 14}, "기타지출", Left, Page},
-      {21094, Field, PageSettlement, {53, 194, 65, 15}, "", Right, Page},
-      {20134, Button, PageSettlement, {149, 17, 90, 16}, "기간", Left, Page},
-      {21042, Button, PageCategories, {1, 192, 19, 52}, "지\n출", Left, Page},
-      {21111, Caption, kDetailPanelPages, {8, 180, 220, 14}, "세부내용4", Left, DetailPanel},
-      {kReservationList, List, PageReservations, {3, 34, 234, 209}, "", Left, Page},
-  };
-  for (const Case& c : cases) {
-    const ControlSpec* s = findControl(c.id);
-    ASSERT_NE(s, nullptr) << c.id;
-    EXPECT_EQ(s->kind, c.kind) << c.id;
-    EXPECT_EQ(s->page, c.page) << c.id;
-    EXPECT_EQ(s->rect, c.rect) << c.id;
-    EXPECT_EQ(s->text, c.text) << c.id;
-    EXPECT_EQ(s->alignment, c.alignment) << c.id;
-    EXPECT_EQ(s->group, c.group) << c.id;
+// The every-page controls are the tab row; a page's own controls lie between it and the command
+// bar, and ids stay in the ranges the shell routes by (buttons and fields send theirs).
+TEST(ControlTable, EveryRectangleLiesInsideItsPartOfTheScreen) {
+  const ControlRect firstTab = findControl(kTabRow.front().command)->rect;
+  const int tabRowBottom = firstTab.y + firstTab.height;
+  for (const ControlSpec& c : controlTable()) {
+    if (c.page == kEveryPage) {
+      EXPECT_LE(c.rect.y + c.rect.height, tabRowBottom) << c.id;
+    } else {
+      EXPECT_GE(c.rect.y, tabRowBottom) << c.id;
+      EXPECT_LE(c.rect.y + c.rect.height, kCommandBarRect.y) << c.id;
+    }
+    if (c.kind == ControlKind::List) {
+      EXPECT_GE(c.id, kListIdsFirst) << c.id;
+      int widths = 0;
+      for (const ListColumn& column : c.columns) widths += column.width;
+      EXPECT_LE(widths, c.rect.width) << "the columns of " << c.id << " are wider than the list";
+    } else {
+      EXPECT_GE(c.id, kControlIdsFirst) << c.id;
+      EXPECT_LT(c.id, kControlIdsEnd) << c.id;
+    }
   }
-  EXPECT_TRUE(findControl(20048)->singleLine);
-  EXPECT_EQ(findControl(20048)->group, NeverShown);
-  EXPECT_FALSE(findControl(21082)->singleLine);
-  EXPECT_TRUE(findControl(21082)->scrolls);
+}
+
+// The caption buttons of the query groups and the settlement summary each have their value
+// field on the same row, in the same group, beginning where the caption ends.
+TEST(ControlTable, EveryCaptionHasItsValueBesideIt) {
+  std::map<int, int> captionsOfPage;
+  for (const ControlSpec& caption : controlTable()) {
+    if (caption.kind != ControlKind::Button || caption.rect.height != 14 || caption.rect.width != 47) continue;
+    ++captionsOfPage[caption.page];
+    const int captionEnd = caption.rect.x + caption.rect.width;
+    const ControlSpec* value = nullptr;
+    for (const ControlSpec& c : controlTable()) {
+      if (c.kind != ControlKind::Field || c.page != caption.page || c.group != caption.group) continue;
+      if (c.rect.y != caption.rect.y || c.rect.x < captionEnd - 1) continue;
+      if (value == nullptr || c.rect.x < value->rect.x) value = &c;
+    }
+    ASSERT_NE(value, nullptr) << "caption " << caption.id << " has no value";
+    EXPECT_LE(value->rect.x, captionEnd + 4) << "caption " << caption.id << " is far from " << value->id;
+  }
+  // The ten totals of the settlement; the query's caption rows and the card and account sums.
+  EXPECT_EQ(captionsOfPage, (std::map<int, int>{{PageQuery, 15}, {PageSettlement, 10}}));
+}
+
+// The books page picks a date caption and the calendar's heads by adding the weekday to
+// Sunday's id: the seven of each are consecutive, the captions at one place, the heads left to
+// right on one row.
+TEST(ControlTable, TheWeekdaysControlsFollowOneAnotherFromSunday) {
+  const ControlSpec* sunday = findControl(kSundayCaption);
+  ASSERT_NE(sunday, nullptr);
+  int captions = 0;
+  for (const ControlSpec& c : controlTable()) captions += c.group == ControlGroup::DateCaption;
+  EXPECT_EQ(captions, 7);
+  for (int day = 0; day < 7; ++day) {
+    const ControlSpec* caption = findControl(kSundayCaption + day);
+    ASSERT_NE(caption, nullptr) << day;
+    EXPECT_EQ(caption->group, ControlGroup::DateCaption) << day;
+    EXPECT_EQ(caption->rect, sunday->rect) << day;
+  }
+  EXPECT_EQ(kSundayCaption + 6, kSaturdayCaption);
+  EXPECT_EQ(kSundayHead + 6, kSaturdayHead);
+  for (int day = 1; day < 7; ++day) {
+    const ControlSpec* head = findControl(kSundayHead + day);
+    const ControlSpec* before = findControl(kSundayHead + day - 1);
+    ASSERT_NE(head, nullptr) << day;
+    ASSERT_NE(before, nullptr) << day;
+    EXPECT_EQ(head->rect.y, before->rect.y) << day;
+    EXPECT_GT(head->rect.x, before->rect.x) << day;
+    EXPECT_LE(head->rect.x, before->rect.x + before->rect.width) << day;
+  }
 }
 
 TEST(ControlTable, ListsKeepTheirColumnsAndHideTheIdColumn) {
