@@ -3,8 +3,8 @@
 #include "dialogs/category_dialog.h"
 #include "dialogs/query_dialogs.h"
 #include "dialogs/reservation_dialog.h"
-#include "ledger/asset_dialog.h"
-#include "ledger/entry_dialog.h"
+#include "dialogs/asset_dialog.h"
+#include "dialogs/entry_dialog.h"
 
 #include <QApplication>
 #include <QDialog>

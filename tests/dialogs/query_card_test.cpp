@@ -68,30 +68,6 @@ TEST(CardQueryTest, PeriodTextAgreesWithTheStatementsRead) {
   }
 }
 
-TEST(CardQueryTest, TypedYearMustBeFourDigitsInRange) {
-  struct Case {
-    const char* typed;
-    std::optional<int> year;
-    std::string_view error;
-  };
-  const Case cases[] = {
-      {"2007", 2007, {}},
-      {" 1841 ", 1841, {}},
-      {"2050", 2050, {}},
-      {"185", std::nullopt, kYearMalformedMessage},
-      {"", std::nullopt, kYearMalformedMessage},
-      {"19a5", std::nullopt, kYearMalformedMessage},  // sorts between the bounds, but is no year
-      {"20071", std::nullopt, kYearMalformedMessage},
-      {"1840", std::nullopt, kYearOutOfRangeMessage},
-      {"2051", std::nullopt, kYearOutOfRangeMessage},
-  };
-  for (const Case& c : cases) {
-    const StatementYear read = readStatementYear(c.typed);
-    EXPECT_EQ(read.year, c.year) << c.typed;
-    EXPECT_EQ(read.error, c.error) << c.typed;
-  }
-}
-
 TEST(CardQueryTest, ChosenCardSetsItsTextsAndACardWithoutPeriodReadsTheBooksPeriod) {
   testing::BookFixture fx;
   Book& book = fx.book();

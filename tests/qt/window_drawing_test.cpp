@@ -15,7 +15,7 @@
 #include "qt/qt_shell_ui.h"
 #include "qt/qt_style.h"
 #include "qt/text_field_validator.h"
-#include "shell/login_dialog.h"
+#include "dialogs/login_dialog.h"
 
 namespace coinest::qt {
 namespace {
