@@ -7,20 +7,20 @@
 #include <fstream>
 
 #include "bench_book.h"
+#include "dialogs/asset_dialog.h"
 #include "dialogs/category_dialog.h"
+#include "dialogs/entry_dialog.h"
+#include "dialogs/login_dialog.h"
 #include "dialogs/query_dialogs.h"
 #include "dialogs/reservation_dialog.h"
+#include "dialogs/settings_dialog.h"
+#include "dialogs/year_month_dialog.h"
 #include "exchange/backup_stream.h"
-#include "ledger/asset_dialog.h"
-#include "ledger/entry_dialog.h"
-#include "ledger/entry_rules.h"
 #include "exchange/upgrade.h"
+#include "ledger/entry_rules.h"
 #include "platform/device_root.h"
-#include "shell/login_dialog.h"
-#include "shell/settings_dialog.h"
 #include "shell/shell.h"
 #include "shell/shell_context.h"
-#include "shell/year_month_dialog.h"
 
 namespace coinest::bench {
 namespace {
@@ -150,7 +150,7 @@ class RecordingShellUi final : public SilentShellUi {
   void runEntryDialog(EntryDialog& dialog) override {
     dialog.setContent("점심");
     dialog.setAmount("7000");
-    if (dialog.pressOk() && dialog.savedEntryId()) saved.push_back(*dialog.savedEntryId());
+    if (dialog.pressOk() && dialog.savedId()) saved.push_back(*dialog.savedId());
   }
   std::vector<int32_t> saved;
 };

@@ -6,7 +6,7 @@
 
 #include "cli/console_ui.h"
 #include "cli/dialog_options.h"
-#include "ledger/asset_dialog.h"
+#include "dialogs/asset_dialog.h"
 #include "store/asset_table.h"
 
 namespace coinest::cli {

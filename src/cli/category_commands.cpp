@@ -8,7 +8,7 @@
 #include "cli/dialog_options.h"
 #include "cli/output_line.h"
 #include "dialogs/category_dialog.h"
-#include "ledger/entry_choices.h"
+#include "dialogs/choice_list.h"
 #include "store/category_tables.h"
 #include "store/entry_kind.h"
 

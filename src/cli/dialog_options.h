@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "cli/command_registry.h"
-#include "ledger/choice_list.h"
+#include "dialogs/choice_list.h"
 
 namespace coinest::cli {
 

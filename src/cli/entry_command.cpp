@@ -11,7 +11,7 @@
 #include "cli/command_registry.h"
 #include "cli/console_ui.h"
 #include "cli/output_line.h"
-#include "ledger/entry_dialog.h"
+#include "dialogs/entry_dialog.h"
 #include "ledger/entry_rules.h"
 #include "platform/text_field.h"
 #include "store/entry_table.h"
@@ -67,14 +67,14 @@ int usageError(CommandContext& c, const std::string& what) {
   return kExitUsage;
 }
 
-std::string choicesText(const EntryChoiceList& list) {
+std::string choicesText(const ChoiceList& list) {
   std::string text;
   for (const std::string& item : list.items) text += (text.empty() ? "\"" : ", \"") + item + "\"";
   return text.empty() ? "none" : text;
 }
 
 // The position of `value` in the list: its text, or for an asset list also its id.
-std::optional<int> choiceOf(const EntryChoiceList& list, const std::vector<PaymentItem>* items, const std::string& value) {
+std::optional<int> choiceOf(const ChoiceList& list, const std::vector<PaymentItem>* items, const std::string& value) {
   for (std::size_t i = 0; i < list.items.size(); ++i) {
     if (list.items[i] == value) return static_cast<int>(i);
   }
@@ -89,8 +89,7 @@ std::optional<int> choiceOf(const EntryChoiceList& list, const std::vector<Payme
 }
 
 std::optional<EntryDialogKind> kindNamed(std::string_view text) {
-  for (EntryDialogKind kind : {EntryDialogKind::Income, EntryDialogKind::Expense, EntryDialogKind::CardExpense,
-                               EntryDialogKind::Transfer}) {
+  for (EntryDialogKind kind : kEntryDialogKinds) {
     if (entryDialogKindText(kind) == text) return kind;
   }
   return std::nullopt;
@@ -107,7 +106,7 @@ std::optional<std::string> fillDialog(EntryDialog& dialog, const EntryFieldOptio
     return std::string(name) + " does not apply to " + std::string(entryDialogKindText(dialog.kind()));
   };
 
-  auto choose = [&](const char* name, const std::string& value, const EntryChoiceList& list,
+  auto choose = [&](const char* name, const std::string& value, const ChoiceList& list,
                     const std::vector<PaymentItem>* items, EntryDialogField field,
                     bool (EntryDialog::*pick)(int)) -> std::optional<std::string> {
     if (!o.has(name)) return std::nullopt;
@@ -136,7 +135,7 @@ std::optional<std::string> fillDialog(EntryDialog& dialog, const EntryFieldOptio
                       &EntryDialog::chooseToSide)) {
     return e;
   }
-  if (auto e = type("--amount", o.amount, kEntryAmountMaxChars, &EntryDialog::setAmount)) return e;
+  if (auto e = type("--amount", o.amount, kAmountFieldMaxChars, &EntryDialog::setAmount)) return e;
   if (o.has("--instalments")) {
     if (!dialog.shown(EntryDialogField::Instalments)) return notApplying("--instalments");
     if (!dialog.chooseInstalments(o.instalments)) {
@@ -144,7 +143,7 @@ std::optional<std::string> fillDialog(EntryDialog& dialog, const EntryFieldOptio
              std::to_string(dialog.instalments().items.size() - 1) + " of " + choicesText(dialog.instalments());
     }
   }
-  if (auto e = type("--note", o.note, kEntryNoteMaxChars, &EntryDialog::setNote)) return e;
+  if (auto e = type("--note", o.note, kNoteMaxChars, &EntryDialog::setNote)) return e;
   return std::nullopt;
 }
 
@@ -152,7 +151,7 @@ std::optional<std::string> fillDialog(EntryDialog& dialog, const EntryFieldOptio
 int fillAndSave(CommandContext& c, EntryDialog& dialog, const EntryFieldOptions& options) {
   if (std::optional<std::string> wrong = fillDialog(dialog, options)) return usageError(c, *wrong);
   if (!dialog.pressOk()) return kExitFailed;
-  printLine(c.out, {"saved", std::to_string(*dialog.savedEntryId())});
+  printLine(c.out, {"saved", std::to_string(*dialog.savedId())});
   return kExitDone;
 }
 

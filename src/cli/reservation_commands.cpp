@@ -30,9 +30,9 @@ void addFieldOptions(CLI::App& command) {
   command.add_option("--note", args.note, "비고");
 }
 
-std::optional<PaymentKind> kindNamed(CommandContext& c, std::string_view given) {
-  for (PaymentKind kind : {PaymentKind::Income, PaymentKind::Expense, PaymentKind::CardExpense}) {
-    if (paymentKindLabel(kind) == given) return kind;
+std::optional<EntryDialogKind> kindNamed(CommandContext& c, std::string_view given) {
+  for (EntryDialogKind kind : kReservationDialogKinds) {
+    if (entryDialogKindText(kind) == given) return kind;
   }
   c.err << "--kind: \"" << given << "\" is not offered; the choices are 수입, 지출, 카드지출\n";
   return std::nullopt;
@@ -57,7 +57,7 @@ bool type(CommandContext& c, ReservationDialog& dialog, ReservationField field, 
 // before its minors, the means before the instalments (a means sets "일시불").
 bool fillForm(CommandContext& c, ReservationDialog& dialog) {
   if (args.kind) {
-    const std::optional<PaymentKind> kind = kindNamed(c, *args.kind);
+    const std::optional<EntryDialogKind> kind = kindNamed(c, *args.kind);
     if (!kind) return false;
     dialog.chooseKind(*kind);
   }

@@ -2,8 +2,8 @@
 
 #include "cli/command_registry.h"
 #include "cli/output_line.h"
+#include "dialogs/settings_dialog.h"
 #include "platform/utf8_text.h"
-#include "shell/settings_dialog.h"
 #include "store/settings_records.h"
 #include "store/yes_no_flag.h"
 

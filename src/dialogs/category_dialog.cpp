@@ -83,35 +83,36 @@ std::optional<std::string> CategoryDialog::nameRefusal(std::string_view text) co
   return textFieldRefusal(text, kCategoryNameMaxChars);
 }
 
-bool CategoryDialog::check() {
-  const std::string trimmed = trimTypedText(name_);
-  if (trimmed.empty()) return refuse(kCategoryNameRequiredMessage, CategoryField::Name);
+bool CategoryDialog::check(const std::string& name) {
+  if (name.empty()) return refuse(kCategoryNameRequiredMessage, CategoryField::Name);
   const bool change = request_.mode == DialogMode::Change;
   if (request_.level == CategoryLevel::Major) {
-    if (nameTaken(majorList_.items, trimmed, change ? request_.majorId : 0, &MajorItem::majorId)) {
+    if (nameTaken(majorList_.items, name, change ? request_.majorId : 0, &MajorItem::majorId)) {
       return refuse(kMajorNameTakenMessage, CategoryField::Name);
     }
-    if (const std::string reserved = reservedNameRefusal(CategoryLevel::Major, CategoryAction::Add, name_);
+    if (const std::string reserved = reservedNameRefusal(CategoryLevel::Major, CategoryAction::Add, name);
         !reserved.empty()) {
       return refuse(reserved, CategoryField::Name);
     }
-  } else if (nameTaken(minorList_.items, trimmed, change ? request_.minorId : 0, &MinorItem::minorId)) {
+  } else if (nameTaken(minorList_.items, name, change ? request_.minorId : 0, &MinorItem::minorId)) {
     return refuse(kMinorNameTakenMessage, CategoryField::Name);
   }
   return true;
 }
 
 bool CategoryDialog::save() {
-  if (!check()) return false;
+  // Blanks at either end are no part of a name: every check and the record see it without them.
+  const std::string name = trimTypedText(name_);
+  if (!check(name)) return false;
   const bool change = request_.mode == DialogMode::Change;
   int32_t id = 0;
   Status status;
   if (request_.level == CategoryLevel::Major) {
-    const MajorItem major{0, request_.itemKind, name_, majorList_.highestOrder + 1};
+    const MajorItem major{0, request_.itemKind, name, majorList_.highestOrder + 1};
     status = writeItem(book_, major, &MajorItem::majorId, change ? request_.majorId : 0, majorList_.items,
                        CounterNo::Instalment, addMajorItem, replaceMajorItem, majorIdFree, &id);
   } else {
-    const MinorItem minor{0, request_.majorId, name_, minorList_.highestOrder + 1, inUse_ ? kYes : kNo};
+    const MinorItem minor{0, request_.majorId, name, minorList_.highestOrder + 1, inUse_ ? kYes : kNo};
     status = writeItem(book_, minor, &MinorItem::minorId, change ? request_.minorId : 0, minorList_.items,
                        CounterNo::Minor, addMinorItem, replaceMinorItem, minorIdFree, &id);
   }

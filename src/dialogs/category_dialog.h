@@ -4,12 +4,12 @@
 // category (소항목) under the page's selected major. Neither the kind nor a minor's major changes
 // here: both are shown, disabled.
 //
-// A save refuses, with the focus on the name: a name of blanks only ("항목명은 반드시 입력해야
-// 합니다"); a name another row of the same list already has, compared after trimming the blanks
-// ("입력하신 대항목명은 이미 존재합니다" / "입력하신 소항목명은 이미 존재합니다"); and, for a
-// major, the reserved names as typed ("대항목에 전월이월은 등록할 수 없습니다", "대항목에
-// 카드대금은 등록할 수 없습니다"). The name is stored as typed. A new category goes to the end of
-// its list (the list's highest order + 1).
+// A save trims the blanks from both ends of the name once; every check and the record take the
+// trimmed name. It refuses, with the focus on the name: an empty name ("항목명은 반드시 입력해야
+// 합니다"); a name another row of the same list already has ("입력하신 대항목명은 이미
+// 존재합니다" / "입력하신 소항목명은 이미 존재합니다"); and, for a major, the reserved names
+// ("대항목에 전월이월은 등록할 수 없습니다", "대항목에 카드대금은 등록할 수 없습니다"). A new
+// category goes to the end of its list (the list's highest order + 1).
 
 #include <cstdint>
 #include <optional>
@@ -17,8 +17,8 @@
 #include <string_view>
 
 #include "dialogs/category_management.h"
-#include "ledger/choice_list.h"
-#include "ledger/record_dialog.h"
+#include "dialogs/choice_list.h"
+#include "dialogs/record_dialog.h"
 #include "platform/ui_port.h"
 #include "store/book.h"
 #include "store/category_tables.h"
@@ -73,7 +73,7 @@ class CategoryDialog final : public RecordDialog<CategoryField> {
  private:
   bool save() override;
   void clearForNext() override;
-  bool check();
+  bool check(const std::string& name);
   void loadLists();
 
   Book& book_;

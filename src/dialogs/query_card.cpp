@@ -4,20 +4,9 @@
 #include <cstdio>
 
 #include "calendar/date_text.h"
-#include "calendar/typed_text.h"
 #include "ledger/asset_view.h"
 
 namespace coinest {
-
-StatementYear readStatementYear(std::string_view typed) {
-  const std::string year = trimTypedText(typed);
-  // Only digits are a year: a text such as "19a5" sorts inside the range but names none.
-  bool digits = year.size() == 4;
-  for (char c : year) digits = digits && c >= '0' && c <= '9';
-  if (!digits) return {std::nullopt, kYearMalformedMessage};
-  if (year < "1841" || year > "2050") return {std::nullopt, kYearOutOfRangeMessage};
-  return {std::stoi(year), {}};
-}
 
 std::string payDayText(const Asset& card) {
   return card.linkOrPayDay < 1 ? std::string() : std::to_string(card.linkOrPayDay) + "일";

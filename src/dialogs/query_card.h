@@ -1,7 +1,7 @@
 #pragma once
 
-// The card query (카드 조회): its criteria as the card dialog sets them (the statement year it
-// accepts, the chosen card's payment-day and billing-period texts) and the statement it shows.
+// The card query (카드 조회): its criteria as the card dialog sets them (the chosen card's
+// payment-day and billing-period texts) and the statement it shows.
 
 #include <optional>
 #include <string>
@@ -14,19 +14,6 @@
 #include "store/records.h"
 
 namespace coinest {
-
-inline constexpr std::string_view kYearMalformedMessage = "년도 자료가 올바르지 않습니다";
-inline constexpr std::string_view kYearOutOfRangeMessage =
-    "년도 자료가 유효하지 않습니다\n(1841년에서 2050년까지만 유효함)";
-
-// The year typed into the card dialog, trimmed: four digits from 1841 to 2050. Otherwise the
-// message to show (caption "오류"): kYearMalformedMessage when it is not four digits,
-// kYearOutOfRangeMessage when it is outside the range.
-struct StatementYear {
-  std::optional<int> year;
-  std::string_view error;
-};
-StatementYear readStatementYear(std::string_view typed);
 
 // "%d일" of the card's payment day; empty when it is below 1.
 std::string payDayText(const Asset& card);

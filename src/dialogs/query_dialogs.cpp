@@ -1,10 +1,10 @@
 #include "dialogs/query_dialogs.h"
 
 #include "calendar/date_text.h"
+#include "dialogs/category_choices.h"
 #include "dialogs/query_card.h"
 #include "dialogs/query_filter.h"
 #include "ledger/asset_view.h"
-#include "ledger/entry_choices.h"
 #include "platform/clock.h"
 #include "platform/text_field.h"
 #include "store/asset_kind.h"
@@ -171,7 +171,7 @@ CardQueryDialog::CardQueryDialog(Book& book, UiPort& ui, QueryPageState& page)
   card_.select(row < 0 ? 0 : row);
 }
 
-void CardQueryDialog::setYearText(std::string_view typed) { yearText_ = fitTextField(typed, kCardQueryYearMaxChars); }
+void CardQueryDialog::setYearText(std::string_view typed) { yearText_ = fitTextField(typed, kYearFieldMaxChars); }
 
 const ChoiceList& CardQueryDialog::list(CardQueryField field) const {
   if (field == CardQueryField::Month) return month_;
@@ -186,9 +186,9 @@ bool CardQueryDialog::choose(CardQueryField field, int row) {
 }
 
 bool CardQueryDialog::accept() {
-  const StatementYear year = readStatementYear(yearText_);
+  const TypedYear year = readTypedYear(yearText_);
   if (!year.year) {
-    ui_.showMessage(year.error, MessageCaption::Error);
+    ui_.showMessage(year.refusal, MessageCaption::Error);
     focus_ = CardQueryField::Year;
     return false;
   }

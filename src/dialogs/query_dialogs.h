@@ -4,16 +4,16 @@
 // movement, a category and an asset), 카드 조회 (a statement month and a credit card) and 통장 조회
 // (a period and a bank account). Each opens on the page's criteria, and its OK writes them back
 // and marks the query for reading again; "취소" changes nothing. Only the card dialog refuses: a
-// year not of four characters ("년도 자료가 올바르지 않습니다") or outside 1841 to 2050 ("년도 자료가
-// 유효하지 않습니다\n(1841년에서 2050년까지만 유효함)"), caption "오류", focus on the year.
+// year its field's text does not name (typed_year.h), caption "오류", focus on the year.
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "dialogs/choice_list.h"
 #include "dialogs/query_page_state.h"
-#include "ledger/choice_list.h"
+#include "dialogs/typed_year.h"
 #include "platform/ui_port.h"
 #include "store/book.h"
 #include "store/records.h"
@@ -89,8 +89,6 @@ class BooksQueryDialog final : public CriteriaDialog {
 
 enum class CardQueryField { Year, Month, Card };
 
-// The year field of the card query holds at most this many characters.
-inline constexpr std::size_t kCardQueryYearMaxChars = 4;
 
 class CardQueryDialog final : public CriteriaDialog {
  public:

@@ -5,6 +5,7 @@
 
 #include "calendar/amount.h"
 #include "calendar/typed_text.h"
+#include "dialogs/category_choices.h"
 #include "ledger/reservation_posting.h"
 #include "platform/text_field.h"
 #include "store/id_counters.h"
@@ -16,7 +17,6 @@ namespace coinest {
 namespace {
 
 constexpr std::size_t kContentMaxChars = 40;
-constexpr std::size_t kAmountMaxChars = 9;
 constexpr int kDaysInLongestMonth = 31;
 
 std::size_t index(ReservationField field) { return static_cast<std::size_t>(field); }
@@ -40,7 +40,7 @@ ChoiceList dayChoices() {
 std::size_t reservationFieldMaxChars(ReservationField field) {
   switch (field) {
     case ReservationField::Content: return kContentMaxChars;
-    case ReservationField::Amount: return kAmountMaxChars;
+    case ReservationField::Amount: return kAmountFieldMaxChars;
     case ReservationField::Note: return kNoteMaxChars;
     default: return 0;
   }
@@ -54,9 +54,9 @@ ReservationDialog::ReservationDialog(Book& book, UiPort& ui, DialogMode mode, bo
 
 ReservationDialog::ReservationDialog(Book& book, UiPort& ui, bool latinInput)
     : ReservationDialog(book, ui, DialogMode::Add, latinInput) {
-  majors_ = majorChoices(book_, entryKindOf(kind_));
+  majors_ = majorChoices(book_, entryKindCode(kind_));
   fillMinors();
-  means_ = loadMeansChoices(book_, kind_);
+  fillMeans();
 }
 
 ReservationDialog::ReservationDialog(Book& book, UiPort& ui, const Reservation& reservation, bool latinInput)
@@ -66,11 +66,11 @@ ReservationDialog::ReservationDialog(Book& book, UiPort& ui, const Reservation& 
   texts_[index(ReservationField::Content)] = reservation.content;
   texts_[index(ReservationField::Amount)] = std::to_string(reservation.amount);
   texts_[index(ReservationField::Note)] = reservation.note;
-  if (!instalments_.select(reservation.instalments)) instalments_.select(0);
-  kind_ = paymentKindOf(reservation.entryKind, reservation.cardFlag);
-  means_ = loadMeansChoices(book_, kind_);
-  means_.list.select(meansRowOf(means_, kind_, reservation.assetId, reservation.phoneFlag));
-  majors_ = majorChoices(book_, entryKindOf(kind_));
+  if (!instalments_.select(reservation.instalments)) instalments_.select(kNoInstalmentsRow);
+  kind_ = dialogKindOf(reservation.entryKind, reservation.cardFlag, TransferOffered::No);
+  fillMeans();
+  means_.select(meansRowOf(meansItems_, kind_, reservation.assetId, reservation.phoneFlag));
+  majors_ = majorChoices(book_, entryKindCode(kind_));
   selectOrAppend(majors_, reservation.majorItem);
   // A major no longer in the book has no minors to offer but the reservation's own.
   if (majors_.selectedId() == 0) {
@@ -82,6 +82,11 @@ ReservationDialog::ReservationDialog(Book& book, UiPort& ui, const Reservation& 
 }
 
 void ReservationDialog::fillMinors() { minors_ = inUseMinorChoices(book_, majors_.selectedId()); }
+
+void ReservationDialog::fillMeans() {
+  meansItems_ = paymentListsOf(book_, kind_, {}).means;
+  means_ = choicesOf(meansItems_, kFirstMeansRow);
+}
 
 std::string_view ReservationDialog::label(ReservationField field) const {
   switch (field) {
@@ -99,18 +104,18 @@ std::string_view ReservationDialog::label(ReservationField field) const {
 }
 
 bool ReservationDialog::shown(ReservationField field) const {
-  return field != ReservationField::Instalments || kind_ == PaymentKind::CardExpense;
+  return field != ReservationField::Instalments || kind_ == EntryDialogKind::CardExpense;
 }
 
-void ReservationDialog::chooseKind(PaymentKind kind) {
-  if (kind == kind_) return;
-  const bool otherSide = entryKindOf(kind) != entryKindOf(kind_);
+void ReservationDialog::chooseKind(EntryDialogKind kind) {
+  if (kind == kind_ || kind == EntryDialogKind::Transfer) return;
+  const bool otherSide = std::string_view(entryKindCode(kind)) != entryKindCode(kind_);
   kind_ = kind;
   if (otherSide) {
-    majors_ = majorChoices(book_, entryKindOf(kind_));
+    majors_ = majorChoices(book_, entryKindCode(kind_));
     fillMinors();
   }
-  means_ = loadMeansChoices(book_, kind_);
+  fillMeans();
 }
 
 ChoiceList& ReservationDialog::listOf(ReservationField field) {
@@ -118,7 +123,7 @@ ChoiceList& ReservationDialog::listOf(ReservationField field) {
     case ReservationField::Day: return days_;
     case ReservationField::Major: return majors_;
     case ReservationField::Minor: return minors_;
-    case ReservationField::Means: return means_.list;
+    case ReservationField::Means: return means_;
     case ReservationField::Instalments: return instalments_;
     default: return noList_;
   }
@@ -131,7 +136,7 @@ const ChoiceList& ReservationDialog::list(ReservationField field) const {
 bool ReservationDialog::choose(ReservationField field, int row) {
   if (!listOf(field).select(row)) return false;
   if (field == ReservationField::Major) fillMinors();
-  if (field == ReservationField::Means && row > 0) instalments_.select(kLumpSumRow);
+  if (field == ReservationField::Means && row != kFirstMeansRow) instalments_.select(kLumpSumRow);
   return true;
 }
 
@@ -156,18 +161,20 @@ Reservation ReservationDialog::record() const {
   Reservation r;
   r.reserveId = reserveId_;
   r.dayOfMonth = days_.selected + 1;
-  r.entryKind = std::string(entryKindOf(kind_));
-  r.cardFlag = kind_ == PaymentKind::CardExpense ? kYes : kNo;
+  r.entryKind = entryKindCode(kind_);
+  r.cardFlag = kind_ == EntryDialogKind::CardExpense ? kYes : kNo;
   r.majorItem = majors_.selectedText();
   r.minorItem = minors_.selectedText();
   r.content = text(ReservationField::Content);
   r.amount = readTypedAmount(text(ReservationField::Amount)).value;
   r.note = text(ReservationField::Note);
-  const PaymentFields payment = paymentOf(means_, kind_, means_.list.selected);
+  const int row = means_.selected;
+  const PaymentFields payment =
+      paymentOf(kind_, row >= 0 && row < means_.size() ? &meansItems_[static_cast<std::size_t>(row)] : nullptr);
   r.assetId = payment.assetId;
   r.phoneFlag = payment.phoneFlag;
   r.checkCardFlag = payment.checkCardFlag;
-  r.instalments = kind_ == PaymentKind::CardExpense ? std::max(instalments_.selected, 0) : 0;
+  r.instalments = kind_ == EntryDialogKind::CardExpense ? std::max(instalments_.selected, kNoInstalmentsRow) : 0;
   return r;
 }
 
@@ -175,11 +182,8 @@ bool ReservationDialog::check() {
   if (trimTypedText(text(ReservationField::Content)).empty()) {
     return refuse(kReservationContentRequiredMessage, ReservationField::Content);
   }
-  const TypedAmount amount = readTypedAmount(text(ReservationField::Amount));
-  if (amount.kind == TypedAmountKind::Empty) return refuse(kAmountRequiredMessage, ReservationField::Amount);
-  // The field holds digits only, so anything but a positive number is 0 however it is written.
-  if (amount.kind != TypedAmountKind::Ok || amount.value <= 0) {
-    return refuse(kAmountNotPositiveMessage, ReservationField::Amount);
+  if (const std::optional<std::string_view> refusal = amountRefusal(text(ReservationField::Amount), AmountRule::Payment)) {
+    return refuse(*refusal, ReservationField::Amount);
   }
   return true;
 }
@@ -192,7 +196,7 @@ bool ReservationDialog::save() {
   if (!written(stored, reservation.reserveId)) return false;
   // The reservation is stored whatever the posting does: a run that fails is told, and the next
   // run (the day-change timer's) posts what this one could not.
-  if (Status posted = postDueReservations(book_); !posted) ui_.showMessage(posted.reason(), MessageCaption::Error);
+  if (Status posted = postDueReservations(book_); !posted) ui().showMessage(posted.reason(), MessageCaption::Error);
   return true;
 }
 

@@ -2,11 +2,12 @@
 
 // The reservation dialog: adds or changes a reservation, an income or expense that recurs on a
 // day of every month. A sibling of the entry dialog with the same kinds (without transfers),
-// category, means and instalment lists (ledger/entry_choices.h), but a day of the month for a date.
+// category, means and instalment lists (category_choices.h, payment_lists.h), but a day of the
+// month for a date.
 //
 // A save refuses, in this order: content of blanks only ("예약 내용은 반드시 입력해야 합니다",
-// focus on the content); no amount ("금액은 반드시 입력해야 합니다") or an amount of 0 ("금액은
-// 0보다 커야 합니다"), focus on the amount. It writes the reservation (a new id from the counter it
+// focus on the content); then the amount by the payment rule of an entry (amount_field.h), focus
+// on the amount: a reservation posts entries, so it holds no amount an entry could not. It writes the reservation (a new id from the counter it
 // shares with the assets, or again under its id with its start date computed from today), then
 // posts every reservation that has fallen due, so one due today is in the book at once.
 
@@ -16,10 +17,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "ledger/choice_list.h"
-#include "ledger/entry_choices.h"
-#include "ledger/record_dialog.h"
+#include "dialogs/amount_field.h"
+#include "dialogs/choice_list.h"
+#include "dialogs/dialog_kind.h"
+#include "dialogs/payment_lists.h"
+#include "dialogs/record_dialog.h"
 #include "platform/ui_port.h"
 #include "store/book.h"
 #include "store/records.h"
@@ -27,7 +31,6 @@
 namespace coinest {
 
 inline constexpr std::string_view kReservationContentRequiredMessage = "예약 내용은 반드시 입력해야 합니다";
-inline constexpr std::string_view kAmountNotPositiveMessage = "금액은 0보다 커야 합니다";
 
 enum class ReservationField {
   Day,          // list: "매월 1일" .. "매월31일"
@@ -57,11 +60,11 @@ class ReservationDialog final : public RecordDialog<ReservationField> {
   std::string_view label(ReservationField field) const;
   bool shown(ReservationField field) const;
 
-  PaymentKind kind() const { return kind_; }
-  // Checks a kind radio: the card flag follows; a change between income and expense refills the
+  EntryDialogKind kind() const { return kind_; }
+  // Checks a kind radio (kReservationDialogKinds; "이체" is none and changes nothing): the card flag follows; a change between income and expense refills the
   // category lists (first rows selected), while expense and card expense keep them; the means
   // list is refilled with its first item selected; the instalments show for the card expense.
-  void chooseKind(PaymentKind kind);
+  void chooseKind(EntryDialogKind kind);
 
   // The lists of Day, Major, Minor, Means and Instalments (an empty list for the others).
   const ChoiceList& list(ReservationField field) const;
@@ -86,16 +89,18 @@ class ReservationDialog final : public RecordDialog<ReservationField> {
   void clearForNext() override;
   bool check();
   void fillMinors();
+  void fillMeans();
   ChoiceList& listOf(ReservationField field);
 
   Book& book_;
   int32_t reserveId_ = 0;
-  PaymentKind kind_ = PaymentKind::Expense;
+  EntryDialogKind kind_ = EntryDialogKind::Expense;
   std::array<std::string, kReservationFieldCount> texts_;
   ChoiceList days_;
   ChoiceList majors_;
   ChoiceList minors_;
-  MeansChoices means_;
+  ChoiceList means_;
+  std::vector<PaymentItem> meansItems_;
   ChoiceList instalments_;
   ChoiceList noList_;  // what list() gives for a field that is no list: always empty
 };

@@ -8,7 +8,7 @@
 
 #include <array>
 
-#include "ledger/asset_dialog.h"
+#include "dialogs/asset_dialog.h"
 #include "qt/model_form.h"
 #include "qt/qt_style.h"
 #include "qt/recording_forms.h"

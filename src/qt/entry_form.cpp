@@ -9,7 +9,7 @@
 
 #include <array>
 
-#include "ledger/entry_dialog.h"
+#include "dialogs/entry_dialog.h"
 #include "platform/text_field.h"
 #include "qt/model_form.h"
 #include "qt/qt_style.h"
@@ -18,8 +18,7 @@
 namespace coinest::qt {
 namespace {
 
-constexpr std::array kKinds = {EntryDialogKind::Income, EntryDialogKind::Expense, EntryDialogKind::CardExpense,
-                               EntryDialogKind::Transfer};
+constexpr auto& kKinds = kEntryDialogKinds;
 
 int kindRow(EntryDialogKind kind) {
   for (std::size_t i = 0; i < kKinds.size(); ++i) {
@@ -31,7 +30,7 @@ int kindRow(EntryDialogKind kind) {
 class EntryForm final : public FormOver<EntryDialog> {
  public:
   EntryForm(QWidget* parent, EntryDialog& model, int scale, const std::function<void()>& calculator)
-      : FormOver(parent, model.mode() == EntryDialog::Mode::Add ? QStringLiteral("장부 등록") : QStringLiteral("장부 수정"), scale,
+      : FormOver(parent, model.mode() == DialogMode::Add ? QStringLiteral("장부 등록") : QStringLiteral("장부 수정"), scale,
                  model) {
     date_ = dateField([this](const std::string& date) { model_.setDate(date); });
     std::vector<QString> kindTexts;
@@ -44,11 +43,11 @@ class EntryForm final : public FormOver<EntryDialog> {
         [this](const std::string& text) { model_.setContent(text); });
     means_ = choiceField([this](int row) { model_.chooseMeans(row); });
     toSides_ = choiceField([this](int row) { model_.chooseToSide(row); });
-    amount_ = editableChoiceField([](std::string_view text) { return textFieldRefusal(text, kEntryAmountMaxChars); },
+    amount_ = editableChoiceField([](std::string_view text) { return textFieldRefusal(text, kAmountFieldMaxChars); },
                                   [this](const std::string& text) { model_.setAmount(text); });
     instalments_ = choiceField([this](int row) { model_.chooseInstalments(row); });
     note_ = noteField(
-        kEntryNoteMaxChars, [this] { return model_.note(); }, [this](const std::string& text) { model_.setNote(text); });
+        kNoteMaxChars, [this] { return model_.note(); }, [this](const std::string& text) { model_.setNote(text); });
     meansLabel_ = new QLabel(this);
 
     fields()->addRow(QStringLiteral("일자"), date_);

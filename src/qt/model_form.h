@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "ledger/choice_list.h"
+#include "dialogs/choice_list.h"
 #include "qt/text_field_validator.h"
 
 class QComboBox;

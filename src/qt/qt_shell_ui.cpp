@@ -1,10 +1,10 @@
 #include "qt/qt_shell_ui.h"
 
+#include "dialogs/asset_dialog.h"
 #include "dialogs/category_dialog.h"
+#include "dialogs/entry_dialog.h"
 #include "dialogs/query_dialogs.h"
 #include "dialogs/reservation_dialog.h"
-#include "ledger/asset_dialog.h"
-#include "ledger/entry_dialog.h"
 
 #include <QApplication>
 #include <QDialog>

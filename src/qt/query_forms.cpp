@@ -78,7 +78,7 @@ class CardQueryForm final : public CriteriaForm {
   CardQueryForm(QWidget* parent, CardQueryDialog& model, int scale)
       : CriteriaForm(parent, QStringLiteral("카드 조회"), scale, model), query_(model) {
     using F = CardQueryField;
-    year_ = textField([](std::string_view text) { return textFieldRefusal(text, kCardQueryYearMaxChars); },
+    year_ = textField([](std::string_view text) { return textFieldRefusal(text, kYearFieldMaxChars); },
                       [this](const std::string& text) { query_.setYearText(text); });
     month_ = choiceField([this](int row) { query_.choose(F::Month, row); });
     card_ = choiceField([this](int row) { query_.choose(F::Card, row); });

@@ -16,9 +16,9 @@
 namespace coinest::qt {
 namespace {
 
-constexpr std::array kKinds = {PaymentKind::Income, PaymentKind::Expense, PaymentKind::CardExpense};
+constexpr auto& kKinds = kReservationDialogKinds;
 
-int kindRow(PaymentKind kind) { return static_cast<int>(std::find(kKinds.begin(), kKinds.end(), kind) - kKinds.begin()); }
+int kindRow(EntryDialogKind kind) { return static_cast<int>(std::find(kKinds.begin(), kKinds.end(), kind) - kKinds.begin()); }
 
 class ReservationForm final : public FormOver<ReservationDialog> {
  public:
@@ -27,7 +27,7 @@ class ReservationForm final : public FormOver<ReservationDialog> {
                  model) {
     using F = ReservationField;
     std::vector<QString> kindTexts;
-    for (PaymentKind kind : kKinds) kindTexts.push_back(qtText(paymentKindLabel(kind)));
+    for (EntryDialogKind kind : kKinds) kindTexts.push_back(qtText(entryDialogKindText(kind)));
     kinds_ = radioField(kindTexts, [this](int row) { model_.chooseKind(kKinds[static_cast<std::size_t>(row)]); });
     for (F field : {F::Day, F::Major, F::Minor, F::Means, F::Instalments}) {
       lists_[index(field)] = choiceField([this, field](int row) { model_.choose(field, row); });

@@ -5,9 +5,9 @@
 
 #include <QWidget>
 
-#include "shell/login_dialog.h"
-#include "shell/settings_dialog.h"
-#include "shell/year_month_dialog.h"
+#include "dialogs/login_dialog.h"
+#include "dialogs/settings_dialog.h"
+#include "dialogs/year_month_dialog.h"
 
 namespace coinest::qt {
 

@@ -1,11 +1,11 @@
 #include "shell/record_dialogs.h"
 
+#include "dialogs/asset_dialog.h"
 #include "dialogs/category_dialog.h"
+#include "dialogs/entry_dialog.h"
 #include "dialogs/query_dialogs.h"
 #include "dialogs/reservation_dialog.h"
-#include "ledger/asset_dialog.h"
 #include "ledger/asset_view.h"
-#include "ledger/entry_dialog.h"
 #include "shell/list_rows.h"
 #include "shell/shell_context.h"
 #include "store/entry_kind.h"

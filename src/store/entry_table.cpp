@@ -8,8 +8,8 @@
 #include "platform/utf8_text.h"
 #include "store/card_month_sums.h"
 #include "store/id_counters.h"
-#include "store/record_layout.h"
 #include "store/journaled_writes.h"
+#include "store/record_layout.h"
 #include "store/table_access.h"
 #include "store/table_catalogue.h"
 

@@ -50,7 +50,7 @@ TEST(CategoryDialog, NewNamesAreCheckedInOrderWithinTheirListOnly) {
       {CategoryLevel::Major, kExpenseKind, "", "전월이월", "대항목에 전월이월은 등록할 수 없습니다"},
       {CategoryLevel::Major, kIncomeKind, "", "카드대금", "대항목에 카드대금은 등록할 수 없습니다"},
       {CategoryLevel::Major, kExpenseKind, "", "카드대금", "입력하신 대항목명은 이미 존재합니다"},  // taken first
-      {CategoryLevel::Major, kIncomeKind, "", " 카드대금", ""},  // only the name as typed is reserved
+      {CategoryLevel::Major, kIncomeKind, "", " 카드대금", "대항목에 카드대금은 등록할 수 없습니다"},
       {CategoryLevel::Minor, kExpenseKind, "식비", " ", "항목명은 반드시 입력해야 합니다"},
       {CategoryLevel::Minor, kExpenseKind, "식비", "외식", "입력하신 소항목명은 이미 존재합니다"},
       {CategoryLevel::Minor, kExpenseKind, "주거/통신", "외식", ""},
@@ -72,11 +72,11 @@ TEST(CategoryDialog, NewNamesAreCheckedInOrderWithinTheirListOnly) {
   }
 }
 
-TEST(CategoryDialog, ContinueAddsMajorsAtTheEndOfTheListKeepingTheNameAsTyped) {
+TEST(CategoryDialog, ContinueAddsMajorsAtTheEndOfTheList) {
   BookFixture f;
   const int32_t highest = loadMajorItems(f.book(), kExpenseKind).highestOrder;
   CategoryDialog dialog(f.book(), f.ui, {DialogMode::Add, CategoryLevel::Major, kExpenseKind}, false);
-  for (const char* name : {" 반려동물", "취미", "기부"}) {
+  for (const char* name : {"반려동물", "취미", "기부"}) {
     dialog.setName(name);
     dialog.pressContinue();
     EXPECT_EQ(dialog.name(), "");
@@ -86,12 +86,71 @@ TEST(CategoryDialog, ContinueAddsMajorsAtTheEndOfTheListKeepingTheNameAsTyped) {
   EXPECT_TRUE(f.ui.messages.empty());
   const MajorList list = loadMajorItems(f.book(), kExpenseKind);
   int32_t order = highest;
-  for (const char* name : {" 반려동물", "취미", "기부"}) {
+  for (const char* name : {"반려동물", "취미", "기부"}) {
     const MajorItem* added = majorNamed(list, name);
     ASSERT_TRUE(added) << name;
     EXPECT_EQ(added->itemOrder, ++order) << name;
   }
   EXPECT_EQ(*dialog.savedId(), majorNamed(list, "기부")->majorId);
+}
+
+// Blanks around a name are no part of it: the duplicate and reserved-name checks and the record
+// all see the name without them, for an add and for a change alike.
+TEST(CategoryDialog, TheNameIsTrimmedOnceForEveryCheckAndTheSave) {
+  struct Case {
+    DialogMode mode;
+    CategoryLevel level;
+    const char* kind;
+    const char* edited;  // change mode: the category changed (a major, or a minor under 식비)
+    std::string typed;
+    std::string message;  // empty: saved as `stored`
+    std::string stored;
+  };
+  const std::vector<Case> cases = {
+      {DialogMode::Add, CategoryLevel::Major, kExpenseKind, "", "  여행  ", "", "여행"},
+      {DialogMode::Add, CategoryLevel::Major, kExpenseKind, "", " 식비", "입력하신 대항목명은 이미 존재합니다", ""},
+      {DialogMode::Add, CategoryLevel::Major, kExpenseKind, "", " 전월이월 ", "대항목에 전월이월은 등록할 수 없습니다", ""},
+      {DialogMode::Add, CategoryLevel::Major, kIncomeKind, "", "카드대금  ", "대항목에 카드대금은 등록할 수 없습니다", ""},
+      {DialogMode::Add, CategoryLevel::Minor, kExpenseKind, "", " 야식 ", "", "야식"},
+      {DialogMode::Add, CategoryLevel::Minor, kExpenseKind, "", "외식 ", "입력하신 소항목명은 이미 존재합니다", ""},
+      {DialogMode::Change, CategoryLevel::Major, kExpenseKind, "식비", " 먹거리 ", "", "먹거리"},
+      {DialogMode::Change, CategoryLevel::Major, kExpenseKind, "식비", " 식비 ", "", "식비"},  // its own name
+      {DialogMode::Change, CategoryLevel::Major, kExpenseKind, "식비", " 전월이월", "대항목에 전월이월은 등록할 수 없습니다", ""},
+      {DialogMode::Change, CategoryLevel::Minor, kExpenseKind, "외식", "  점심  ", "", "점심"},
+  };
+  for (const Case& c : cases) {
+    BookFixture f;
+    const int32_t food = majorId(f.book(), kExpenseKind, "식비");
+    CategoryDialogRequest request{c.mode, c.level, c.kind, 0, 0};
+    if (c.level == CategoryLevel::Minor) {
+      request.majorId = food;
+      for (const MinorItem& minor : loadMinorItems(f.book(), food).items) {
+        if (minor.itemName == c.edited) request.minorId = minor.minorId;
+      }
+    } else if (c.mode == DialogMode::Change) {
+      request.majorId = majorId(f.book(), c.kind, c.edited);
+    }
+    std::optional<CategoryDialog> dialog = openCategoryDialog(f.book(), f.ui, request, false);
+    ASSERT_TRUE(dialog) << c.typed;
+    dialog->setName(c.typed);
+    dialog->pressOk();
+    EXPECT_EQ(lastError(f), c.message) << c.typed;
+    if (!c.message.empty()) {
+      EXPECT_FALSE(dialog->savedId()) << c.typed;
+      continue;
+    }
+    ASSERT_TRUE(dialog->savedId()) << c.typed;
+    if (c.level == CategoryLevel::Major) {
+      const MajorList list = loadMajorItems(f.book(), c.kind);
+      const MajorItem* saved = majorNamed(list, c.stored);
+      ASSERT_TRUE(saved) << c.typed;
+      EXPECT_EQ(saved->majorId, *dialog->savedId()) << c.typed;
+    } else {
+      const std::optional<MinorItem> saved = findMinorItem(f.book(), *dialog->savedId());
+      ASSERT_TRUE(saved) << c.typed;
+      EXPECT_EQ(saved->itemName, c.stored) << c.typed;
+    }
+  }
 }
 
 TEST(CategoryDialog, MinorLevelShowsThePagesMajorAndStoresTheUseFlag) {

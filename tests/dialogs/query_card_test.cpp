@@ -4,10 +4,10 @@
 
 #include "calendar/date_text.h"
 #include "ledger/entry_rules.h"
+#include "ledger/ledger_test_support.h"
 #include "store/asset_table.h"
 #include "store/entry_table.h"
 #include "store/id_counters.h"
-#include "ledger/ledger_test_support.h"
 #include "support/book_fixture.h"
 
 namespace coinest {
@@ -65,30 +65,6 @@ TEST(CardQueryTest, PeriodTextAgreesWithTheStatementsRead) {
         }
       }
     }
-  }
-}
-
-TEST(CardQueryTest, TypedYearMustBeFourDigitsInRange) {
-  struct Case {
-    const char* typed;
-    std::optional<int> year;
-    std::string_view error;
-  };
-  const Case cases[] = {
-      {"2007", 2007, {}},
-      {" 1841 ", 1841, {}},
-      {"2050", 2050, {}},
-      {"185", std::nullopt, kYearMalformedMessage},
-      {"", std::nullopt, kYearMalformedMessage},
-      {"19a5", std::nullopt, kYearMalformedMessage},  // sorts between the bounds, but is no year
-      {"20071", std::nullopt, kYearMalformedMessage},
-      {"1840", std::nullopt, kYearOutOfRangeMessage},
-      {"2051", std::nullopt, kYearOutOfRangeMessage},
-  };
-  for (const Case& c : cases) {
-    const StatementYear read = readStatementYear(c.typed);
-    EXPECT_EQ(read.year, c.year) << c.typed;
-    EXPECT_EQ(read.error, c.error) << c.typed;
   }
 }
 

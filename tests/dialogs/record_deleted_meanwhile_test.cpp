@@ -7,12 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/asset_dialog.h"
 #include "dialogs/category_dialog.h"
+#include "dialogs/entry_dialog.h"
 #include "dialogs/reservation_dialog.h"
-#include "ledger/asset_dialog.h"
+#include "ledger/entry_rules.h"
 #include "store/asset_table.h"
 #include "store/category_tables.h"
 #include "store/entry_kind.h"
+#include "store/entry_table.h"
 #include "store/new_record.h"
 #include "store/reservation_tables.h"
 #include "support/book_fixture.h"
@@ -23,6 +26,7 @@ namespace {
 
 using testing::addNewAsset;
 using testing::BookFixture;
+using testing::makeEntry;
 using testing::makeReservation;
 
 // The dialog open on the record: deletes the record behind it, forgets the delete's own change
@@ -57,6 +61,16 @@ TEST(RecordDialogs, ChangingARecordDeletedMeanwhileIsToldNotStored) {
     std::function<bool(BookFixture&, int32_t)> okAfterDelete;
   };
   const std::vector<Case> cases = {
+      {"entry", entryIdFree,
+       [](BookFixture& f) {
+         const LedgerEntry e = makeEntry({.id = 20001});
+         EXPECT_TRUE(addEntry(f.book(), e));
+         return e.entryId;
+       },
+       [](BookFixture& f, int32_t id) {
+         return okAfterDelete(f, EntryDialog::openForChange(f.book(), f.ui, id, false),
+                              [id](Book& book) { return deleteEntry(book, id); });
+       }},
       {"asset", assetIdFree, [](BookFixture& f) { return addNewAsset(f.book(), {.name = "급여"}).assetId; },
        [](BookFixture& f, int32_t id) {
          return okAfterDelete(f, openAssetChange(f.book(), f.ui, id, false),

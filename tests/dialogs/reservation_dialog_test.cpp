@@ -65,7 +65,7 @@ TEST(ReservationDialog, AddModeOpensOnAnExpenseInCashOnDayOne) {
   EXPECT_EQ(dialog.list(ReservationField::Day).items.front(), "매월 1일");
   EXPECT_EQ(dialog.list(ReservationField::Day).items.back(), "매월31일");
   EXPECT_EQ(dialog.list(ReservationField::Day).selected, 0);
-  EXPECT_EQ(dialog.kind(), PaymentKind::Expense);
+  EXPECT_EQ(dialog.kind(), EntryDialogKind::Expense);
   EXPECT_EQ(dialog.list(ReservationField::Major).selectedText(), "식비");
   EXPECT_EQ(dialog.list(ReservationField::Minor).selectedText(), "주식");
   EXPECT_EQ(dialog.list(ReservationField::Means).items, (std::vector<std::string>{"현금", "휴대폰 결제"}));
@@ -96,7 +96,7 @@ TEST(ReservationDialog, KindsRefillTheirListsAndMeansMapOntoPaymentFields) {
   EXPECT_EQ(dialog.record().instalments, 0);  // only a card expense keeps its instalments
 
   // Card expense keeps the categories; its means list is an empty item and the cards.
-  dialog.chooseKind(PaymentKind::CardExpense);
+  dialog.chooseKind(EntryDialogKind::CardExpense);
   EXPECT_TRUE(dialog.shown(ReservationField::Instalments));
   EXPECT_EQ(dialog.list(ReservationField::Major).selectedText(), "주거/통신");
   EXPECT_EQ(dialog.list(ReservationField::Means).items, (std::vector<std::string>{"", "BC 비씨 홍"}));
@@ -110,7 +110,7 @@ TEST(ReservationDialog, KindsRefillTheirListsAndMeansMapOntoPaymentFields) {
   EXPECT_EQ(r.instalments, 3);
 
   // Income refills the categories and offers cash and the accounts.
-  dialog.chooseKind(PaymentKind::Income);
+  dialog.chooseKind(EntryDialogKind::Income);
   EXPECT_FALSE(dialog.shown(ReservationField::Instalments));
   EXPECT_EQ(dialog.list(ReservationField::Major).selectedText(), "고정수입");
   EXPECT_EQ(dialog.list(ReservationField::Minor).selectedText(), "급여");
@@ -189,7 +189,7 @@ TEST(ReservationDialog, ChangeShowsTheStoredChoicesAndKeepsThem) {
   std::optional<ReservationDialog> dialog = openReservationChange(f.book(), f.ui, income.reserveId, true);
   ASSERT_TRUE(dialog);
   EXPECT_FALSE(dialog->continueShown());
-  EXPECT_EQ(dialog->kind(), PaymentKind::Income);
+  EXPECT_EQ(dialog->kind(), EntryDialogKind::Income);
   EXPECT_EQ(dialog->list(ReservationField::Day).selected, 24);
   EXPECT_EQ(dialog->list(ReservationField::Means).selectedId(), second.assetId);
   EXPECT_EQ(dialog->text(ReservationField::Amount), "3000000");

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "store/card_month_sums.h"
 #include "exchange/backup_file.h"
 #include "exchange/backup_stream.h"
 #include "exchange/backup_test_book.h"
@@ -16,6 +15,7 @@
 #include "exchange/exchange_folder.h"
 #include "ledger/entry_rules.h"
 #include "store/asset_table.h"
+#include "store/card_month_sums.h"
 #include "store/entry_table.h"
 #include "store/id_counters.h"
 #include "store/posting_date.h"

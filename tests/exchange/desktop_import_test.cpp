@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "store/card_month_sums.h"
 #include "exchange/backup_restore.h"
 #include "exchange/backup_test_book.h"
 #include "exchange/change_file.h"
@@ -21,6 +20,7 @@
 #include "exchange/outbox.h"
 #include "ledger/entry_rules.h"
 #include "store/asset_table.h"
+#include "store/card_month_sums.h"
 #include "store/category_tables.h"
 #include "store/entry_table.h"
 #include "store/id_counters.h"

@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "calendar/date_text.h"
 #include "ledger/entry_rules.h"
 #include "ledger/ledger_test_support.h"
-#include "calendar/date_text.h"
 #include "store/card_month_sums.h"
 #include "store/entry_table.h"
+#include "store/id_counters.h"
 #include "store/record_layout.h"
 #include "store/table_catalogue.h"
-#include "store/id_counters.h"
 #include "support/book_fixture.h"
 
 namespace coinest {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "store/card_month_sums.h"
 #include "ledger/entry_rules.h"
 #include "ledger/ledger_test_support.h"
+#include "store/card_month_sums.h"
 #include "store/entry_table.h"
 #include "store/reservation_tables.h"
 #include "store/settings_records.h"

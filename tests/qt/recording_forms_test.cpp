@@ -12,11 +12,11 @@
 
 #include <gtest/gtest.h>
 
+#include "dialogs/asset_dialog.h"
 #include "dialogs/category_dialog.h"
+#include "dialogs/entry_dialog.h"
 #include "dialogs/reservation_dialog.h"
 #include "form_driver.h"
-#include "ledger/asset_dialog.h"
-#include "ledger/entry_dialog.h"
 #include "ledger/entry_rules.h"
 #include "qt/qt_shell_ui.h"
 #include "qt/qt_style.h"
@@ -77,8 +77,8 @@ TEST_F(RecordingForms, AnEntryIsRecordedThroughTheFormAndARefusalKeepsItOpenAtTh
   EXPECT_TRUE(run.allStepsRan);
   EXPECT_EQ(run.messages, QStringList{QStringLiteral("금액은 반드시 입력해야 합니다")});
   ASSERT_TRUE(model.closed());
-  ASSERT_TRUE(model.savedEntryId().has_value());
-  const std::optional<LedgerEntry> saved = findEntry(f.book(), *model.savedEntryId());
+  ASSERT_TRUE(model.savedId().has_value());
+  const std::optional<LedgerEntry> saved = findEntry(f.book(), *model.savedId());
   ASSERT_TRUE(saved.has_value());
   EXPECT_EQ(saved->entryDate, "2007-03-07");
   EXPECT_EQ(saved->content, "점심");
@@ -150,7 +150,7 @@ TEST_F(RecordingForms, TheEntryFormShowsTheFieldsAndLabelsOfItsKind) {
   EXPECT_TRUE(run.allStepsRan);
   EXPECT_EQ(run.messages, QStringList{QStringLiteral("동일한 통장으로 현금이동 할 수 없습니다")});
   EXPECT_TRUE(model.closed());
-  EXPECT_FALSE(model.savedEntryId().has_value());
+  EXPECT_FALSE(model.savedId().has_value());
   EXPECT_FALSE(model.latinInput());
 }
 
@@ -291,7 +291,7 @@ TEST_F(RecordingForms, InScreenshotModeEveryFormIsCancelledUnseen) {
       {[](QDialog&) { ADD_FAILURE() << "a form was shown"; }});
   EXPECT_TRUE(entry.closed());
   EXPECT_TRUE(reservation.closed());
-  EXPECT_FALSE(entry.savedEntryId().has_value());
+  EXPECT_FALSE(entry.savedId().has_value());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "dialogs/login_dialog.h"
 #include "qt/button_widget.h"
 #include "qt/cal_window.h"
 #include "qt/command_bar.h"
@@ -15,7 +16,6 @@
 #include "qt/qt_shell_ui.h"
 #include "qt/qt_style.h"
 #include "qt/text_field_validator.h"
-#include "shell/login_dialog.h"
 
 namespace coinest::qt {
 namespace {

@@ -5,15 +5,15 @@
 #include <algorithm>
 #include <fstream>
 
+#include "dialogs/category_dialog.h"
+#include "dialogs/entry_dialog.h"
+#include "dialogs/settings_dialog.h"
+#include "dialogs/year_month_dialog.h"
 #include "ledger/entry_rules.h"
 #include "platform/device_root.h"
 #include "platform/registry_file.h"
 #include "shell/holiday_refresh.h"
-#include "dialogs/category_dialog.h"
-#include "ledger/entry_dialog.h"
 #include "shell/ini_file.h"
-#include "shell/settings_dialog.h"
-#include "shell/year_month_dialog.h"
 #include "shell/shell_context.h"
 #include "store/entry_table.h"
 #include "store/posting_date.h"

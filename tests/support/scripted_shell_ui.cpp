@@ -1,13 +1,13 @@
 #include "support/scripted_shell_ui.h"
 
+#include "dialogs/asset_dialog.h"
 #include "dialogs/category_dialog.h"
+#include "dialogs/entry_dialog.h"
+#include "dialogs/login_dialog.h"
 #include "dialogs/query_dialogs.h"
 #include "dialogs/reservation_dialog.h"
-#include "ledger/asset_dialog.h"
-#include "ledger/entry_dialog.h"
-#include "shell/login_dialog.h"
-#include "shell/settings_dialog.h"
-#include "shell/year_month_dialog.h"
+#include "dialogs/settings_dialog.h"
+#include "dialogs/year_month_dialog.h"
 
 namespace coinest::testing {
 

@@ -10,16 +10,10 @@
 #include <vector>
 
 #include "calendar/date_text.h"
+#include "dialogs/typed_year.h"
 #include "platform/ui_port.h"
 
 namespace coinest {
-
-inline constexpr std::size_t kYearFieldMaxChars = 4;
-inline constexpr std::string_view kFirstValidYear = "1841";
-inline constexpr std::string_view kLastValidYear = "2050";
-inline constexpr std::string_view kYearTooShortMessage = "년도 자료가 올바르지 않습니다";
-inline constexpr std::string_view kYearOutOfRangeMessage =
-    "년도 자료가 유효하지 않습니다\n(1841년에서 2050년까지만 유효함)";
 
 struct YearMonthForm {
   std::string yearText;  // the year field, at most four digits
@@ -32,9 +26,9 @@ std::vector<std::string> monthListTexts();
 // The dialog as it opens on a year and month (the calendar's, or the settlement month).
 YearMonthForm openYearMonthForm(int year, int month);
 
-// OK: the chosen year and month; nothing when the year is refused, after its message (caption
-// "오류"): fewer than four characters once spaces are trimmed, or a text before "1841" or after
-// "2050" (compared as texts). The dialog then stays open with the focus on the year field.
+// OK: the chosen year and month; nothing when the year field's four characters are refused as a
+// typed year (typed_year.h), after its message (caption "오류"). The dialog then stays open with
+// the focus on the year field.
 std::optional<YearMonth> acceptYearMonthForm(const YearMonthForm& form, UiPort& ui);
 
 // The dialog as the window runs it: OK until a year is accepted, or Cancel.

@@ -1,4 +1,4 @@
-#include "shell/login_dialog.h"
+#include "dialogs/login_dialog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ledger/asset_dialog.h"
+#include "dialogs/asset_dialog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "shell/settings_dialog.h"
+#include "dialogs/settings_dialog.h"
 
+#include "dialogs/login_dialog.h"
 #include "platform/utf8_text.h"
-#include "shell/login_dialog.h"
 #include "store/settings_records.h"
 #include "store/yes_no_flag.h"
 

@@ -1,7 +1,8 @@
-#include "ledger/asset_dialog.h"
+#include "dialogs/asset_dialog.h"
 
 #include "calendar/amount.h"
 #include "calendar/typed_text.h"
+#include "dialogs/amount_field.h"
 #include "platform/text_field.h"
 #include "store/asset_kind.h"
 #include "store/asset_table.h"
@@ -13,7 +14,6 @@ namespace coinest {
 namespace {
 
 constexpr std::size_t kAssetTextMaxChars = 40;
-constexpr std::size_t kBalanceMaxChars = 10;
 constexpr int kDaysInLongestMonth = 31;
 constexpr int kPeriodMonths = 3;  // 전전월, 전월, 당월
 
@@ -52,7 +52,7 @@ bool isAssetTextField(AssetField field) {
 }
 
 std::size_t assetFieldMaxChars(AssetField field) {
-  if (field == AssetField::Balance) return kBalanceMaxChars;
+  if (field == AssetField::Balance) return kBalanceFieldMaxChars;
   if (field == AssetField::Note) return kNoteMaxChars;
   return isAssetTextField(field) ? kAssetTextMaxChars : 0;
 }
@@ -164,13 +164,9 @@ bool AssetDialog::check() {
     return refuse(std::string(kind_.companyLabel) + "은 반드시 입력해야 합니다", AssetField::Company);
   }
   if (kind_.code == kBankAccountKind) {
-    // A negative balance is a debt the account carries; one beyond the range of an amount is no
-    // number the book can hold.
-    switch (readTypedAmount(text(AssetField::Balance)).kind) {
-      case TypedAmountKind::Ok: break;
-      case TypedAmountKind::Empty: return refuse(kAmountRequiredMessage, AssetField::Balance);
-      case TypedAmountKind::NotInteger:
-      case TypedAmountKind::OutOfRange: return refuse(kAmountDigitsOnlyMessage, AssetField::Balance);
+    // A negative balance is a debt the account carries.
+    if (const std::optional<std::string_view> refusal = amountRefusal(text(AssetField::Balance), AmountRule::Balance)) {
+      return refuse(*refusal, AssetField::Balance);
     }
   }
   if (kind_.code == kCreditCardKind) {

@@ -1,4 +1,4 @@
-#include "shell/login_dialog.h"
+#include "dialogs/login_dialog.h"
 
 #include "platform/utf8_text.h"
 #include "store/yes_no_flag.h"

@@ -1,4 +1,4 @@
-#include "ledger/choice_list.h"
+#include "dialogs/choice_list.h"
 
 #include <algorithm>
 

@@ -15,9 +15,9 @@
 #include <string>
 #include <string_view>
 
+#include "dialogs/choice_list.h"
+#include "dialogs/record_dialog.h"
 #include "ledger/asset_view.h"
-#include "ledger/choice_list.h"
-#include "ledger/record_dialog.h"
 #include "platform/ui_port.h"
 #include "store/book.h"
 #include "store/records.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-// What the asset, category and reservation dialogs share: their buttons, the field with the
+// What the entry, asset, category and reservation dialogs share: their buttons, the field with the
 // keyboard focus, the remembered input mode and the id last saved.
 //
 // "확인" saves and closes; "계속등록" (add mode only) saves and empties the form for the next
@@ -12,7 +12,7 @@
 #include <optional>
 #include <string_view>
 
-#include "ledger/dialog_mode.h"
+#include "dialogs/dialog_mode.h"
 #include "platform/status.h"
 #include "platform/ui_port.h"
 
@@ -30,11 +30,16 @@ class RecordDialog {
   // "계속등록" is offered in add mode only.
   bool continueShown() const { return mode_ == DialogMode::Add; }
 
-  void pressOk() {
-    if (save()) closed_ = true;
+  // True when the form was saved.
+  bool pressOk() {
+    if (!save()) return false;
+    closed_ = true;
+    return true;
   }
-  void pressContinue() {
-    if (mode_ == DialogMode::Add && save()) clearForNext();
+  bool pressContinue() {
+    if (mode_ != DialogMode::Add || !save()) return false;
+    clearForNext();
+    return true;
   }
   void pressCancel() { closed_ = true; }
   bool closed() const { return closed_; }
@@ -53,7 +58,7 @@ class RecordDialog {
 
  protected:
   RecordDialog(UiPort& ui, DialogMode mode, Field first, bool latinInput)
-      : ui_(ui), mode_(mode), focus_(first), latinInput_(latinInput) {}
+      : ui_(&ui), mode_(mode), focus_(first), latinInput_(latinInput) {}
 
   // Checks and writes the form; false (after a message) when nothing was written.
   virtual bool save() = 0;
@@ -62,23 +67,24 @@ class RecordDialog {
 
   // A refusal: the message (caption "오류") and the focus on the field to correct. Returns false.
   bool refuse(std::string_view message, Field field) {
-    ui_.showMessage(message, MessageCaption::Error);
+    ui_->showMessage(message, MessageCaption::Error);
     focus_ = field;
     return false;
   }
   // The outcome of the write: true and the id remembered when done; else the reason is told.
   bool written(const Status& status, int32_t id) {
     if (!status) {
-      ui_.showMessage(status.reason(), MessageCaption::Error);
+      ui_->showMessage(status.reason(), MessageCaption::Error);
       return false;
     }
     savedId_ = id;
     return true;
   }
 
-  UiPort& ui_;
+  UiPort& ui() { return *ui_; }
 
  private:
+  UiPort* ui_;  // a pointer, so a dialog that holds no other reference can be assigned
   DialogMode mode_;
   Field focus_;
   bool latinInput_;

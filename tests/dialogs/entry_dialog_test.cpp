@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "calendar/amount.h"
-#include "ledger/entry_dialog.h"
+#include "dialogs/entry_dialog.h"
 #include "ledger/entry_rules.h"
 #include "store/asset_table.h"
 #include "store/category_tables.h"
@@ -23,7 +23,7 @@ namespace {
 
 using testing::makeEntry;
 
-int indexIn(const EntryChoiceList& list, std::string_view text) {
+int indexIn(const ChoiceList& list, std::string_view text) {
   const auto found = std::find(list.items.begin(), list.items.end(), text);
   return found == list.items.end() ? -1 : static_cast<int>(found - list.items.begin());
 }
@@ -40,7 +40,7 @@ class EntryDialogTest : public ::testing::Test {
     creditCard = testing::addNewAsset(f.book(), {.kind = kCreditCardKind, .name = "신용", .holder = "나", .company = "삼성"});
   }
 
-  void choose(EntryDialog& d, bool (EntryDialog::*pick)(int), const EntryChoiceList& list, std::string_view text) {
+  void choose(EntryDialog& d, bool (EntryDialog::*pick)(int), const ChoiceList& list, std::string_view text) {
     const int index = indexIn(list, text);
     ASSERT_GE(index, 0) << text << " is not offered";
     ASSERT_TRUE((d.*pick)(index));
@@ -55,7 +55,7 @@ class EntryDialogTest : public ::testing::Test {
 TEST_F(EntryDialogTest, OpensInAddModeOnAnExpenseInCashWithTheFirstCategories) {
   addAssets();
   EntryDialog d = openAdd();
-  EXPECT_EQ(d.mode(), EntryDialog::Mode::Add);
+  EXPECT_EQ(d.mode(), DialogMode::Add);
   EXPECT_EQ(d.date(), "2007-03-05");
   EXPECT_EQ(d.kind(), EntryDialogKind::Expense);
   ASSERT_EQ(d.majors().selected, 0);
@@ -132,10 +132,10 @@ TEST_F(EntryDialogTest, RefusesContentAndAmountInOrderWithTheirFocus) {
       {"점심", "  ", kAmountRequiredMessage, EntryDialogField::Amount},
       {"점심", "12a", kAmountDigitsOnlyMessage, EntryDialogField::Amount},
       {"점심", "1,000", kAmountDigitsOnlyMessage, EntryDialogField::Amount},
-      {"점심", "0", kAmountPositiveMessage, EntryDialogField::Amount},
-      {"점심", "00", kAmountPositiveMessage, EntryDialogField::Amount},
-      {"점심", "-500", kAmountPositiveMessage, EntryDialogField::Amount},
-      {"점심", "-", kAmountPositiveMessage, EntryDialogField::Amount},
+      {"점심", "0", kAmountNotPositiveMessage, EntryDialogField::Amount},
+      {"점심", "00", kAmountNotPositiveMessage, EntryDialogField::Amount},
+      {"점심", "-500", kAmountNotPositiveMessage, EntryDialogField::Amount},
+      {"점심", "-", kAmountNotPositiveMessage, EntryDialogField::Amount},
       {"점심", "123456789", kAmountTooLongMessage, EntryDialogField::Amount},
       {"점심", "000000001", kAmountTooLongMessage, EntryDialogField::Amount},
   };
@@ -152,7 +152,7 @@ TEST_F(EntryDialogTest, RefusesContentAndAmountInOrderWithTheirFocus) {
     EXPECT_EQ(d.focus(), c.focus);
     EXPECT_FALSE(d.closed());
     EXPECT_EQ(d.content(), c.content) << "fields stay as typed";
-    EXPECT_FALSE(d.savedEntryId());
+    EXPECT_FALSE(d.savedId());
   }
   EXPECT_EQ(entryCount(), 0u);
 }
@@ -164,7 +164,7 @@ TEST_F(EntryDialogTest, TheLargestAmountAndContentAsTypedAreStored) {
   ASSERT_TRUE(d.pressOk());
   EXPECT_TRUE(d.closed());
   EXPECT_TRUE(f.ui.messages.empty());
-  const std::optional<LedgerEntry> stored = findEntry(f.book(), *d.savedEntryId());
+  const std::optional<LedgerEntry> stored = findEntry(f.book(), *d.savedId());
   ASSERT_TRUE(stored);
   EXPECT_EQ(stored->amount, 99999999);
   EXPECT_EQ(stored->content, "  점심");
@@ -265,7 +265,7 @@ TEST_F(EntryDialogTest, KindsAndMeansMapOntoTheStoredFieldsAndBack) {
     d.setNote("비고");
     ASSERT_TRUE(d.pressOk()) << (f.ui.messages.empty() ? "" : f.ui.messages.back().text);
 
-    const std::optional<LedgerEntry> e = findEntry(f.book(), *d.savedEntryId());
+    const std::optional<LedgerEntry> e = findEntry(f.book(), *d.savedId());
     ASSERT_TRUE(e);
     EXPECT_EQ(e->entryKind, c.entryKind);
     EXPECT_EQ(e->cardFlag, c.cardFlag);
@@ -293,7 +293,7 @@ TEST_F(EntryDialogTest, KindsAndMeansMapOntoTheStoredFieldsAndBack) {
     }
     EXPECT_EQ(change->amount(), "12000");
     ASSERT_TRUE(change->pressOk());
-    EXPECT_EQ(change->savedEntryId(), e->entryId);
+    EXPECT_EQ(change->savedId(), e->entryId);
     const std::optional<LedgerEntry> again = findEntry(f.book(), e->entryId);
     ASSERT_TRUE(again);
     EXPECT_EQ(again->assetId, e->assetId);
@@ -356,7 +356,7 @@ TEST_F(EntryDialogTest, ContinueTwiceStoresTwoEntriesAndKeepsTheChoices) {
     d.setAmount("3000");
     d.setNote("메모");
     ASSERT_TRUE(d.pressContinue());
-    ids.push_back(*d.savedEntryId());
+    ids.push_back(*d.savedId());
     EXPECT_FALSE(d.closed());
     EXPECT_EQ(d.content(), "");
     EXPECT_EQ(d.amount(), "");
@@ -408,7 +408,7 @@ TEST_F(EntryDialogTest, AWriteTheBookRefusesIsToldAndTheDialogStaysOpen) {
   d.setAmount("8000");
   EXPECT_FALSE(d.pressOk());
   EXPECT_FALSE(d.closed());
-  EXPECT_FALSE(d.savedEntryId());
+  EXPECT_FALSE(d.savedId());
   ASSERT_EQ(f.ui.messages.size(), 1u);
   EXPECT_EQ(f.ui.messages[0].caption, MessageCaption::Error);
   EXPECT_FALSE(f.ui.messages[0].text.empty());

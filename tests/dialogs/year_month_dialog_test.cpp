@@ -1,4 +1,4 @@
-#include "shell/year_month_dialog.h"
+#include "dialogs/year_month_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -27,13 +27,13 @@ TEST(YearMonthDialog, TakesFourDigitYearsFrom1841To2050) {
   const Case cases[] = {
       {"2050", 11, YearMonth{2050, 12}, ""},
       {"1841", 0, YearMonth{1841, 1}, ""},
-      {" 2007 ", 2, std::nullopt, kYearTooShortMessage},  // the field holds four characters: " 200"
-      {"207", 2, std::nullopt, kYearTooShortMessage},
-      {"", 2, std::nullopt, kYearTooShortMessage},
+      {" 2007 ", 2, std::nullopt, kYearMalformedMessage},  // the field holds four characters: " 200"
+      {"207", 2, std::nullopt, kYearMalformedMessage},
+      {"", 2, std::nullopt, kYearMalformedMessage},
       {"1840", 0, std::nullopt, kYearOutOfRangeMessage},
       {"2051", 0, std::nullopt, kYearOutOfRangeMessage},
       {"9999", 0, std::nullopt, kYearOutOfRangeMessage},
-      {"20a0", 0, std::nullopt, kYearOutOfRangeMessage},
+      {"20a0", 0, std::nullopt, kYearMalformedMessage},  // no year, though it sorts after the last
   };
   for (const Case& c : cases) {
     testing::ScriptedUiPort ui;

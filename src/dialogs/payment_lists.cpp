@@ -1,31 +1,11 @@
-#include "ledger/entry_payment_lists.h"
+#include "dialogs/payment_lists.h"
 
 #include "store/asset_kind.h"
 #include "store/asset_table.h"
-#include "store/entry_kind.h"
+#include "store/instalment_count.h"
 #include "store/reserved_names.h"
 
 namespace coinest {
-
-std::string_view entryDialogKindText(EntryDialogKind kind) {
-  switch (kind) {
-    case EntryDialogKind::Income: return "수입";
-    case EntryDialogKind::Expense: return "지출";
-    case EntryDialogKind::CardExpense: return "카드지출";
-    case EntryDialogKind::Transfer: return "이체";
-  }
-  return {};
-}
-
-const char* entryKindCode(EntryDialogKind kind) {
-  switch (kind) {
-    case EntryDialogKind::Income: return kIncomeKind;
-    case EntryDialogKind::Expense:
-    case EntryDialogKind::CardExpense: return kExpenseKind;
-    case EntryDialogKind::Transfer: return kTransferKind;
-  }
-  return kExpenseKind;
-}
 
 namespace {
 
@@ -66,11 +46,49 @@ PaymentLists paymentListsOf(Book& book, EntryDialogKind kind, std::string_view t
   return {};
 }
 
+ChoiceList choicesOf(const std::vector<PaymentItem>& items, int selected) {
+  ChoiceList list;
+  for (const PaymentItem& item : items) list.add(item.text, item.assetId);
+  list.select(selected);
+  return list;
+}
+
 int indexOfAsset(const std::vector<PaymentItem>& items, int32_t assetId) {
   for (std::size_t i = 0; i < items.size(); ++i) {
     if (items[i].assetId == assetId) return static_cast<int>(i);
   }
   return -1;
+}
+
+PaymentFields paymentOf(EntryDialogKind kind, const PaymentItem* chosen) {
+  PaymentFields payment;
+  if (chosen == nullptr) return payment;
+  if (kind == EntryDialogKind::Expense && chosen->means == PaymentItem::Means::Phone) payment.phoneFlag = kYes;
+  if (chosen->means == PaymentItem::Means::Asset) {
+    payment.assetId = chosen->assetId;
+    if (kind == EntryDialogKind::Expense && chosen->assetKind == kCheckCardKind) payment.checkCardFlag = kYes;
+  }
+  return payment;
+}
+
+int meansRowOf(const std::vector<PaymentItem>& items, EntryDialogKind kind, int32_t assetId,
+               std::string_view phoneFlag) {
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (assetId > 0 && items[i].means == PaymentItem::Means::Asset && items[i].assetId == assetId) {
+      return static_cast<int>(i);
+    }
+  }
+  if (kind == EntryDialogKind::Expense && isYes(phoneFlag)) return kPhonePaymentRow;
+  return kFirstMeansRow;
+}
+
+ChoiceList instalmentChoices() {
+  ChoiceList list;
+  list.add("");
+  list.add("일시불");
+  for (int months = 2; months <= kMaxInstalments; ++months) list.add(std::to_string(months) + "개월");
+  list.select(kNoInstalmentsRow);
+  return list;
 }
 
 }  // namespace coinest

@@ -1,8 +1,7 @@
-#include "shell/year_month_dialog.h"
+#include "dialogs/year_month_dialog.h"
 
 #include <algorithm>
 
-#include "calendar/typed_text.h"
 #include "platform/utf8_text.h"
 
 namespace coinest {
@@ -25,18 +24,12 @@ YearMonthForm openYearMonthForm(int year, int month) {
 }
 
 std::optional<YearMonth> acceptYearMonthForm(const YearMonthForm& form, UiPort& ui) {
-  const std::string year = trimTypedText(utf8Prefix(form.yearText, kYearFieldMaxChars));
-  if (year.size() < kYearFieldMaxChars) {
-    ui.showMessage(kYearTooShortMessage, MessageCaption::Error);
+  const TypedYear year = readTypedYear(utf8Prefix(form.yearText, kYearFieldMaxChars));
+  if (!year.year) {
+    ui.showMessage(year.refusal, MessageCaption::Error);
     return std::nullopt;
   }
-  // Compared as texts, as the field's digits are: anything but four digits in range is refused.
-  const bool digits = std::all_of(year.begin(), year.end(), [](char c) { return c >= '0' && c <= '9'; });
-  if (!digits || year < kFirstValidYear || year > kLastValidYear) {
-    ui.showMessage(kYearOutOfRangeMessage, MessageCaption::Error);
-    return std::nullopt;
-  }
-  return YearMonth{std::stoi(year), std::clamp(form.monthIndex, 0, kMonths - 1) + 1};
+  return YearMonth{*year.year, std::clamp(form.monthIndex, 0, kMonths - 1) + 1};
 }
 
 std::string bookDateOfMonth(const YearMonth& chosen) {
