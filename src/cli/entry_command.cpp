@@ -126,7 +126,7 @@ std::optional<std::string> fillDialog(EntryDialog& dialog, const EntryFieldOptio
 
   if (auto e = choose("--major", o.major, dialog.majors(), nullptr, EntryDialogField::Major, &EntryDialog::chooseMajor)) return e;
   if (auto e = choose("--minor", o.minor, dialog.minors(), nullptr, EntryDialogField::Minor, &EntryDialog::chooseMinor)) return e;
-  if (auto e = type("--content", o.content, kEntryContentMaxChars, &EntryDialog::setContent)) return e;
+  if (auto e = type("--content", o.content, kContentMaxChars, &EntryDialog::setContent)) return e;
   if (auto e = choose("--means", o.means, dialog.means(), &dialog.meansItems(), EntryDialogField::Means,
                       &EntryDialog::chooseMeans)) {
     return e;

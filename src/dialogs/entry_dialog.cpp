@@ -151,7 +151,7 @@ bool EntryDialog::chooseToSide(int index) { return toSides_.select(index); }
 
 bool EntryDialog::chooseInstalments(int index) { return instalments_.select(index); }
 
-void EntryDialog::setContent(std::string_view text) { content_ = fitTextField(text, kEntryContentMaxChars); }
+void EntryDialog::setContent(std::string_view text) { content_ = fitTextField(text, kContentMaxChars); }
 void EntryDialog::setAmount(std::string_view text) { amount_ = fitTextField(text, kAmountFieldMaxChars); }
 void EntryDialog::setNote(std::string_view text) { note_ = fitTextField(text, kNoteMaxChars); }
 

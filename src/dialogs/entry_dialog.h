@@ -30,10 +30,6 @@ inline constexpr std::string_view kFromSideRequiredMessage = "－계좌는 반�
 inline constexpr std::string_view kToSideRequiredMessage = "＋계좌는 반드시 선택해야 합니다";
 inline constexpr std::string_view kSameAccountMessage = "동일한 통장으로 현금이동 할 수 없습니다";
 
-// The content field's length, in characters (the amount's and the note's: amount_field.h,
-// record_dialog.h).
-inline constexpr std::size_t kEntryContentMaxChars = 40;
-
 // The fields of the dialog, top to bottom; the one with the focus is one of them.
 enum class EntryDialogField { Date, Kind, Major, Minor, Content, Means, ToSide, Amount, Instalments, Note };
 

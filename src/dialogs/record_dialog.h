@@ -20,6 +20,8 @@ namespace coinest {
 
 // The note ("비고") of an asset, an entry or a reservation holds at most this many characters.
 inline constexpr std::size_t kNoteMaxChars = 256;
+// The content ("내용") of an entry, and of a reservation, whose postings are entries.
+inline constexpr std::size_t kContentMaxChars = 40;
 
 template <typename Field>
 class RecordDialog {

@@ -16,7 +16,6 @@ namespace coinest {
 
 namespace {
 
-constexpr std::size_t kContentMaxChars = 40;
 constexpr int kDaysInLongestMonth = 31;
 
 std::size_t index(ReservationField field) { return static_cast<std::size_t>(field); }

@@ -24,7 +24,7 @@ namespace {
 
 // The failed write's error; the buffered writer may leave none behind.
 Status writeFailure() {
-  return Status::failure(fileFailure("cannot write the file", errno != 0 ? errno : EIO).reason);
+  return Status::failure(fileFailure("cannot write the file", errno != 0 ? errno : EIO).reason());
 }
 
 }  // namespace
@@ -44,8 +44,8 @@ std::filesystem::path temporaryBackupPath(const std::filesystem::path& target) {
   return target.parent_path() / temp;
 }
 
-FileResult startBackupFile(FileReplacement& file, uint32_t recordCount) {
-  if (FileResult opened = file.open(); !opened) return opened;
+Status startBackupFile(FileReplacement& file, uint32_t recordCount) {
+  if (Status opened = file.open(); !opened) return opened;
   const std::string opening = backupOpening(recordCount);
   if (std::fwrite(opening.data(), 1, opening.size(), file.stream()) != opening.size()) {
     return fileFailure("cannot write the backup header", errno);

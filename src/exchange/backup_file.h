@@ -35,7 +35,7 @@ std::filesystem::path temporaryBackupPath(const std::filesystem::path& target);
 // Opens it (mode 0600, unnamed until the moment before the rename where the file system allows,
 // never through a link) and writes the opening for `recordCount`: the 25-byte header, and for a
 // count beyond its 16 bits the count-record after it (backup_stream.h).
-FileResult startBackupFile(FileReplacement& file, uint32_t recordCount);
+Status startBackupFile(FileReplacement& file, uint32_t recordCount);
 
 // Opens `path` for reading when it is a regular file (a link, FIFO, device or folder is refused at
 // once); null when it cannot be opened.

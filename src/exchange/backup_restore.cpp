@@ -90,13 +90,13 @@ TransferOutcome backupBook(Book& book, UiPort& ui) {
 
   // A backup file must not be one of the book's own: written over the book, it would destroy it.
   const FileTarget target = FileTarget::userNamed(deviceRootOfStoreFile(book.store.path()), *chosen);
-  if (FileResult allowed = target.check(); !allowed) {
-    ui.showMessage(allowed.reason, MessageCaption::Notice);
+  if (Status allowed = target.check(); !allowed) {
+    ui.showMessage(allowed.reason(), MessageCaption::Notice);
     return TransferOutcome::Failed;
   }
   FileReplacement file(target, temporaryBackupPath(*chosen));
-  if (const FileResult started = startBackupFile(file, recordCount); !started) {
-    showFailure(ui, kBackupFailed, started.reason);
+  if (const Status started = startBackupFile(file, recordCount); !started) {
+    showFailure(ui, kBackupFailed, started.reason());
     return TransferOutcome::Failed;
   }
 
@@ -108,8 +108,8 @@ TransferOutcome backupBook(Book& book, UiPort& ui) {
         return checked;
       }
       if (Status read = snapshot.finish(); !read) return read;
-      const FileResult committed = file.commit();
-      return committed ? Status::ok() : Status::failure(committed.reason);
+      const Status committed = file.commit();
+      return committed ? Status::ok() : Status::failure(committed.reason());
     }();
     if (written) {
       outcome = TransferOutcome::Done;

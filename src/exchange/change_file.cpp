@@ -225,8 +225,8 @@ Status writeExchangeFile(const std::filesystem::path& folder, std::string_view n
   }
   // The hidden temporary name ends in neither "._pd_" nor "._pc_": no reader takes it for a change.
   const std::filesystem::path file = folder / std::string(name);
-  const FileResult written = replaceFileDurably(FileTarget::inRoot(deviceRootOfExchangeFolder(folder), file), bytes, folderSync);
-  return written ? Status::ok() : Status::failure(written.reason);
+  const Status written = replaceFileDurably(FileTarget::inRoot(deviceRootOfExchangeFolder(folder), file), bytes, folderSync);
+  return written ? Status::ok() : Status::failure(written.reason());
 }
 
 bool ChangeFileWriter::queueChange(ObjectStore& store, const ChangeRecord& change) {

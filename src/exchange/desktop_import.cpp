@@ -259,7 +259,7 @@ Status fullExport(Book& book, const std::filesystem::path& folder) {
   if (Status read = snapshot.finish(); exported && !read) exported = read;
   if (!exported) return exported;
   // The add files are made durable together, before the file that tells the desktop they are all there.
-  if (const FileResult synced = syncFolder(folder); !synced) return Status::failure(synced.reason);
+  if (const Status synced = syncFolder(folder); !synced) return Status::failure(synced.reason());
   // Last, and only over a complete set: on seeing it the desktop replaces its copy of the book.
   if (Status replaced = writeExchangeFile(folder, kBookReplacedFileName, std::string_view("\x01", 1)); !replaced) {
     return replaced;
@@ -273,8 +273,8 @@ ImportRun importChangeFiles(Book& book, const std::filesystem::path& folder) {
   ModeScope busy(book.modes.importBusy);
   run.ran = true;
   // Files are read and deleted there: through a planted link they would be another folder's.
-  if (FileResult reached = checkFolderReachedWithoutLink(deviceRootOfExchangeFolder(folder), folder); !reached) {
-    run.status = Status::failure("the desktop's changes are not taken: " + reached.reason);
+  if (Status reached = checkFolderReachedWithoutLink(deviceRootOfExchangeFolder(folder), folder); !reached) {
+    run.status = Status::failure("the desktop's changes are not taken: " + reached.reason());
     return run;
   }
 

@@ -90,8 +90,8 @@ OutboxFlush flushOutbox(ObjectStore& store, const std::filesystem::path& folder)
     // no folder at all there is nothing to sync: only deletions of what is gone can have succeeded.)
     std::error_code ec;
     if (carried > 0 && std::filesystem::is_directory(folder, ec)) {
-      if (const FileResult synced = syncFolder(folder); !synced) {
-        result.status = Status::failure(synced.reason);
+      if (const Status synced = syncFolder(folder); !synced) {
+        result.status = Status::failure(synced.reason());
         return result;  // the guard rolls back: every file of the batch stays queued
       }
     }

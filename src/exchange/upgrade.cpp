@@ -46,7 +46,7 @@ void showFailure(UiPort& ui, const Status& failure) {
   ui.showMessage(std::string(kUpgradeFailed) + "\n" + failure.reason(), MessageCaption::Notice);
 }
 
-Status asStatus(const FileResult& result) { return result ? Status::ok() : Status::failure(result.reason); }
+Status asStatus(const Status& result) { return result ? Status::ok() : Status::failure(result.reason()); }
 
 // Writes the transfer file as a backup is written: one snapshot of the book for the whole file
 // (see backupBook), checked by reading it back, renamed into place only then.

@@ -27,8 +27,8 @@ Status exportToFile(Book& book, ExportFormat format, const ExportRange& range, c
   ExportResult exported = exportText(book, format, range);
   if (!exported.status) return std::move(exported.status);
   const FileTarget target = FileTarget::userNamed(deviceRootOfStoreFile(book.store.path()), file);
-  if (const FileResult written = replaceFileDurably(target, exported.text); !written) {
-    return exportFailure(written.reason);
+  if (const Status written = replaceFileDurably(target, exported.text); !written) {
+    return exportFailure(written.reason());
   }
   return Status::ok();
 }

@@ -54,8 +54,8 @@ PrepareRootResult prepareDeviceRoot(const std::filesystem::path& given) {
   }
   if (status.type() == std::filesystem::file_type::not_found) {
     // The root and the parents we make are the user's alone, whatever the umask.
-    if (const FileResult made = createPrivateFolders(root); !made) {
-      return failure(root, "cannot create the device root", made.reason);
+    if (const Status made = createPrivateFolders(root); !made) {
+      return failure(root, "cannot create the device root", made.reason());
     }
     status = std::filesystem::status(root, ec);
     if (ec) return failure(root, "cannot examine the device root", ec.message());

@@ -84,7 +84,7 @@ std::string kindOf(mode_t mode) {
 
 }  // namespace
 
-FileResult syncFolder(const std::filesystem::path& folder) {
+Status syncFolder(const std::filesystem::path& folder) {
   FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!fd || ::fsync(fd.get()) != 0) return fileFailure("cannot sync the folder " + folder.string(), errno);
   return {};
@@ -98,8 +98,8 @@ FileReplacement::~FileReplacement() {
   if (!named_.empty()) ::unlink(named_.c_str());
 }
 
-FileResult FileReplacement::open() {
-  if (FileResult allowed = rule_.check(); !allowed) return allowed;
+Status FileReplacement::open() {
+  if (Status allowed = rule_.check(); !allowed) return allowed;
   const std::filesystem::path folder = folderOf(target_);
   FileDescriptor fd(::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, kPrivateFileMode));
   if (!fd) {
@@ -108,7 +108,7 @@ FileResult FileReplacement::open() {
     if (error != EOPNOTSUPP && error != EISDIR && error != EINVAL) {
       return fileFailure("cannot create a file in " + folder.string(), error);
     }
-    if (FileResult named = takeTempName([&](const std::filesystem::path& name) { return createExclusive(name, fd); });
+    if (Status named = takeTempName([&](const std::filesystem::path& name) { return createExclusive(name, fd); });
         !named) {
       return named;
     }
@@ -121,7 +121,7 @@ FileResult FileReplacement::open() {
   return {};
 }
 
-FileResult FileReplacement::takeTempName(const std::function<int(const std::filesystem::path&)>& place) {
+Status FileReplacement::takeTempName(const std::function<int(const std::filesystem::path&)>& place) {
   for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
     const std::filesystem::path name = fixedTemp_.empty() ? hiddenTempName(target_) : fixedTemp_;
     const int failed = place(name);
@@ -139,7 +139,7 @@ FileResult FileReplacement::takeTempName(const std::function<int(const std::file
   return fileFailure("cannot name a new file next to " + target_.string(), EEXIST);
 }
 
-FileResult FileReplacement::commit(FolderSync folderSync) {
+Status FileReplacement::commit(FolderSync folderSync) {
   if (stream_ == nullptr) return fileFailure("cannot write " + target_.string(), EBADF);
   if (std::fflush(stream_) != 0) return fileFailure("cannot write " + target_.string(), errno);
   // Guards against a power cut just after the rename: unsynced bytes could leave the target
@@ -148,7 +148,7 @@ FileResult FileReplacement::commit(FolderSync folderSync) {
   if (named_.empty()) {
     // Named only now, so that a kill during the long write leaves no file behind.
     const int fd = ::fileno(stream_);
-    if (FileResult named = takeTempName([fd](const std::filesystem::path& name) { return linkUnnamed(fd, name); });
+    if (Status named = takeTempName([fd](const std::filesystem::path& name) { return linkUnnamed(fd, name); });
         !named) {
       return named;
     }
@@ -157,19 +157,19 @@ FileResult FileReplacement::commit(FolderSync folderSync) {
   if (closed != 0) return fileFailure("cannot write " + target_.string(), errno);
   // Once more at the last moment: a long write (a backup) gives time for the target's name to be
   // made to point at the book.
-  if (FileResult allowed = rule_.check(); !allowed) return allowed;
+  if (Status allowed = rule_.check(); !allowed) return allowed;
   // The one step that changes the target: a crash before it leaves the old file, after it the
   // new one. A link at the target is itself replaced; what it points to is not touched.
   if (::rename(named_.c_str(), target_.c_str()) != 0) return fileFailure("cannot replace " + target_.string(), errno);
   named_.clear();
   // Guards against a power cut after the rename: until the folder is synced the rename itself may
   // be lost, bringing the old file (or none) back. A caller writing many files syncs it once.
-  return folderSync == FolderSync::Now ? syncFolder(folderOf(target_)) : FileResult{};
+  return folderSync == FolderSync::Now ? syncFolder(folderOf(target_)) : Status::ok();
 }
 
-FileResult replaceFileDurably(const FileTarget& target, std::string_view bytes, FolderSync folderSync) {
+Status replaceFileDurably(const FileTarget& target, std::string_view bytes, FolderSync folderSync) {
   FileReplacement file(target);
-  if (FileResult opened = file.open(); !opened) return opened;
+  if (Status opened = file.open(); !opened) return opened;
   if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.stream()) != bytes.size()) {
     return fileFailure("cannot write " + target.file().string(), errno);
   }
@@ -188,13 +188,13 @@ RegularFileOpen openRegularFile(const std::filesystem::path& file) {
       opened.reason = file.string() + ": is a symbolic link, not a regular file";
     } else {
       opened.status = error == ENOENT ? FileStatus::Missing : FileStatus::Failed;
-      opened.reason = fileFailure(file.string(), error).reason;
+      opened.reason = fileFailure(file.string(), error).reason();
     }
     return opened;
   }
   struct stat info {};
   if (::fstat(fd.get(), &info) != 0) {
-    opened.reason = fileFailure(file.string(), errno).reason;
+    opened.reason = fileFailure(file.string(), errno).reason();
     return opened;
   }
   if (!S_ISREG(info.st_mode)) {
@@ -222,7 +222,7 @@ RegularFileRead readRegularFile(const std::filesystem::path& file, std::size_t m
     const ssize_t n = ::read(opened.fd.get(), bytes.data() + total, bytes.size() - total);
     if (n < 0) {
       if (errno == EINTR) continue;
-      read.reason = fileFailure(file.string(), errno).reason;
+      read.reason = fileFailure(file.string(), errno).reason();
       return read;
     }
     if (n == 0) break;
@@ -239,7 +239,7 @@ RegularFileRead readRegularFile(const std::filesystem::path& file, std::size_t m
   return read;
 }
 
-FileResult createPrivateFileIfMissing(const std::filesystem::path& file) {
+Status createPrivateFileIfMissing(const std::filesystem::path& file) {
   FileDescriptor fd;
   const int failed = createExclusive(file, fd);
   if (failed == EEXIST) return {};
@@ -252,7 +252,7 @@ FileResult createPrivateFileIfMissing(const std::filesystem::path& file) {
   return {};
 }
 
-FileResult createPrivateFolders(const std::filesystem::path& folder) {
+Status createPrivateFolders(const std::filesystem::path& folder) {
   std::filesystem::path made;
   for (const std::filesystem::path& part : folder) {
     if (part.empty()) continue;  // after a trailing slash

@@ -53,7 +53,7 @@ class FileReplacement {
 
   // Creates the new, empty file, mode 0600. A fixed temporary name that is already taken (a
   // leftover of a killed run, or a planted link) is removed, never followed.
-  FileResult open();
+  Status open();
 
   // The new file, open for reading and writing at its start; null unless open() succeeded.
   // Owned by this object: the caller neither closes it nor keeps it past commit().
@@ -62,12 +62,12 @@ class FileReplacement {
   // Flushes and syncs the file, gives it the temporary name, renames it over the target and
   // syncs the folder. On a failure before the rename the target is as it was and the new file is
   // gone; a failure of the last folder sync is reported although the target was already replaced.
-  FileResult commit(FolderSync folderSync = FolderSync::Now);
+  Status commit(FolderSync folderSync = FolderSync::Now);
 
  private:
   // Gives the new file its temporary name through `place` (0, or the error number); a hidden name
   // taken already costs another try.
-  FileResult takeTempName(const std::function<int(const std::filesystem::path&)>& place);
+  Status takeTempName(const std::function<int(const std::filesystem::path&)>& place);
 
   FileTarget rule_;
   std::filesystem::path target_;
@@ -78,11 +78,11 @@ class FileReplacement {
 
 // Replaces `target` by a file holding exactly `bytes`, through a FileReplacement with a hidden
 // temporary name. A failure leaves the target as it was and no temporary file.
-FileResult replaceFileDurably(const FileTarget& target, std::string_view bytes,
+Status replaceFileDurably(const FileTarget& target, std::string_view bytes,
                               FolderSync folderSync = FolderSync::Now);
 
 // Syncs the folder, so that the renames made in it so far survive a power cut.
-FileResult syncFolder(const std::filesystem::path& folder);
+Status syncFolder(const std::filesystem::path& folder);
 
 enum class FileStatus {
   Ok,
@@ -114,10 +114,10 @@ RegularFileRead readRegularFile(const std::filesystem::path& file, std::size_t m
 
 // Creates `file` empty with mode 0600 when nothing has its name yet; leaves anything already
 // there (a file, a link) as it is. For files another library fills in, such as the database.
-FileResult createPrivateFileIfMissing(const std::filesystem::path& file);
+Status createPrivateFileIfMissing(const std::filesystem::path& file);
 
 // Creates `folder` and each of its missing parents with mode 0700 whatever the umask; folders
 // that exist keep their mode. Fails when a part of the path is there but is not a folder.
-FileResult createPrivateFolders(const std::filesystem::path& folder);
+Status createPrivateFolders(const std::filesystem::path& folder);
 
 }  // namespace coinest

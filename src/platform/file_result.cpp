@@ -11,9 +11,9 @@ std::string diskFullText(std::string_view systemText) {
   return "디스크 공간이 부족합니다 (" + std::string(systemText) + ")";
 }
 
-FileResult fileFailure(std::string_view what, int error) {
+Status fileFailure(std::string_view what, int error) {
   const std::string system = std::generic_category().message(error);
-  return {false, std::string(what) + ": " + (isDiskFull(error) ? diskFullText(system) : system)};
+  return Status::failure(std::string(what) + ": " + (isDiskFull(error) ? diskFullText(system) : system));
 }
 
 }  // namespace coinest

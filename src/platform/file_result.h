@@ -1,21 +1,18 @@
 #pragma once
 
+// File operations report as every operation does, with a Status: done, or what failed and why
+// ("cannot rename ... : Permission denied").
+
 #include <string>
 #include <string_view>
 
-namespace coinest {
+#include "platform/status.h"
 
-// The outcome of a file operation: ok, or what failed and why ("cannot rename ... : Permission
-// denied").
-struct FileResult {
-  bool ok = true;
-  std::string reason;
-  explicit operator bool() const { return ok; }
-};
+namespace coinest {
 
 // The failure `what`, with the text of the system's error number `error` appended. A disk or
 // quota that is full says so in words the window's user reads (diskFullText).
-FileResult fileFailure(std::string_view what, int error);
+Status fileFailure(std::string_view what, int error);
 
 // Whether the system's error number `error` means no space is left (a full disk or quota).
 bool isDiskFull(int error);

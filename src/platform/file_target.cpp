@@ -78,7 +78,7 @@ bool keptUnderRoot(const fs::path& root, const FileId& file) {
   return false;
 }
 
-FileResult refused(std::string reason) { return {false, std::move(reason)}; }
+Status refused(std::string reason) { return Status::failure(std::move(reason)); }
 
 }  // namespace
 
@@ -93,11 +93,11 @@ FileTarget FileTarget::userNamed(fs::path root, fs::path file) {
   return FileTarget(Kind::UserNamed, std::move(root), std::move(file));
 }
 
-FileResult FileTarget::check() const {
+Status FileTarget::check() const {
   return kind_ == Kind::InRoot ? checkNoLinkBelowRoot(root_, file_) : bookFileRefusal(root_, file_);
 }
 
-FileResult checkNoLinkBelowRoot(const fs::path& root, const fs::path& path) {
+Status checkNoLinkBelowRoot(const fs::path& root, const fs::path& path) {
   const std::optional<fs::path> relative = belowRoot(root, path);
   if (!relative) return refused(path.string() + ": lies outside the device root " + root.string());
   fs::path folder = root;
@@ -117,12 +117,12 @@ FileResult checkNoLinkBelowRoot(const fs::path& root, const fs::path& path) {
   return {};
 }
 
-FileResult checkFolderReachedWithoutLink(const fs::path& root, const fs::path& folder) {
+Status checkFolderReachedWithoutLink(const fs::path& root, const fs::path& folder) {
   // "folder/." makes the folder itself one of the folders on the way.
   return checkNoLinkBelowRoot(root, folder / ".");
 }
 
-FileResult createPrivateFoldersInRoot(const fs::path& root, const fs::path& folder) {
+Status createPrivateFoldersInRoot(const fs::path& root, const fs::path& folder) {
   const std::optional<fs::path> relative = belowRoot(root, folder);
   if (!relative) return refused(folder.string() + ": lies outside the device root " + root.string());
   fs::path made = root;
@@ -152,7 +152,7 @@ FileResult createPrivateFoldersInRoot(const fs::path& root, const fs::path& fold
   return {};
 }
 
-FileResult bookFileRefusal(const fs::path& root, const fs::path& file) {
+Status bookFileRefusal(const fs::path& root, const fs::path& file) {
   const std::optional<FileId> rootId = idOf(root, true);
   if (!rootId) return {};  // no root, no book to keep safe
   const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();

@@ -34,7 +34,7 @@ class FileTarget {
   const std::filesystem::path& root() const { return root_; }
 
   // Ok when the file may be written now; else why not (naming the file).
-  FileResult check() const;
+  Status check() const;
 
  private:
   enum class Kind { InRoot, UserNamed };
@@ -48,16 +48,16 @@ class FileTarget {
 // Ok when `path` lies inside `root` and each folder between them is a real folder, not a link
 // (folders not made yet are fine: nothing can be reached through them). The last component
 // itself is not looked at.
-FileResult checkNoLinkBelowRoot(const std::filesystem::path& root, const std::filesystem::path& path);
+Status checkNoLinkBelowRoot(const std::filesystem::path& root, const std::filesystem::path& path);
 
 // Ok when the folder `folder` itself and every folder between it and `root` are real folders.
-FileResult checkFolderReachedWithoutLink(const std::filesystem::path& root, const std::filesystem::path& folder);
+Status checkFolderReachedWithoutLink(const std::filesystem::path& root, const std::filesystem::path& folder);
 
 // Creates `folder` (inside `root`) and its missing parents below the root with mode 0700 whatever
 // the umask, refusing a link or a file on the way. The root itself must exist.
-FileResult createPrivateFoldersInRoot(const std::filesystem::path& root, const std::filesystem::path& folder);
+Status createPrivateFoldersInRoot(const std::filesystem::path& root, const std::filesystem::path& folder);
 
 // The refusal of a user-named `file` that is one of the book's own files under `root`, or ok.
-FileResult bookFileRefusal(const std::filesystem::path& root, const std::filesystem::path& file);
+Status bookFileRefusal(const std::filesystem::path& root, const std::filesystem::path& file);
 
 }  // namespace coinest

@@ -271,7 +271,7 @@ StoreOpenResult ObjectStore::open(const std::filesystem::path& path, StoreAccess
   if (std::optional<std::string> refused = plantedFileRefusal(path)) return {nullptr, *refused, false};
   if (access == StoreAccess::ExclusiveReading) return openForReading(path);
   // SQLite gives the -wal and -shm files the mode of the database file: all three are private.
-  if (const FileResult made = createPrivateFileIfMissing(path); !made) return {nullptr, made.reason, false};
+  if (const Status made = createPrivateFileIfMissing(path); !made) return {nullptr, made.reason(), false};
   const StoreFileLook look = lookAtStoreFile(path);
   if (!look.refusal.empty()) return {nullptr, look.refusal, false};
   const bool fresh = look.fresh;

@@ -39,7 +39,7 @@ class EntryForm final : public FormOver<EntryDialog> {
     majors_ = choiceField([this](int row) { model_.chooseMajor(row); });
     minors_ = choiceField([this](int row) { model_.chooseMinor(row); });
     content_ = editableChoiceField(
-        [](std::string_view text) { return textFieldRefusal(text, kEntryContentMaxChars); },
+        [](std::string_view text) { return textFieldRefusal(text, kContentMaxChars); },
         [this](const std::string& text) { model_.setContent(text); });
     means_ = choiceField([this](int row) { model_.chooseMeans(row); });
     toSides_ = choiceField([this](int row) { model_.chooseToSide(row); });

@@ -283,10 +283,10 @@ bool StatisticsWindow::saveChart(const std::filesystem::path& file, QString* rea
     if (reason) *reason = QStringLiteral("그림을 만들지 못했습니다");
     return false;
   }
-  const FileResult written = replaceFileDurably(FileTarget::userNamed(model_.deviceRoot(), file),
+  const Status written = replaceFileDurably(FileTarget::userNamed(model_.deviceRoot(), file),
                                                 std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
-  if (!written && reason) *reason = qtText(written.reason);
-  return written.ok;
+  if (!written && reason) *reason = qtText(written.reason());
+  return written.isOk();
 }
 
 void StatisticsWindow::askAndSave() {

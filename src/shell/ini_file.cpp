@@ -108,11 +108,11 @@ IniState readIniFile(const std::filesystem::path& root) {
 
 Status writeIniFile(const std::filesystem::path& root, const IniState& state) {
   const std::filesystem::path file = iniPath(root);
-  if (const FileResult folders = createPrivateFoldersInRoot(root, file.parent_path()); !folders.ok) {
-    return Status::failure(folders.reason);
+  if (const Status folders = createPrivateFoldersInRoot(root, file.parent_path()); !folders.isOk()) {
+    return Status::failure(folders.reason());
   }
-  const FileResult written = replaceFileDurably(FileTarget::inRoot(root, file), iniFileText(state));
-  return written.ok ? Status::ok() : Status::failure(written.reason);
+  const Status written = replaceFileDurably(FileTarget::inRoot(root, file), iniFileText(state));
+  return written.isOk() ? Status::ok() : Status::failure(written.reason());
 }
 
 }  // namespace coinest

@@ -1,5 +1,7 @@
 #include "store/new_record.h"
 
+#include <string>
+
 namespace coinest {
 
 Status writeInTransaction(Book& book, const std::function<Status()>& write) {
@@ -17,7 +19,10 @@ Status addUnderNewId(Book& book, CounterNo counter, const std::function<Status(i
   int32_t taken = 0;
   Status added = writeInTransaction(book, [&] {
     const std::optional<int32_t> next = takeId(book.store, counter);
-    if (!next) return Status::failure(book.store.lastError());
+    if (!next) {
+      const std::string& reason = book.store.lastError();
+      return Status::failure(reason.empty() ? "no new id could be taken" : reason);
+    }
     taken = *next;
     return add(taken);
   });

@@ -49,8 +49,8 @@ class DurableFileTest : public ::testing::Test {
 
 TEST_F(DurableFileTest, ReplacesTheTargetWholeAndPrivateLeavingNothingElse) {
   for (const std::string bytes : {"first", "", "second, longer than the first"}) {
-    const FileResult result = replaceFileDurably(own(target()), bytes);
-    ASSERT_TRUE(result) << result.reason;
+    const Status result = replaceFileDurably(own(target()), bytes);
+    ASSERT_TRUE(result) << result.reason();
     EXPECT_EQ(readFile(target()), bytes);
     EXPECT_EQ(modeOf(target()), kPrivateFileMode);
     EXPECT_EQ(namesIn(folder()), std::set<std::string>{"file.txt"});
@@ -80,9 +80,9 @@ TEST_F(DurableFileTest, AFailureSaysWhyAndLeavesNoTemporaryFile) {
       {folder() / "no-such-folder" / "file.txt", "No such file or directory"},
   };
   for (const Case& c : cases) {
-    const FileResult result = replaceFileDurably(own(c.target), "bytes");
+    const Status result = replaceFileDurably(own(c.target), "bytes");
     EXPECT_FALSE(result) << c.target;
-    EXPECT_NE(result.reason.find(c.reasonHolds), std::string::npos) << result.reason;
+    EXPECT_NE(result.reason().find(c.reasonHolds), std::string::npos) << result.reason();
     EXPECT_EQ(namesIn(folder()), std::set<std::string>{"a-folder"}) << c.target;
     EXPECT_TRUE(namesIn(folder() / "a-folder").empty());
   }
@@ -112,8 +112,8 @@ TEST_F(DurableFileTest, WhatHoldsTheFixedTemporaryNameIsRemovedNeverFollowed) {
     FileReplacement file(own(target()), temp);
     ASSERT_TRUE(file.open());
     ASSERT_EQ(std::fputs("NEW", file.stream()), 1);
-    const FileResult committed = file.commit();
-    ASSERT_TRUE(committed) << committed.reason;
+    const Status committed = file.commit();
+    ASSERT_TRUE(committed) << committed.reason();
     EXPECT_EQ(readFile(target()), "NEW");
     EXPECT_EQ(readFile(outside()), "OUTSIDE");
     EXPECT_EQ(namesIn(folder()), std::set<std::string>{"file.txt"});
@@ -165,9 +165,9 @@ TEST_F(DurableFileTest, ThePrivateFileIsMadeOnlyWhereNothingIs) {
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_FALSE(fs::exists(dir_ / "not-there"));
 
-  const FileResult failed = createPrivateFileIfMissing(folder() / "no-such-folder" / "book");
+  const Status failed = createPrivateFileIfMissing(folder() / "no-such-folder" / "book");
   EXPECT_FALSE(failed);
-  EXPECT_NE(failed.reason.find("no-such-folder"), std::string::npos);
+  EXPECT_NE(failed.reason().find("no-such-folder"), std::string::npos);
 }
 
 TEST_F(DurableFileTest, MissingFoldersAreMadePrivateAndExistingOnesKeepTheirMode) {
@@ -179,9 +179,9 @@ TEST_F(DurableFileTest, MissingFoldersAreMadePrivateAndExistingOnesKeepTheirMode
   EXPECT_TRUE(createPrivateFolders(deep));
 
   writeFile(folder() / "plain", "x");
-  const FileResult failed = createPrivateFolders(folder() / "plain" / "c");
+  const Status failed = createPrivateFolders(folder() / "plain" / "c");
   EXPECT_FALSE(failed);
-  EXPECT_NE(failed.reason.find("plain"), std::string::npos);
+  EXPECT_NE(failed.reason().find("plain"), std::string::npos);
 }
 
 }  // namespace

@@ -55,9 +55,9 @@ TEST_F(FileTargetTest, AUserNamedFileResolvingIntoTheRootIsRefusedAndNothingIsWr
       home() / "another-name.csv",
   };
   for (const fs::path& file : refused) {
-    const FileResult written = replaceFileDurably(FileTarget::userNamed(root(), file), "CSV");
+    const Status written = replaceFileDurably(FileTarget::userNamed(root(), file), "CSV");
     EXPECT_FALSE(written) << file;
-    EXPECT_NE(written.reason.find(file.string()), std::string::npos) << written.reason;
+    EXPECT_NE(written.reason().find(file.string()), std::string::npos) << written.reason();
   }
   EXPECT_EQ(readFileBytes(root() / "objectstore.sqlite3"), "BOOK objectstore.sqlite3");
   EXPECT_EQ(readFileBytes(root() / "objectstore.sqlite3-wal"), "BOOK objectstore.sqlite3-wal");
@@ -72,8 +72,8 @@ TEST_F(FileTargetTest, AUserNamedFileThatIsNoneOfTheBooksIsWritten) {
   fs::create_directories(root() / "My Documents");
   for (const fs::path& file : {home() / "new.csv", home() / "old.csv", home() / "second-name.csv",
                                root() / "My Documents" / "Coinest261211.cnb", root() / "Coinest261211.cnb"}) {
-    const FileResult written = replaceFileDurably(FileTarget::userNamed(root(), file), "CSV");
-    ASSERT_TRUE(written) << written.reason;
+    const Status written = replaceFileDurably(FileTarget::userNamed(root(), file), "CSV");
+    ASSERT_TRUE(written) << written.reason();
     EXPECT_EQ(readFileBytes(file), "CSV");
   }
 }
@@ -84,15 +84,15 @@ TEST_F(FileTargetTest, AProgramFileIsNeverWrittenThroughALinkInTheRoot) {
   fs::remove_all(root() / "Windows");
   fs::create_symlink(elsewhere, root() / "Windows");
   for (const fs::path& file : {root() / "Windows" / "Coinest.ini", root() / "Windows" / "Activesync" / "A1._pd_"}) {
-    const FileResult written = replaceFileDurably(FileTarget::inRoot(root(), file), "X");
+    const Status written = replaceFileDurably(FileTarget::inRoot(root(), file), "X");
     EXPECT_FALSE(written) << file;
-    EXPECT_NE(written.reason.find("symbolic link"), std::string::npos) << written.reason;
+    EXPECT_NE(written.reason().find("symbolic link"), std::string::npos) << written.reason();
   }
   EXPECT_FALSE(createPrivateFoldersInRoot(root(), root() / "Windows" / "Activesync"));
   EXPECT_TRUE(testing::namesIn(elsewhere / "Activesync").empty());
   EXPECT_EQ(testing::namesIn(elsewhere), std::set<std::string>{"Activesync"});
 
-  const FileResult outside = replaceFileDurably(FileTarget::inRoot(root(), dir_ / "outside.txt"), "X");
+  const Status outside = replaceFileDurably(FileTarget::inRoot(root(), dir_ / "outside.txt"), "X");
   EXPECT_FALSE(outside);
   EXPECT_FALSE(fs::exists(dir_ / "outside.txt"));
 }
@@ -105,9 +105,9 @@ TEST_F(FileTargetTest, FoldersInTheRootAreMadePrivateAndALinkOnTheWayIsRefused) 
 
   fs::create_directory(dir_ / "elsewhere");
   fs::create_symlink(dir_ / "elsewhere", root() / "run");
-  const FileResult refused = createPrivateFoldersInRoot(root(), root() / "run" / "socket");
+  const Status refused = createPrivateFoldersInRoot(root(), root() / "run" / "socket");
   EXPECT_FALSE(refused);
-  EXPECT_NE(refused.reason.find(( root() / "run").string()), std::string::npos);
+  EXPECT_NE(refused.reason().find(( root() / "run").string()), std::string::npos);
   EXPECT_TRUE(testing::namesIn(dir_ / "elsewhere").empty());
 }
 
