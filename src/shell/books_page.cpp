@@ -57,7 +57,7 @@ int32_t selectedEntryId(const ShellContext& context) {
 }
 
 void showDetailOfSelection(ShellContext& context) {
-  fillEntryDetailPanel(context.screen, context.book, selectedEntryId(context));
+  context.tellOnce(fillEntryDetailPanel(context.screen, context.book, selectedEntryId(context)));
 }
 
 void rememberSelection(ShellContext& context) {
@@ -85,7 +85,7 @@ void redrawBooksPage(ShellContext& context) {
     screen.setText(kBooksYearField, std::to_string(view.calendar.year) + "년");
     screen.setText(kBooksMonthField, std::to_string(view.calendar.month) + "월");
     showDateCaptions(context);
-    (void)snapshot.finish();
+    context.tellOnce(snapshot.finish());
   }
   screen.setText(kRangeStartField, page.period.start);
   screen.setText(kRangeEndField, page.period.end);

@@ -75,6 +75,7 @@ void loadLists(ShellContext& context, std::optional<int32_t> majorId = std::null
     const std::optional<std::size_t> major = selectedIndex(page.majorRow, majors.size());
     page.majorName = major ? majors[*major].itemName : std::string();
     page.minors = major ? loadMinorItems(book, majors[*major].majorId) : MinorList{};
+    context.tellOnce(snapshot.finish());
   }
   const std::vector<MinorItem>& minors = page.minors.items;
   const int byId = rowWhere(minors, [&](const MinorItem& m) { return m.minorId == page.minorId; });

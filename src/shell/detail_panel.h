@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/status.h"
 #include "shell/screen.h"
 #include "store/book.h"
 
@@ -17,6 +18,7 @@ using DetailLines = std::array<std::string, 5>;
 void showDetailLines(Screen& screen, const DetailLines& lines);
 
 // The five detail lines of the entry; all empty when the book no longer has it (0 included).
-void fillEntryDetailPanel(Screen& screen, Book& book, int32_t entryId);
+// Returns the read's outcome: a failed read shows empty lines and says why.
+Status fillEntryDetailPanel(Screen& screen, Book& book, int32_t entryId);
 
 }  // namespace coinest

@@ -100,6 +100,7 @@ void fillQueryPage(ShellContext& context) {
       case 2: rows = fillAccountQuery(context); break;
       default: rows = fillBooksQuery(context); break;
     }
+    context.tellOnce(snapshot.finish());
   }
   for (int kind = 0; kind < static_cast<int>(std::size(kKindButtons)); ++kind) {
     context.screen.setPressed(kKindButtons[kind], kind == context.state.queryKind);
@@ -138,7 +139,7 @@ void querySelectionChanged(ShellContext& context, int row) {
   rememberedRow(context) = row;
   context.query.selectedEntryId = idOfRow(context.screen, kQueryList, row);
   if (context.state.queryPanel == PanelMode::Detail) {
-    fillEntryDetailPanel(context.screen, context.book, context.query.selectedEntryId);
+    context.tellOnce(fillEntryDetailPanel(context.screen, context.book, context.query.selectedEntryId));
   }
 }
 

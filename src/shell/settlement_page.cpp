@@ -47,8 +47,9 @@ const SettlementTally& shownTally(ShellContext& context) {
   const YearMonth month = shownSettlementMonth(context);
   TransactionGuard snapshot(context.book.store, TransactionKind::Read);
   const SettlementTally& tally = page.cache.tally(context.book, month, settlementStartDay(context));
-  const bool whole = snapshot.commit();
-  page.periodKey = whole ? firstOfMonthText(month.year, month.month) : std::string();
+  const Status read = snapshot.finish();
+  context.tellOnce(read);
+  page.periodKey = read ? firstOfMonthText(month.year, month.month) : std::string();
   return tally;
 }
 

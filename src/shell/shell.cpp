@@ -434,6 +434,7 @@ void ShellDispatch::exchangeTick() {
   if (c.book.modes.importBusy) return;
   const ImportRun run = importChangeFiles(c.book, folder);
   if (!run.ran) return;
+  c.tellOnce(run.status);
   if (run.applied > 0 || run.wiped) {
     forgetEntryReads(c);
     for (bool& pending : c.state.rebuildPending) pending = true;

@@ -4,6 +4,16 @@
 
 namespace coinest {
 
+void ShellContext::tellOnce(const Status& outcome) {
+  if (outcome) {
+    failureTold = false;
+    return;
+  }
+  if (failureTold) return;
+  failureTold = true;
+  ui.showMessage(outcome.reason(), MessageCaption::Error);
+}
+
 int ShellContext::listOfPage(int page) {
   switch (page) {
     case PageQuery: return kQueryList;

@@ -48,6 +48,12 @@ struct ShellContext {
   // Selects the row `step` rows above (-1) or below (+1) the selection of `listId`, as the arrow
   // keys do; returns the row selected, or -1 when the list is empty.
   int moveSelection(int listId, int step);
+
+  // Tells (caption "오류") a read of the book that failed, or a run of the desktop's changes that
+  // failed, once: a redraw after it does not tell the same again; a read or run that goes through
+  // clears the way for the next failure to be told.
+  void tellOnce(const Status& outcome);
+  bool failureTold = false;
 };
 
 // Entries were added, changed or deleted: the books page, the settlement page and the query page
