@@ -22,7 +22,7 @@ constexpr std::array<std::string_view, 3> kModeTitles{"일별 장부", "주별 �
 constexpr std::array<std::string_view, 7> kWeekdayNames{"일", "월", "화", "수", "목", "금", "토"};
 constexpr std::string_view kDeleteQuestion = "장부 자료를 삭제 하시겠습니까?";
 
-BookViewMode modeOf(const ShellState& state) { return bookViewModeOf(state.bookViewMode).value_or(BookViewMode::Day); }
+BookViewMode modeOf(const ShellState& state) { return state.bookViewMode; }
 
 int modeIndex(BookViewMode mode) {
   switch (mode) {
@@ -101,7 +101,7 @@ void redrawBooksPage(ShellContext& context) {
   context.focus(kBooksList);
 }
 
-void setBookViewMode(ShellContext& context, char mode) {
+void setBookViewMode(ShellContext& context, BookViewMode mode) {
   context.state.bookViewMode = mode;
   context.books.period = bookPeriodOf(context.state.bookDate, modeOf(context.state));
   redrawBooksPage(context);

@@ -25,7 +25,7 @@ struct BooksPageState {
 // calendar and the date captions of the range start's month, and focuses the list.
 void redrawBooksPage(ShellContext& context);
 // kDayView, kWeekView, kMonthView: the mode's range around `bookDate`, then the page drawn again.
-void setBookViewMode(ShellContext& context, char mode);
+void setBookViewMode(ShellContext& context, BookViewMode mode);
 // kPreviousBookPeriod and kNextBookPeriod (step -1 and +1).
 void moveBookPeriod(ShellContext& context, int step);
 // kBookToday.

@@ -114,12 +114,13 @@ MenuOfList menuOfList(int listId, const ShellState& state) {
   }
 }
 
-int checkedViewItem(char bookViewMode) {
+int checkedViewItem(BookViewMode bookViewMode) {
   switch (bookViewMode) {
-    case 'W': return popup::BooksListWeekView;
-    case 'M': return popup::BooksListMonthView;
-    default: return popup::BooksListDayView;
+    case BookViewMode::Week: return popup::BooksListWeekView;
+    case BookViewMode::Month: return popup::BooksListMonthView;
+    case BookViewMode::Day: return popup::BooksListDayView;
   }
+  return popup::BooksListDayView;
 }
 
 }  // namespace

@@ -96,14 +96,14 @@ void fillQueryPage(ShellContext& context) {
     // The entries, the statement and an account's balance from one state of the book.
     TransactionGuard snapshot(context.book.store, TransactionKind::Read);
     switch (context.state.queryKind) {
-      case 1: rows = fillCardQuery(context); break;
-      case 2: rows = fillAccountQuery(context); break;
-      default: rows = fillBooksQuery(context); break;
+      case QueryKind::Card: rows = fillCardQuery(context); break;
+      case QueryKind::Account: rows = fillAccountQuery(context); break;
+      case QueryKind::Books: rows = fillBooksQuery(context); break;
     }
     context.tellOnce(snapshot.finish());
   }
   for (int kind = 0; kind < static_cast<int>(std::size(kKindButtons)); ++kind) {
-    context.screen.setPressed(kKindButtons[kind], kind == context.state.queryKind);
+    context.screen.setPressed(kKindButtons[kind], kind == static_cast<int>(context.state.queryKind));
   }
   const int row = rowToSelect(context, rows);
   context.screen.setRows(kQueryList, entryListCells(rows));
@@ -127,8 +127,7 @@ void rebuildQueryList(ShellContext& context) {
 
 void restoreQueryList(ShellContext& context) { fillQueryPage(context); }
 
-void setQueryKind(ShellContext& context, int kind) {
-  if (kind < 0 || kind >= static_cast<int>(std::size(kKindButtons))) return;
+void setQueryKind(ShellContext& context, QueryKind kind) {
   context.state.queryKind = kind;
   context.showPageControls();
   fillFromFirstRow(context);

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "dialogs/query_page_state.h"
+#include "shell/shell_state.h"
 
 namespace coinest {
 
@@ -26,8 +27,8 @@ void rebuildQueryList(ShellContext& context);
 // row when the list got shorter).
 void restoreQueryList(ShellContext& context);
 // kQueryBooksKindButton, kQueryCardKindButton, kQueryAccountKindButton: the field group and the
-// list of the kind, its first row selected, the focus on the list. Another number changes nothing.
-void setQueryKind(ShellContext& context, int kind);
+// list of the kind, its first row selected, the focus on the list.
+void setQueryKind(ShellContext& context, QueryKind kind);
 void querySelectionChanged(ShellContext& context, int row);
 // kShowQueryDetail (needs a selected row) and kHideQueryDetail; the focus ends on the query list.
 void showQueryDetail(ShellContext& context);

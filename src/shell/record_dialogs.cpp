@@ -35,13 +35,13 @@ void entriesChanged(ShellContext& context) {
   state.rebuild(ListPage::Query) = true;
 }
 
-void rememberInputMode(ShellContext& context, bool latin) { context.state.latinInput = latin ? 1 : 0; }
+void rememberInputMode(ShellContext& context, bool latin) { context.state.latinInput = latin; }
 
 }  // namespace
 
 void runEntryDialogCommand(ShellContext& context, bool change) {
   ShellUi& ui = context.ui;
-  const bool latin = context.state.latinInput != 0;
+  const bool latin = context.state.latinInput;
   const int32_t id = change ? selectedId(context.screen, kBooksList) : 0;
   if (change && id == 0) return;
   std::optional<EntryDialog> dialog = change ? EntryDialog::openForChange(context.book, ui, id, latin)
@@ -67,7 +67,7 @@ void runEntryDialogCommand(ShellContext& context, bool change) {
 
 void runAssetDialogCommand(ShellContext& context, bool change) {
   ShellUi& ui = context.ui;
-  const bool latin = context.state.latinInput != 0;
+  const bool latin = context.state.latinInput;
   const int32_t id = change ? selectedId(context.screen, kAssetList) : 0;
   if (change && id == 0) return;
   std::optional<AssetDialog> dialog = [&]() -> std::optional<AssetDialog> {
@@ -92,7 +92,7 @@ void runAssetDialogCommand(ShellContext& context, bool change) {
 
 void runReservationDialogCommand(ShellContext& context, bool change) {
   ShellUi& ui = context.ui;
-  const bool latin = context.state.latinInput != 0;
+  const bool latin = context.state.latinInput;
   const int32_t id = change ? selectedId(context.screen, kReservationList) : 0;
   if (change && (context.state.currentPage != PageReservations || id == 0)) return;
   std::optional<ReservationDialog> dialog = change ? openReservationChange(context.book, ui, id, latin)
@@ -148,19 +148,19 @@ void runQueryDialogCommand(ShellContext& context) {
   QueryPageState& query = context.query.model;
   bool accepted = false;
   switch (context.state.queryKind) {
-    case 1: {
+    case QueryKind::Card: {
       CardQueryDialog dialog(context.book, ui, query);
       ui.runCardQueryDialog(dialog);
       accepted = dialog.accepted();
       break;
     }
-    case 2: {
+    case QueryKind::Account: {
       AccountQueryDialog dialog(context.book, query);
       ui.runAccountQueryDialog(dialog);
       accepted = dialog.accepted();
       break;
     }
-    default: {
+    case QueryKind::Books: {
       BooksQueryDialog dialog(context.book, query);
       ui.runBooksQueryDialog(dialog);
       accepted = dialog.accepted();

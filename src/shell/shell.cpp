@@ -236,9 +236,9 @@ CommandOutcome ShellDispatch::barCommand(int command) {
     case kDeleteEntry: deleteSelectedEntry(c); break;
     case kPreviousBookPeriod: moveBookPeriod(c, -1); break;
     case kNextBookPeriod: moveBookPeriod(c, +1); break;
-    case kDayView: setBookViewMode(c, 'D'); break;
-    case kWeekView: setBookViewMode(c, 'W'); break;
-    case kMonthView: setBookViewMode(c, 'M'); break;
+    case kDayView: setBookViewMode(c, BookViewMode::Day); break;
+    case kWeekView: setBookViewMode(c, BookViewMode::Week); break;
+    case kMonthView: setBookViewMode(c, BookViewMode::Month); break;
     case kBookToday: showBookToday(c); break;
     case kShowEntryDetail: showEntryDetail(c); break;
     case kHideEntryDetail: hideEntryDetail(c); break;
@@ -302,9 +302,9 @@ CommandOutcome ShellDispatch::fieldCommand(int id) {
     case kMonthViewButton: return barCommand(kMonthView);
     case kPreviousMonthButton: moveBookMonth(c, -1); return CommandOutcome::Handled;
     case kNextMonthButton: moveBookMonth(c, +1); return CommandOutcome::Handled;
-    case kQueryBooksKindButton: setQueryKind(c, 0); return CommandOutcome::Handled;
-    case kQueryCardKindButton: setQueryKind(c, 1); return CommandOutcome::Handled;
-    case kQueryAccountKindButton: setQueryKind(c, 2); return CommandOutcome::Handled;
+    case kQueryBooksKindButton: setQueryKind(c, QueryKind::Books); return CommandOutcome::Handled;
+    case kQueryCardKindButton: setQueryKind(c, QueryKind::Card); return CommandOutcome::Handled;
+    case kQueryAccountKindButton: setQueryKind(c, QueryKind::Account); return CommandOutcome::Handled;
     case kIncomeKindButton: setCategoryKind(c, true); return CommandOutcome::Handled;
     case kExpenseKindButton: setCategoryKind(c, false); return CommandOutcome::Handled;
     default: break;
@@ -470,10 +470,10 @@ StartResult Shell::start() {
   dayChange_ = std::make_unique<DayChangeDetector>(state.dayStamp);
 
   const IniState ini = readIniFile(options_.root);
-  state.latinInput = ini.latinInput;
+  state.latinInput = ini.latinInput != 0;
   state.currentPage = ini.currentPage;  // what an exit before the first page writes back
-  state.bookViewMode = ini.bookViewMode;
-  state.queryKind = ini.queryKind;
+  state.bookViewMode = bookViewModeOf(ini.bookViewMode).value_or(BookViewMode::Day);
+  state.queryKind = queryKindOf(ini.queryKind);
   state.deviceKind = deviceKindOf(options_.oemInfo);
 
   readConSettings(*store_, state.settings);
@@ -579,10 +579,10 @@ Status Shell::exit() {
   if (!context_) return Status::ok();
   const ShellState& state = context_->state;
   IniState ini;
-  ini.latinInput = state.latinInput;
+  ini.latinInput = state.latinInput ? 1 : 0;
   ini.currentPage = state.currentPage;
-  ini.bookViewMode = state.bookViewMode;
-  ini.queryKind = state.queryKind;
+  ini.bookViewMode = static_cast<char>(state.bookViewMode);
+  ini.queryKind = static_cast<int>(state.queryKind);
   return writeIniFile(options_.root, ini);
 }
 

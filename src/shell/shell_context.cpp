@@ -65,7 +65,7 @@ bool shownOnPage(const ControlSpec& control, const ShellContext& context, PanelM
     case ControlGroup::QueryCard:
     case ControlGroup::QueryAccount: {
       const int kind = static_cast<int>(control.group) - static_cast<int>(ControlGroup::QueryBooks);
-      if (kind != state.queryKind) return false;
+      if (kind != static_cast<int>(state.queryKind)) return false;
       break;
     }
     case ControlGroup::Page: break;

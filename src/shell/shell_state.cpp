@@ -2,6 +2,14 @@
 
 namespace coinest {
 
+QueryKind queryKindOf(int number) {
+  switch (number) {
+    case 1: return QueryKind::Card;
+    case 2: return QueryKind::Account;
+    default: return QueryKind::Books;
+  }
+}
+
 bool isPageNumber(int number) {
   switch (number) {
     case PageQuery:

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "calendar/day_number.h"
+#include "ledger/book_period.h"
 #include "shell/device_kind.h"
 #include "store/records.h"
 
@@ -28,12 +29,17 @@ bool isPageNumber(int number);
 // Whether a page shows its list ('L') or the detail panel of its selected row ('V').
 enum class PanelMode : char { List = 'L', Detail = 'V' };
 
+// Which query the query page shows; the numbers are stored in the initialisation file.
+enum class QueryKind : int { Books = 0, Card = 1, Account = 2 };
+// The kind a stored number gives: a number of no kind reads as the books query.
+QueryKind queryKindOf(int number);
+
 // The pages whose lists are rebuilt when next shown, and that keep a selected row.
 enum class ListPage : int { Query = 0, Assets, Books, Reservations, Settlement, Count };
 
 struct ShellState {
   int currentPage = kNoPage;
-  char bookViewMode = 'D';  // 'D' day, 'W' week, 'M' month
+  BookViewMode bookViewMode = BookViewMode::Day;
   // Books, assets, settlement and query pages.
   PanelMode booksPanel = PanelMode::List;
   PanelMode assetsPanel = PanelMode::List;
@@ -42,8 +48,8 @@ struct ShellState {
   std::string bookDate;  // "yyyy-mm-dd", the books page's selected date
   int settlementYear = 0;
   int settlementMonth = 0;
-  int queryKind = 0;   // 0 books, 1 card, 2 account
-  int latinInput = 0;  // 0 Hangul, 1 Latin
+  QueryKind queryKind = QueryKind::Books;
+  bool latinInput = false;  // the dialogs' text fields open for Latin letters rather than Hangul
   std::array<bool, static_cast<int>(ListPage::Count)> rebuildPending{true, true, true, true, true};
   std::array<int, static_cast<int>(ListPage::Count)> selectedRow{-1, -1, -1, -1, -1};
   DeviceKind deviceKind = DeviceKind::Other;

@@ -116,7 +116,7 @@ TEST_F(QueryPageTest, EachKindShowsItsFieldGroupRowsAndTotals) {
   chosen.company = account.company;
   chosen.assetName = account.assetName;
 
-  setQueryKind(context(), 2);
+  setQueryKind(context(), QueryKind::Account);
   EXPECT_EQ(rows(), (std::vector<Row>{{"03/03", "장보기", "-10,000", std::to_string(groceries)},
                                       {"03/04", "인출", "-5,000", std::to_string(withdrawal)}}));
   EXPECT_EQ(text(21121), "A bank");
@@ -126,11 +126,11 @@ TEST_F(QueryPageTest, EachKindShowsItsFieldGroupRowsAndTotals) {
   EXPECT_TRUE(screen().at(21129).visible);
   EXPECT_FALSE(screen().at(21076).visible);
   EXPECT_TRUE(screen().at(21115).pressed);
-  EXPECT_EQ(context().state.queryKind, 2);
+  EXPECT_EQ(context().state.queryKind, QueryKind::Account);
   EXPECT_EQ(screen().focus, kQueryList);
 
   // The card without a billing period is read over the books query's period.
-  setQueryKind(context(), 1);
+  setQueryKind(context(), QueryKind::Card);
   EXPECT_EQ(rows(), (std::vector<Row>{{"03/04", "[1/3]카드", "4,000", std::to_string(cardExpense)}}));
   EXPECT_EQ(text(21100), "2007년 3월");
   EXPECT_EQ(text(21102), "전체");
@@ -139,9 +139,7 @@ TEST_F(QueryPageTest, EachKindShowsItsFieldGroupRowsAndTotals) {
   EXPECT_TRUE(screen().at(21100).visible);
   EXPECT_FALSE(screen().at(21129).visible);
   EXPECT_FALSE(screen().at(21097).pressed);
-
-  setQueryKind(context(), 3);  // no such kind
-  EXPECT_EQ(context().state.queryKind, 1);
+  EXPECT_EQ(context().state.queryKind, QueryKind::Card);
 }
 
 TEST_F(QueryPageTest, TheDetailPanelShowsTheSelectedEntryAndFollowsTheSelection) {
@@ -170,7 +168,7 @@ TEST_F(QueryPageTest, TheDetailPanelShowsTheSelectedEntryAndFollowsTheSelection)
   EXPECT_EQ(screen().focus, kQueryList);
 
   // An empty list has no detail.
-  setQueryKind(context(), 2);  // no account chosen
+  setQueryKind(context(), QueryKind::Account);  // no account chosen
   ASSERT_EQ(screen().rowCount(kQueryList), 0);
   showQueryDetail(context());
   EXPECT_EQ(context().state.queryPanel, PanelMode::List);

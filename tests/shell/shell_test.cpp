@@ -88,7 +88,7 @@ TEST_F(ShellTest, FirstStartShowsTodayOnTheBooksPageInDayModeWithOnlyItsControls
   ASSERT_EQ(start.outcome, StartOutcome::Running);
   const ShellState& state = shell->state();
   EXPECT_EQ(state.currentPage, PageBooks);
-  EXPECT_EQ(state.bookViewMode, 'D');
+  EXPECT_EQ(state.bookViewMode, BookViewMode::Day);
   EXPECT_EQ(state.bookDate, "2007-03-05");
   const Screen& screen = shell->screen();
   EXPECT_EQ(screen.commandBar.visibleSet, 3);
@@ -163,8 +163,8 @@ TEST_F(ShellTest, TheInitialisationFileGivesThePageAndModeAndExitWritesTheStateO
   requireOk(writeIniFile(root(), IniState{1, PageBooks, 'M', 2}));
   {
     auto shell = startShell();
-    EXPECT_EQ(shell->state().bookViewMode, 'M');
-    EXPECT_EQ(shell->state().queryKind, 2);
+    EXPECT_EQ(shell->state().bookViewMode, BookViewMode::Month);
+    EXPECT_EQ(shell->state().queryKind, QueryKind::Account);
     EXPECT_TRUE(shell->screen().at(21034).pressed);
     shell->command(kAssetsTab);
     requireOk(shell->exit());
@@ -172,6 +172,18 @@ TEST_F(ShellTest, TheInitialisationFileGivesThePageAndModeAndExitWritesTheStateO
   EXPECT_EQ(readIniFile(root()), (IniState{1, PageAssets, 'M', 2}));
   auto again = startShell({2007, 3, 5}, PageQuery);
   EXPECT_EQ(again->state().currentPage, PageQuery);
+}
+
+// A query kind the file holds but no page knows (written by hand, or by another program) is read
+// as the books query: its field group is shown, and the exit writes the kind shown.
+TEST_F(ShellTest, AnUnknownQueryKindInTheInitialisationFileStartsTheBooksQuery) {
+  withBook([](Book&) {});
+  requireOk(writeIniFile(root(), IniState{0, PageQuery, 'D', 7}));
+  auto shell = startShell();
+  EXPECT_EQ(shell->state().queryKind, QueryKind::Books);
+  EXPECT_TRUE(shell->screen().at(kQueryBooksKindButton).pressed);
+  requireOk(shell->exit());
+  EXPECT_EQ(readIniFile(root()).queryKind, 0);
 }
 
 TEST_F(ShellTest, ThreeWrongPasswordsEndTheStartAndTheRightOnePasses) {
@@ -219,11 +231,11 @@ TEST_F(ShellTest, PopupMenuOfTheBooksListCarriesTheModeCheckAndForwardsItsItem) 
   EXPECT_EQ(menu.id, 423);
   for (const PopupItem& item : menu.items) EXPECT_EQ(item.checked, item.command == 40131) << item.text;
   EXPECT_EQ(ui.menus[0].at->x, 50);
-  EXPECT_EQ(shell->state().bookViewMode, 'D');
+  EXPECT_EQ(shell->state().bookViewMode, BookViewMode::Day);
 
   ui.popupChoices = {40132};  // "취소하기" does nothing
   shell->listHeld(kBooksList, std::nullopt);
-  EXPECT_EQ(shell->state().bookViewMode, 'D');
+  EXPECT_EQ(shell->state().bookViewMode, BookViewMode::Day);
 }
 
 TEST_F(ShellTest, ADetailPanelLeftOpenIsClosedWhenAnotherPageIsShown) {
