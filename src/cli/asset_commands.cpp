@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "cli/console_ui.h"
 #include "cli/dialog_options.h"
+#include "cli/record_runner.h"
 #include "dialogs/asset_dialog.h"
 #include "store/asset_table.h"
 
@@ -17,6 +17,7 @@ struct FieldOption {
   AssetField field;
   const char* name;
   const char* help;
+  ListNumber numbers = ListNumber::Row;  // a list field's: what a number given stands for
 };
 
 constexpr FieldOption kFieldOptions[] = {
@@ -25,12 +26,13 @@ constexpr FieldOption kFieldOptions[] = {
     {AssetField::AssetNumber, "--number", "계좌번호, 카드번호, 증권번호 or 자산번호"},
     {AssetField::Holder, "--holder", "예금주, 카드명의, 피보험자, 소유주 or 자산주"},
     {AssetField::Balance, "--balance", "잔고 of a bank account"},
-    {AssetField::PayDay, "--pay-day", "결제일 of a credit card: 1일 .. 31일, or empty"},
-    {AssetField::PeriodFromMonth, "--from-month", "청구기간 start month: 전전월, 전월, 당월, or empty"},
-    {AssetField::PeriodFromDay, "--from-day", "청구기간 start day: 1일 .. 31일, 말일, or empty"},
-    {AssetField::PeriodToMonth, "--to-month", "청구기간 end month"},
-    {AssetField::PeriodToDay, "--to-day", "청구기간 end day"},
-    {AssetField::LinkedAccount, "--account", "통장계좌 of a check card: a bank account as listed, or its id"},
+    {AssetField::PayDay, "--pay-day", "결제일 of a credit card: 1일 .. 31일 (or 1 .. 31), or empty"},
+    {AssetField::PeriodFromMonth, "--from-month", "청구기간 start month: 전전월, 전월, 당월 (or 1, 2, 3), or empty"},
+    {AssetField::PeriodFromDay, "--from-day", "청구기간 start day: 1일 .. 31일 (or 1 .. 31), 말일 (or 32), or empty"},
+    {AssetField::PeriodToMonth, "--to-month", "청구기간 end month, as --from-month"},
+    {AssetField::PeriodToDay, "--to-day", "청구기간 end day, as --from-day"},
+    {AssetField::LinkedAccount, "--account", "통장계좌 of a check card: a bank account as listed, or its id",
+     ListNumber::Id},
     {AssetField::Note, "--note", "비고"},
 };
 
@@ -70,7 +72,7 @@ bool fillForm(CommandContext& c, AssetDialog& dialog) {
       if (!typedText(c, dialog.textRefusal(option.field, *value), option.name)) return false;
       dialog.setText(option.field, *value);
     } else {
-      const std::optional<int> row = chosenRow(c, dialog.list(option.field), *value, option.name);
+      const std::optional<int> row = chosenRow(c, dialog.list(option.field), *value, option.name, option.numbers);
       if (!row) return false;
       dialog.choose(option.field, *row);
     }
@@ -78,27 +80,26 @@ bool fillForm(CommandContext& c, AssetDialog& dialog) {
   return true;
 }
 
-int save(CommandContext& c, AssetDialog& dialog) { return fillForm(c, dialog) ? pressOk(c, dialog) : kExitUsage; }
+int add(CommandContext& c, UiPort& ui) {
+  const AssetKindInfo* kind = kindNamed(c, args.kind);
+  if (kind == nullptr) return kExitUsage;
+  AssetDialog dialog(c.book(), ui, *kind, false);
+  return fillAndPressOk(c, dialog, fillForm(c, dialog));
+}
 
-int run(CommandContext& c) {
-  ConsoleUi ui(c.err);
-  if (args.commands.add->parsed()) {
-    const AssetKindInfo* kind = kindNamed(c, args.kind);
-    if (kind == nullptr) return kExitUsage;
-    AssetDialog dialog(c.book(), ui, *kind, false);
-    return save(c, dialog);
-  }
-  if (!findAsset(c.book(), args.id)) {
-    c.err << "no asset with id " << args.id << '\n';
-    return kExitUsage;
-  }
-  if (args.commands.remove->parsed()) return deletedOrFailed(c, removeAsset(c.book(), args.id), args.id);
-  std::optional<AssetDialog> dialog = openAssetChange(c.book(), ui, args.id, false);
+int edit(CommandContext& c, UiPort& ui, int32_t id) {
+  std::optional<AssetDialog> dialog = openAssetChange(c.book(), ui, id, false);
   if (!dialog) {
-    c.err << "the asset " << args.id << " is of no kind the dialog knows\n";
+    c.err << "the asset " << id << " is of no kind the dialog knows\n";
     return kExitFailed;
   }
-  return save(c, *dialog);
+  return fillAndPressOk(c, *dialog, fillForm(c, *dialog));
+}
+
+int run(CommandContext& c) {
+  return runRecordCommand(c, args.commands, args.id,
+                          {"asset", [](Book& book, int32_t id) { return findAsset(book, id).has_value(); }, add, edit,
+                           removeAsset});
 }
 
 const CommandRegistration kAsset{{

@@ -6,6 +6,7 @@
 
 #include "cli/console_ui.h"
 #include "cli/dialog_options.h"
+#include "cli/record_runner.h"
 #include "cli/output_line.h"
 #include "dialogs/category_dialog.h"
 #include "dialogs/choice_list.h"
@@ -74,6 +75,20 @@ std::optional<bool> useNamed(CommandContext& c) {
   return std::nullopt;
 }
 
+// Types the name and sets the use, as the options give them.
+bool fillForm(CommandContext& c, CategoryDialog& dialog) {
+  if (args.name) {
+    if (!typedText(c, dialog.nameRefusal(*args.name), "--name")) return false;
+    dialog.setName(*args.name);
+  }
+  if (args.use) {
+    const std::optional<bool> use = useNamed(c);
+    if (!use) return false;
+    dialog.setInUse(*use);
+  }
+  return true;
+}
+
 int runDialog(CommandContext& c, const Target& target, DialogMode mode) {
   ConsoleUi ui(c.err);
   CategoryDialogRequest request{mode, CategoryLevel::Major, target.itemKind};
@@ -86,16 +101,7 @@ int runDialog(CommandContext& c, const Target& target, DialogMode mode) {
   }
   std::optional<CategoryDialog> dialog = openCategoryDialog(c.book(), ui, request, false);
   if (!dialog) return kExitFailed;  // a reserved name, told by the dialog
-  if (args.name) {
-    if (!typedText(c, dialog->nameRefusal(*args.name), "--name")) return kExitUsage;
-    dialog->setName(*args.name);
-  }
-  if (args.use) {
-    const std::optional<bool> use = useNamed(c);
-    if (!use) return kExitUsage;
-    dialog->setInUse(*use);
-  }
-  return pressOk(c, *dialog);
+  return fillAndPressOk(c, *dialog, fillForm(c, *dialog));
 }
 
 int runDelete(CommandContext& c, const Target& target) {

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "cli/console_ui.h"
 #include "cli/dialog_options.h"
+#include "cli/record_runner.h"
 #include "dialogs/reservation_dialog.h"
 #include "store/reservation_tables.h"
 
@@ -26,7 +26,8 @@ void addFieldOptions(CLI::App& command) {
   command.add_option("--content", args.content, "내용");
   command.add_option("--means", args.means, "구분: 현금, 휴대폰 결제, an asset as listed, or its id");
   command.add_option("--amount", args.amount, "금액: digits only");
-  command.add_option("--instalments", args.instalments, "할부기간 of a card expense: 일시불, 2개월 .. 24개월");
+  command.add_option("--instalments", args.instalments,
+                     "할부기간 of a card expense: 일시불 (or 1), 2개월 .. 24개월 (or 2 .. 24)");
   command.add_option("--note", args.note, "비고");
 }
 
@@ -39,9 +40,9 @@ std::optional<EntryDialogKind> kindNamed(CommandContext& c, std::string_view giv
 }
 
 bool choose(CommandContext& c, ReservationDialog& dialog, ReservationField field, const std::optional<std::string>& value,
-            const char* option) {
+            const char* option, ListNumber numbers = ListNumber::Id) {
   if (!value) return true;
-  const std::optional<int> row = chosenRow(c, dialog.list(field), *value, option);
+  const std::optional<int> row = chosenRow(c, dialog.list(field), *value, option, numbers);
   return row && dialog.choose(field, *row);
 }
 
@@ -69,31 +70,30 @@ bool fillForm(CommandContext& c, ReservationDialog& dialog) {
          choose(c, dialog, ReservationField::Major, args.major, "--major") &&
          choose(c, dialog, ReservationField::Minor, args.minor, "--minor") &&
          choose(c, dialog, ReservationField::Means, args.means, "--means") &&
-         choose(c, dialog, ReservationField::Instalments, args.instalments, "--instalments") &&
+         choose(c, dialog, ReservationField::Instalments, args.instalments, "--instalments", ListNumber::Row) &&
          type(c, dialog, ReservationField::Content, args.content, "--content") &&
          type(c, dialog, ReservationField::Amount, args.amount, "--amount") &&
          type(c, dialog, ReservationField::Note, args.note, "--note");
 }
 
-int save(CommandContext& c, ReservationDialog& dialog) { return fillForm(c, dialog) ? pressOk(c, dialog) : kExitUsage; }
+int add(CommandContext& c, UiPort& ui) {
+  ReservationDialog dialog(c.book(), ui, false);
+  return fillAndPressOk(c, dialog, fillForm(c, dialog));
+}
 
-int run(CommandContext& c) {
-  ConsoleUi ui(c.err);
-  if (args.commands.add->parsed()) {
-    ReservationDialog dialog(c.book(), ui, false);
-    return save(c, dialog);
-  }
-  if (!findReservation(c.book(), args.id)) {
-    c.err << "no reservation with id " << args.id << '\n';
-    return kExitUsage;
-  }
-  if (args.commands.remove->parsed()) return deletedOrFailed(c, deleteReservationAndLinks(c.book(), args.id), args.id);
-  std::optional<ReservationDialog> dialog = openReservationChange(c.book(), ui, args.id, false);
+int edit(CommandContext& c, UiPort& ui, int32_t id) {
+  std::optional<ReservationDialog> dialog = openReservationChange(c.book(), ui, id, false);
   if (!dialog) {
-    c.err << "the reservation " << args.id << " could not be read\n";
+    c.err << "the reservation " << id << " could not be read\n";
     return kExitFailed;
   }
-  return save(c, *dialog);
+  return fillAndPressOk(c, *dialog, fillForm(c, *dialog));
+}
+
+int run(CommandContext& c) {
+  return runRecordCommand(c, args.commands, args.id,
+                          {"reservation", [](Book& book, int32_t id) { return findReservation(book, id).has_value(); },
+                           add, edit, deleteReservationAndLinks});
 }
 
 const CommandRegistration kReservation{{
