@@ -172,15 +172,13 @@ void deleteSelectedEntry(ShellContext& context) {
     if (!reason.empty()) context.ui.showMessage(reason, MessageCaption::Error);
     return;
   }
-  forgetEntryReads(context);
+  bookChanged(context, BookChange::Entries, ListPage::Books);
   context.books.selectedEntryId = 0;
   const int rowsLeft = screen.rowCount(kBooksList) - 1;
   redrawBooksPage(context);
   // The row that took the deleted one's place, or the one above when it was the last.
   screen.selectRow(kBooksList, std::min(row, rowsLeft - 1));
   booksSelectionChanged(context, screen.selectedRow(kBooksList));
-  context.state.rebuild(ListPage::Settlement) = true;
-  context.state.rebuild(ListPage::Query) = true;
   context.focus(kBooksList);
 }
 

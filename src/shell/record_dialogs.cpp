@@ -27,13 +27,7 @@ int32_t selectedId(const Screen& screen, int listId) {
 }
 
 // Entries were added or changed: every list that shows them reads the book again.
-void entriesChanged(ShellContext& context) {
-  forgetEntryReads(context);
-  ShellState& state = context.state;
-  state.rebuild(ListPage::Books) = true;
-  state.rebuild(ListPage::Settlement) = true;
-  state.rebuild(ListPage::Query) = true;
-}
+void entriesChanged(ShellContext& context) { bookChanged(context, BookChange::Entries); }
 
 void rememberInputMode(ShellContext& context, bool latin) { context.state.latinInput = latin; }
 
@@ -136,8 +130,7 @@ void runCategoryDialogCommand(ShellContext& context, bool minor, bool change) {
       if (!minor) page.newMajorName = dialog->name();
       if (minor) page.minorId = *saved;
       loadCategoryLists(context);
-      forgetSettlementRead(context);
-      context.state.rebuild(ListPage::Settlement) = true;
+      bookChanged(context, BookChange::Categories);
     }
   }
   context.focus(kMinorCategoryList);

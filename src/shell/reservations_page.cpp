@@ -65,7 +65,7 @@ void deleteSelectedReservation(ShellContext& context) {
     // The remembered row stays: the rebuild selects the row that took its place, or the row
     // above when the last row went away.
     rebuildReservationList(context);
-    context.state.rebuild(ListPage::Reservations) = true;
+    bookChanged(context, BookChange::Reservations);
   }
   context.focus(kReservationList);
 }

@@ -152,8 +152,7 @@ void ShellDispatch::pageCommand(int page) {
 
 void ShellDispatch::bookReplaced() {
   ShellState& state = context_.state;
-  forgetEntryReads(context_);
-  for (bool& pending : state.rebuildPending) pending = true;
+  bookChanged(context_, BookChange::WholeBook);
   if (state.currentPage == PageBooks) state.currentPage = kNoPage;
   pageCommand(PageBooks);
 }
@@ -184,8 +183,7 @@ CommandOutcome ShellDispatch::menuCommand(int command) {
         state.settings = saved->con;
         state.carryOver = saved->con2;
         // The start day and the used-only choice shape the settlement.
-        forgetSettlementRead(context_);
-        state.rebuild(ListPage::Settlement) = true;
+        bookChanged(context_, BookChange::Settings);
         if (state.currentPage == PageSettlement) rebuildSettlementList(context_);
       }
       ui.showSoftInputPanel(false);
@@ -279,8 +277,7 @@ CommandOutcome ShellDispatch::barCommand(int command) {
     case kMoveMajorCategoryDown:
       runCategoryCommand(c, command);
       // The settlement lists the categories in their order and by their names.
-      forgetSettlementRead(c);
-      c.state.rebuild(ListPage::Settlement) = true;
+      bookChanged(c, BookChange::Categories);
       break;
     case kAddEntry: runEntryDialogCommand(c, false); break;
     case kEditEntry: runEntryDialogCommand(c, true); break;
@@ -400,27 +397,22 @@ void ShellDispatch::dayChanged() {
     ModeScope busy(c.book.modes.importBusy);
     showFailure(c.ui, postDueReservations(c.book));
   }
-  forgetEntryReads(c);
   switch (state.currentPage) {
     case PageBooks:
+      bookChanged(c, BookChange::Entries, ListPage::Books);
       redrawBooksPage(c);
-      state.rebuild(ListPage::Settlement) = true;
       break;
     case PageSettlement:
+      bookChanged(c, BookChange::Entries, ListPage::Settlement);
       rebuildSettlementList(c);
       c.focusPageList();
-      state.rebuild(ListPage::Books) = true;
       break;
     case PageQuery:
+      bookChanged(c, BookChange::Entries, ListPage::Query);
       rebuildQueryList(c);
       c.focusPageList();
-      state.rebuild(ListPage::Books) = true;
-      state.rebuild(ListPage::Settlement) = true;
       break;
-    default:
-      state.rebuild(ListPage::Books) = true;
-      state.rebuild(ListPage::Settlement) = true;
-      break;
+    default: bookChanged(c, BookChange::Entries); break;
   }
 }
 
@@ -436,8 +428,7 @@ void ShellDispatch::exchangeTick() {
   if (!run.ran) return;
   c.tellOnce(run.status);
   if (run.applied > 0 || run.wiped) {
-    forgetEntryReads(c);
-    for (bool& pending : c.state.rebuildPending) pending = true;
+    bookChanged(c, BookChange::WholeBook);
     const int page = c.state.currentPage;
     c.state.currentPage = kNoPage;
     if (isPageNumber(page)) pageCommand(page);

@@ -1,6 +1,7 @@
 #include "shell/shell_context.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace coinest {
 
@@ -112,6 +113,31 @@ void forgetEntryReads(ShellContext& context) {
   forgetBookRead(context);
   forgetSettlementRead(context);
   context.query.model.entriesChanged();
+}
+
+void bookChanged(ShellContext& context, BookChange change, std::optional<ListPage> drawnPage) {
+  ShellState& state = context.state;
+  auto rebuild = [&](std::initializer_list<ListPage> pages) {
+    for (const ListPage page : pages) {
+      if (page != drawnPage) state.rebuild(page) = true;
+    }
+  };
+  switch (change) {
+    case BookChange::Entries:
+      forgetEntryReads(context);
+      rebuild({ListPage::Books, ListPage::Settlement, ListPage::Query});
+      break;
+    case BookChange::Categories:
+    case BookChange::Settings:
+      forgetSettlementRead(context);
+      rebuild({ListPage::Settlement});
+      break;
+    case BookChange::Reservations: rebuild({ListPage::Reservations}); break;
+    case BookChange::WholeBook:
+      forgetEntryReads(context);
+      rebuild({ListPage::Query, ListPage::Assets, ListPage::Books, ListPage::Reservations, ListPage::Settlement});
+      break;
+  }
 }
 
 }  // namespace coinest

@@ -5,6 +5,7 @@
 // functions; nothing else is shared between pages.
 
 #include <filesystem>
+#include <optional>
 
 #include "shell/assets_page.h"
 #include "shell/books_page.h"
@@ -57,8 +58,20 @@ struct ShellContext {
 };
 
 // Entries were added, changed or deleted: the books page, the settlement page and the query page
-// forget what they read, so each reads the book again when it is next drawn. Which pages to
-// rebuild is the caller's.
+// forget what they read, so each reads the book again when it is next drawn.
 void forgetEntryReads(ShellContext& context);
+
+// What a change of the book touched.
+enum class BookChange {
+  Entries,       // entries added, changed or deleted (a posting, a dialog's save, a delete)
+  Categories,    // names or order of the categories, which the settlement lists
+  Settings,      // the settings that shape the settlement
+  Reservations,  // the reservation list
+  WholeBook,     // a restore, a reset, the desktop's changes
+};
+
+// The one place that decides which pages a change concerns: they forget what they read and are
+// rebuilt when next shown, all but `drawnPage`, which the caller draws afresh itself.
+void bookChanged(ShellContext& context, BookChange change, std::optional<ListPage> drawnPage = std::nullopt);
 
 }  // namespace coinest
