@@ -92,8 +92,8 @@ bool upgradeImport(Book& book, UiPort& ui, const std::filesystem::path& root) {
   removeFileQuietly(transfer);
   // A marker that cannot be written only makes the next start run the upgrade again (3.). Each
   // replaces whatever has its name, a link too: nothing is written outside the root.
-  replaceFileDurably(FileTarget::inRoot(root, devicePath(root, kUpgradeMarkerFile)), kUpgradeMarkerText);
-  replaceFileDurably(FileTarget::inRoot(root, devicePath(root, kUpgradeMarkerFile2)), kUpgradeMarkerText);
+  static_cast<void>(replaceFileDurably(FileTarget::inRoot(root, devicePath(root, kUpgradeMarkerFile)), kUpgradeMarkerText));
+  static_cast<void>(replaceFileDurably(FileTarget::inRoot(root, devicePath(root, kUpgradeMarkerFile2)), kUpgradeMarkerText));
   ui.showMessage(kUpgradeDone, MessageCaption::Notice);
   return true;
 }

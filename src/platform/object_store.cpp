@@ -528,6 +528,15 @@ std::optional<ObjectStore::TableStamp> ObjectStore::stampOf(std::string_view tab
 }
 
 bool ObjectStore::tallyIsCurrent(std::string_view tally, std::string_view table) {
+  // Under a transaction no other process writes, so a tally found stale stays stale until this
+  // store stamps it: a long run of writes (a restore) asks the file only once.
+  if (depth_ > 0 && staleTallies_.contains(tally)) return false;
+  const bool current = stampMatches(tally, table);
+  if (!current && depth_ > 0) staleTallies_.emplace(tally);
+  return current;
+}
+
+bool ObjectStore::stampMatches(std::string_view tally, std::string_view table) {
   const std::optional<TableStamp> now = stampOf(table);
   if (!now) return false;
   StatementLease stamped(*this, "SELECT table_id, seq, deletes FROM store_tallies WHERE name = ?");
@@ -611,7 +620,9 @@ bool ObjectStore::stampTally(std::string_view tally, std::string_view table) {
   sqlite3_bind_int64(stamp.get(), 2, now->tableId);
   sqlite3_bind_int64(stamp.get(), 3, now->seq);
   sqlite3_bind_int64(stamp.get(), 4, now->deletes);
-  return stepDone(stamp, "stamp a tally");
+  if (!stepDone(stamp, "stamp a tally")) return false;
+  if (auto stale = staleTallies_.find(tally); stale != staleTallies_.end()) staleTallies_.erase(stale);
+  return true;
 }
 
 std::vector<TallyTotal> ObjectStore::tallyAfter(std::string_view tally, std::string_view key) {
@@ -783,6 +794,7 @@ void ObjectStore::afterCommit(std::function<void()> action, const void* once) {
 bool ObjectStore::begin(TransactionKind kind) {
   depth_ = 1;
   pendingActions_.clear();
+  staleTallies_.clear();
   readOnly_ = kind == TransactionKind::Read;
   const char* sql = readOnly_ ? "BEGIN DEFERRED" : "BEGIN IMMEDIATE";
   if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK) {

@@ -15,6 +15,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <span>
 #include <string>
 #include <string_view>
@@ -254,6 +255,7 @@ class ObjectStore {
 
   explicit ObjectStore(sqlite3* db, std::filesystem::path path);
   bool probeTallies();
+  bool stampMatches(std::string_view tally, std::string_view table);
   std::optional<TableStamp> stampOf(std::string_view table);
   bool tallyWritable(const char* what);
   // Steps a statement that returns no row: false (and noted) on an error.
@@ -301,6 +303,8 @@ class ObjectStore {
   std::string lastError_;
   bool lastErrorDiskFull_ = false;  // lastError_ was the disk's want of space
   bool talliesAvailable_ = false;   // the book has the tally tables (a read-only old book may not)
+  // Tallies found stale under the open transaction (cleared when one begins).
+  std::set<std::string, std::less<>> staleTallies_;
 };
 
 // Makes one multi-step change of the book atomic. The first guard on a store begins a
